@@ -1,0 +1,7 @@
+#include "annotate/annotate_words.h"
+
+namespace lexiweb {
+
+void annotate_words() {}
+
+}  // namespace lexiweb

@@ -1,0 +1,39 @@
+// The console: a key at a time, a line after a prompt, text out, a cleared
+// screen. Behind a narrow interface so that tests can stand in for it.
+#ifndef LEXIWEB_PLATFORM_CONSOLE_H_
+#define LEXIWEB_PLATFORM_CONSOLE_H_
+
+#include <string>
+#include <string_view>
+
+namespace lexiweb {
+
+// The Enter key, as the keyboard delivers it.
+inline constexpr char kEnterKey = 13;
+
+class Console {
+ public:
+  virtual ~Console() = default;
+  // Waits for one key. Enter is kEnterKey.
+  virtual char read_key() = 0;
+  // Reads one line typed by the user, without its line end.
+  virtual std::string read_line() = 0;
+  virtual void write(std::string_view text) = 0;
+  virtual void clear_screen() = 0;
+};
+
+// The console in force: the process's terminal or pipes unless a test set another.
+Console& console();
+// Sets the console in force; nullptr restores the process's own.
+void set_console(Console* replacement);
+
+// Writes the text and a line end.
+inline void print_line(std::string_view text = {}) {
+  console().write(text);
+  console().write("\n");
+}
+inline void print(std::string_view text) { console().write(text); }
+
+}  // namespace lexiweb
+
+#endif  // LEXIWEB_PLATFORM_CONSOLE_H_

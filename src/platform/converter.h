@@ -1,0 +1,19 @@
+// The PDF converter: poppler's pdftohtml, run without a shell, its output
+// reshaped into what the run reads: htm_in/index.html listing pageN.html in
+// document order, one complete HTML page per PDF page, the page images beside them.
+#ifndef LEXIWEB_PLATFORM_CONVERTER_H_
+#define LEXIWEB_PLATFORM_CONVERTER_H_
+
+#include <string>
+
+namespace lexiweb {
+
+// Converts `pdf_file` (in the working folder) into the folder `output_folder`,
+// which must not exist yet, with `magnification` as zoom. Returns false, after
+// one console line saying why, when the converter is missing or fails.
+bool run_converter(const std::string& magnification, const std::string& pdf_file,
+                   const std::string& output_folder);
+
+}  // namespace lexiweb
+
+#endif  // LEXIWEB_PLATFORM_CONVERTER_H_

@@ -1,0 +1,16 @@
+// What the system says about itself: the operating system's name and version.
+#ifndef LEXIWEB_PLATFORM_SYSTEM_INFO_H_
+#define LEXIWEB_PLATFORM_SYSTEM_INFO_H_
+
+#include <string>
+
+namespace lexiweb {
+
+// For example "Debian GNU/Linux 12 (bookworm)"; empty when the system does not say.
+std::string os_name();
+// For example "6.1.0-26-amd64 #1 SMP Debian 6.1.112-1"; empty when the system does not say.
+std::string os_version();
+
+}  // namespace lexiweb
+
+#endif  // LEXIWEB_PLATFORM_SYSTEM_INFO_H_

@@ -1,0 +1,202 @@
+#include "shell/file_ops.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <iostream>
+#include <system_error>
+
+#include "common/text.h"
+#include "shell/record_reader.h"
+#include "shell/record_writer.h"
+
+namespace fs = std::filesystem;
+
+namespace lexiweb {
+
+namespace {
+
+char fold(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
+
+bool is_plain_file(const fs::directory_entry& entry) {
+  std::error_code error;
+  return entry.is_regular_file(error);
+}
+
+fs::path folder_path(const std::string& folder) { return folder.empty() ? fs::path(".") : fs::path(folder); }
+
+fs::path in_folder(const std::string& folder, const std::string& name) {
+  return folder.empty() ? fs::path(name) : fs::path(folder) / name;
+}
+
+}  // namespace
+
+bool matches_pattern(std::string_view name, std::string_view pattern) {
+  // Iterative match with one backtrack point for the last "*".
+  size_t n = 0, p = 0, star = std::string_view::npos, resume = 0;
+  while (n < name.size()) {
+    if (p < pattern.size() && (pattern[p] == '?' || fold(pattern[p]) == fold(name[n]))) {
+      ++n;
+      ++p;
+    } else if (p < pattern.size() && pattern[p] == '*') {
+      star = p++;
+      resume = n;
+    } else if (star != std::string_view::npos) {
+      p = star + 1;
+      n = ++resume;
+    } else {
+      return false;
+    }
+  }
+  while (p < pattern.size() && pattern[p] == '*') ++p;
+  return p == pattern.size();
+}
+
+std::vector<std::string> matching_files(const std::string& folder, std::string_view pattern) {
+  std::vector<std::string> names;
+  std::error_code error;
+  for (const auto& entry : fs::directory_iterator(folder_path(folder), error)) {
+    std::string name = entry.path().filename().string();
+    if (is_plain_file(entry) && matches_pattern(name, pattern)) names.push_back(name);
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+void delete_file(const std::string& path) {
+  std::error_code error;
+  fs::remove(path, error);
+}
+
+void delete_matching(const std::string& folder, std::string_view pattern) {
+  for (const std::string& name : matching_files(folder, pattern)) {
+    std::error_code error;
+    fs::remove(in_folder(folder, name), error);
+  }
+}
+
+bool copy_file(const std::string& source, const std::string& target) {
+  std::error_code error;
+  if (!fs::is_regular_file(source, error)) return false;
+  // The kernel copies the bytes (copy_file_range or sendfile) without a trip
+  // through this process.
+  return fs::copy_file(source, target, fs::copy_options::overwrite_existing, error) && !error;
+}
+
+void copy_file_with_journal(const std::string& source, const std::string& target,
+                            const std::string& journal) {
+  std::error_code error;
+  bool copied = fs::is_regular_file(source, error) &&
+                fs::copy_file(source, target, fs::copy_options::overwrite_existing, error) &&
+                !error;
+  RecordWriter out(journal);
+  if (copied) {
+    out.write_line("        1 file(s) copied.");
+  } else {
+    out.write_line("The file " + source + " could not be copied" +
+                   (error ? ": " + error.message() : std::string(".")));
+    out.write_line("        0 file(s) copied.");
+  }
+}
+
+void copy_matching(const std::string& folder, std::string_view pattern,
+                   const std::string& target_folder) {
+  for (const std::string& name : matching_files(folder, pattern)) {
+    copy_file(in_folder(folder, name).string(), in_folder(target_folder, name).string());
+  }
+}
+
+bool file_exists(const std::string& path) {
+  std::error_code error;
+  return fs::is_regular_file(path, error);
+}
+
+bool folder_exists(const std::string& path) {
+  std::error_code error;
+  return fs::is_directory(path, error);
+}
+
+void make_folder(const std::string& path) {
+  std::error_code error;
+  fs::create_directory(path, error);
+  if (error) std::cerr << "The folder " << path << " could not be made: " << error.message() << "\n";
+}
+
+void remove_empty_folder(const std::string& path) {
+  std::error_code error;
+  fs::remove(path, error);
+}
+
+void rename_endings(const std::string& folder, std::string_view old_ending,
+                    std::string_view new_ending) {
+  for (const std::string& name : matching_files(folder, "*")) {
+    if (name.size() < old_ending.size() ||
+        to_lower_ascii(name.substr(name.size() - old_ending.size())) != to_lower_ascii(old_ending)) {
+      continue;
+    }
+    std::string renamed = name.substr(0, name.size() - old_ending.size()) + std::string(new_ending);
+    std::error_code error;
+    fs::rename(in_folder(folder, name), in_folder(folder, renamed), error);
+  }
+}
+
+void list_subfolders(const std::string& capture) {
+  std::error_code error;
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(".", error)) {
+    std::error_code kind_error;
+    if (entry.is_directory(kind_error)) names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  RecordWriter out(capture);
+  out.write_line(" Directory of " + fs::current_path(error).string());
+  out.write_line("");
+  for (const std::string& name : names) out.write_line("<DIR>          " + name);
+  out.write_line("               " + std::to_string(names.size()) + " Dir(s)");
+}
+
+void list_bare(const std::string& folder, std::string_view pattern, const std::string& capture) {
+  RecordWriter out(capture);
+  for (const std::string& name : matching_files(folder, pattern)) out.write_line(name);
+}
+
+void list_working_folder(const std::string& capture) {
+  RecordWriter out(capture);
+  std::error_code error;
+  out.write_line(" Directory of " + fs::current_path(error).string());
+  for (const std::string& name : matching_files(".", "*")) out.write_line(name);
+}
+
+void find_lines(std::string_view text, const std::string& file, const std::string& capture) {
+  RecordWriter out(capture);
+  RecordReader in;
+  if (!in.open(file)) {
+    std::cerr << "File not found - " << file << "\n";
+    return;
+  }
+  out.write_line("---------- " + to_upper_ascii(file));
+  std::string_view line;
+  while (in.read_line(&line)) {
+    if (contains_ignoring_case(line, text)) out.write_line(line);
+  }
+}
+
+void type_file(const std::string& path) {
+  RecordReader in(path);
+  std::string_view line;
+  while (in.read_line(&line)) std::cout << line << "\n";
+  std::cout.flush();
+}
+
+int count_nonblank_lines(const std::string& path) {
+  RecordReader in(path);
+  int count = 0;
+  std::string_view line;
+  while (in.read_line(&line)) {
+    if (!trim_leading_blanks(line).empty()) ++count;
+  }
+  return count;
+}
+
+}  // namespace lexiweb

@@ -1,0 +1,71 @@
+// Writes scratch files: records (quoted fields, commas, CR LF) and plain
+// lines, through one large buffer so that a record costs no system call and
+// no allocation.
+#ifndef LEXIWEB_SHELL_RECORD_WRITER_H_
+#define LEXIWEB_SHELL_RECORD_WRITER_H_
+
+#include <initializer_list>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace lexiweb {
+
+class RecordWriter {
+ public:
+  RecordWriter() : buffer_(new char[kBufferSize]) {}
+  // Opens `path` for writing, emptying it.
+  explicit RecordWriter(const std::string& path) : RecordWriter() { open(path); }
+  ~RecordWriter() { close(); }
+  RecordWriter(const RecordWriter&) = delete;
+  RecordWriter& operator=(const RecordWriter&) = delete;
+
+  // Opens `path` for writing from its start; false when it cannot be created,
+  // and every later write is then dropped.
+  bool open(const std::string& path);
+  // Flushes and closes; false when some write failed.
+  bool close();
+  bool is_open() const { return fd_ >= 0; }
+
+  // One record: every field in double quotes, separated by commas, then CR LF.
+  void write_record(std::initializer_list<std::string_view> fields) {
+    write_record(std::span<const std::string_view>(fields.begin(), fields.size()));
+  }
+  void write_record(std::span<const std::string_view> fields);
+
+  // The text followed by CR LF.
+  void write_line(std::string_view text) {
+    write(text);
+    write("\r\n");
+  }
+
+  // Bytes as they are.
+  void write(std::string_view bytes) {
+    if (bytes.size() > capacity_ - used_) {
+      write_slow(bytes);
+      return;
+    }
+    std::char_traits<char>::copy(buffer_.get() + used_, bytes.data(), bytes.size());
+    used_ += bytes.size();
+  }
+  void write_byte(char byte) {
+    if (used_ == capacity_) flush();
+    buffer_[used_++] = byte;
+  }
+
+ private:
+  void write_slow(std::string_view bytes);
+  void flush();
+
+  static constexpr size_t kBufferSize = 1 << 20;
+  int fd_ = -1;
+  bool failed_ = false;
+  std::unique_ptr<char[]> buffer_;
+  size_t capacity_ = kBufferSize;
+  size_t used_ = 0;
+};
+
+}  // namespace lexiweb
+
+#endif  // LEXIWEB_SHELL_RECORD_WRITER_H_

@@ -1,0 +1,7 @@
+#include "wordindex/write_index_pages.h"
+
+namespace lexiweb {
+
+void write_index_pages() {}
+
+}  // namespace lexiweb
