@@ -11,16 +11,11 @@ using LabelRow = std::array<std::string, kLabelColumns>;
 
 std::array<LabelRow, kLanguageRows> make_label_table() {
   std::array<LabelRow, kLanguageRows> table;
-  table[3] = {"",
-              "en",
-              "English",
-              "Contents",
-              "prev",
-              "next",
-              "index",
-              "Place cursor on desired word and double (2X) click left button on mouse.",
-              "word",
-              "search",
+  table[3] = {"",        "en",
+              "English", "Contents",
+              "prev",    "next",
+              "index",   "Place cursor on desired word and double (2X) click left button on mouse.",
+              "word",    "search",
               ""};
   table[17] = {"",
                "sl",

@@ -25,7 +25,8 @@ double numeric_value(std::string_view text) {
   for (; i < text.size() && is_digit(text[i]); ++i) value = value * 10 + (text[i] - '0');
   if (i < text.size() && text[i] == '.') {
     double scale = 0.1;
-    for (++i; i < text.size() && is_digit(text[i]); ++i, scale /= 10) value += (text[i] - '0') * scale;
+    for (++i; i < text.size() && is_digit(text[i]); ++i, scale /= 10)
+      value += (text[i] - '0') * scale;
   }
   return sign * value;
 }

@@ -24,7 +24,8 @@ constexpr size_t kMergeFanIn = 16;
 struct FoldTable {
   std::array<unsigned char, 256> byte;
   FoldTable() {
-    for (int c = 0; c < 256; ++c) byte[c] = static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 32 : c);
+    for (int c = 0; c < 256; ++c)
+      byte[c] = static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 32 : c);
   }
 };
 const FoldTable kFold;
@@ -189,8 +190,8 @@ void external_sort() {
       }
     }
   }
-  size_t longest = sort_lines_measured(run.sort_input, run.sort_output, key_column,
-                                       kSortMemoryBudget);
+  size_t longest =
+      sort_lines_measured(run.sort_input, run.sort_output, key_column, kSortMemoryBudget);
   if (longest > kLongestSortedLine) {
     // The input itself keeps the cut lines, as the sort saw them.
     {

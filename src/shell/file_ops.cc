@@ -24,7 +24,9 @@ bool is_plain_file(const fs::directory_entry& entry) {
   return entry.is_regular_file(error);
 }
 
-fs::path folder_path(const std::string& folder) { return folder.empty() ? fs::path(".") : fs::path(folder); }
+fs::path folder_path(const std::string& folder) {
+  return folder.empty() ? fs::path(".") : fs::path(folder);
+}
 
 fs::path in_folder(const std::string& folder, const std::string& name) {
   return folder.empty() ? fs::path(name) : fs::path(folder) / name;
@@ -94,9 +96,10 @@ void copy_file_with_journal(const std::string& source, const std::string& target
   if (copied) {
     out.write_line("        1 file(s) copied.");
   } else {
+    // No count line: the count line is what readers take as the sign of a
+    // copy made, so a failed copy must never carry one.
     out.write_line("The file " + source + " could not be copied" +
                    (error ? ": " + error.message() : std::string(".")));
-    out.write_line("        0 file(s) copied.");
   }
 }
 
@@ -120,7 +123,8 @@ bool folder_exists(const std::string& path) {
 void make_folder(const std::string& path) {
   std::error_code error;
   fs::create_directory(path, error);
-  if (error) std::cerr << "The folder " << path << " could not be made: " << error.message() << "\n";
+  if (error)
+    std::cerr << "The folder " << path << " could not be made: " << error.message() << "\n";
 }
 
 void remove_empty_folder(const std::string& path) {
@@ -132,7 +136,8 @@ void rename_endings(const std::string& folder, std::string_view old_ending,
                     std::string_view new_ending) {
   for (const std::string& name : matching_files(folder, "*")) {
     if (name.size() < old_ending.size() ||
-        to_lower_ascii(name.substr(name.size() - old_ending.size())) != to_lower_ascii(old_ending)) {
+        to_lower_ascii(name.substr(name.size() - old_ending.size())) !=
+            to_lower_ascii(old_ending)) {
       continue;
     }
     std::string renamed = name.substr(0, name.size() - old_ending.size()) + std::string(new_ending);

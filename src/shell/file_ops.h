@@ -27,8 +27,8 @@ void delete_matching(const std::string& folder, std::string_view pattern);
 // Byte copy of `source` over `target`; false when it could not be made.
 bool copy_file(const std::string& source, const std::string& target);
 
-// Copies and writes a journal as a copy command does: "        1 file(s) copied."
-// when the copy was made, the reason and "        0 file(s) copied." when not.
+// Copies and writes a journal: "        1 file(s) copied." when the copy was
+// made, only the reason when it was not.
 void copy_file_with_journal(const std::string& source, const std::string& target,
                             const std::string& journal);
 

@@ -1,0 +1,25 @@
+// Finds the one PDF of pdf_in, asks for the magnification and the target
+// site, converts the PDF into htm_in and learns the pages and their order.
+#ifndef LEXIWEB_DRIVER_INPUT_CONVERSION_H_
+#define LEXIWEB_DRIVER_INPUT_CONVERSION_H_
+
+#include <string>
+#include <string_view>
+
+namespace lexiweb {
+
+// Sets g_run.page_count, g_run.page_stems and g_run.target_site, or ends the
+// run at one of its screens.
+void run_input_and_conversion();
+
+// The page file named by one line of the converter's index, such as
+// "page12.htm", or empty when the line names none.
+std::string page_entry_of_index_line(std::string_view line);
+
+// The magnification to hand the converter for a typed answer: the answer as
+// typed unless its numeric value is 0, then "1.5".
+std::string magnification_for_answer(const std::string& answer);
+
+}  // namespace lexiweb
+
+#endif  // LEXIWEB_DRIVER_INPUT_CONVERSION_H_

@@ -1,0 +1,132 @@
+#include "driver/page_staging.h"
+
+#include <array>
+#include <string>
+
+#include "common/run_values.h"
+#include "common/text.h"
+#include "driver/console_helpers.h"
+#include "driver/scratch_files.h"
+#include "platform/console.h"
+#include "shell/file_ops.h"
+#include "shell/record_reader.h"
+#include "shell/record_writer.h"
+
+namespace lexiweb {
+
+namespace {
+
+std::string staged_page_name(int page) { return "w_" + std::to_string(page) + ".htm"; }
+
+bool journal_reports_copy(const std::string& journal) {
+  RecordReader in(journal);
+  std::string_view line;
+  while (in.read_line(&line)) {
+    if (contains_ignoring_case(line, "file(s) copied")) return true;
+  }
+  return false;
+}
+
+// The code and character fields of every byte value, made once: the code
+// right-aligned in 5 columns, the character itself except for line feed,
+// carriage return and double quote, which stand as their decimal codes.
+struct ByteFields {
+  std::array<std::string, 256> code;
+  std::array<std::string, 256> character;
+  ByteFields() {
+    for (int byte = 1; byte < 256; ++byte) {
+      code[byte] = right_aligned(byte, 5);
+      bool spelled = byte == 10 || byte == 13 || byte == 34;
+      character[byte] = spelled ? std::to_string(byte) : std::string(1, static_cast<char>(byte));
+    }
+  }
+};
+
+// A 10-column position that counts up in place, without formatting each number anew.
+class PositionCounter {
+ public:
+  PositionCounter() { text_.fill(' '); }
+  void next() {
+    int i = kWidth - 1;
+    while (i >= 0 && text_[i] == '9') text_[i--] = '0';
+    if (i < 0) return;  // beyond ten digits; no page is that large
+    text_[i] = text_[i] == ' ' ? '1' : static_cast<char>(text_[i] + 1);
+  }
+  std::string_view text() const { return std::string_view(text_.data(), kWidth); }
+
+ private:
+  static constexpr int kWidth = 10;
+  std::array<char, kWidth> text_;
+};
+
+}  // namespace
+
+void prepare_staging() {
+  print_line("----------------------------");
+  print_line("processed 1%");
+  list_subfolders("dir_cur.txt");
+  bool have_input_folder = false;
+  bool have_output_folder = false;
+  {
+    RecordReader listing("dir_cur.txt");
+    std::string_view line;
+    while (listing.read_line(&line)) {
+      std::string lower = to_lower_ascii(trim_trailing_blanks(line));
+      if (lower.find("htm_in") != std::string::npos) have_input_folder = true;
+      if (lower.find("htm_out") != std::string::npos) have_output_folder = true;
+    }
+  }
+  if (!have_input_folder) make_folder("htm_in");
+  if (!have_output_folder) make_folder("htm_out");
+  list_working_folder("out_null.list");
+  delete_staged_pages();
+}
+
+void stage_pages() {
+  for (int page = 1; page <= g_run.page_count; ++page) {
+    std::string source = "htm_in/" + std::string(trim_trailing_blanks(page_stem(page))) + ".htm";
+    std::string target = staged_page_name(page);
+    delete_file(target);
+    copy_file_with_journal(source, target, "out_zurnal.txt");
+    if (!journal_reports_copy("out_zurnal.txt")) {
+      print_line("---------------------------");
+      print_line("Error on copy file(s)");
+      print_line(source);
+      type_file("out_zurnal.txt");
+      end_run();
+    }
+  }
+}
+
+void write_character_list(int page_count, const std::string& list) {
+  static const ByteFields fields;
+  delete_file(list);
+  RecordWriter out(list);
+  RecordReader page_file;
+  char chunk[1 << 16];
+  for (int page = 1; page <= page_count; ++page) {
+    std::string page_text = right_aligned(page, 10);
+    PositionCounter position;
+    page_file.open(staged_page_name(page));
+    size_t got;
+    while ((got = page_file.read_bytes(chunk, sizeof chunk)) > 0) {
+      for (size_t i = 0; i < got; ++i) {
+        unsigned char byte = static_cast<unsigned char>(chunk[i]);
+        if (byte == 0) continue;
+        position.next();
+        out.write_byte('"');
+        out.write(fields.code[byte]);
+        out.write("\",\"");
+        out.write(page_text);
+        out.write("\",\"");
+        out.write(position.text());
+        out.write("\",\"");
+        out.write(fields.character[byte]);
+        out.write("\"\r\n");
+      }
+    }
+    page_file.close();
+  }
+}
+
+}  // namespace lexiweb

@@ -1,0 +1,80 @@
+#include "driver/scratch_files.h"
+
+#include <array>
+#include <string>
+
+#include "common/text.h"
+#include "shell/file_ops.h"
+
+namespace lexiweb {
+
+namespace {
+
+constexpr std::array<std::string_view, 45> kFixedNames = {
+    "check_01.txt",   "check_02.txt", "pdf_file.txt", "dir_01.txt",   "dir_cur.txt",
+    "out_zurnal.txt", "htm.txt",      "htms.txt",     "f_04.txt",     "tag_1.txt",
+    "tag_2.txt",      "tag_2_1.txt",  "tag_2_2.txt",  "tag_temp.txt", "tag_control.txt",
+    "tag_3.txt",      "tag_4.txt",    "tag_5.txt",    "tag_6.txt",    "tag_7.txt",
+    "tag_8.txt",      "htm_el_1.txt", "htm_el_2.txt", "htm_elex.txt", "htm_01.txt",
+    "htm_02.txt",     "htm_03.txt",   "htm_04.txt",   "wrd_1.txt",    "wrd_2.txt",
+    "wrd_3.txt",      "wrd_4.txt",    "wrd_5.txt",    "wrd_6.txt",    "wrd_7.txt",
+    "wrd_08.txt",     "wrd_09.txt",   "wrd_12.txt",   "wrd_14.txt",   "par_list.txt",
+    "in_list.txt",    "par_l_01.txt", "par_l_02.txt", "in_l_01.txt",  "in_l_02.txt",
+};
+
+bool all_digits(std::string_view text) {
+  if (text.empty()) return false;
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
+  }
+  return true;
+}
+
+// True when `name` is `prefix`, digits and `suffix`, with `digit_count`
+// digits (any number when 0).
+bool is_numbered(std::string_view name, std::string_view prefix, std::string_view suffix,
+                 size_t digit_count = 0) {
+  if (name.size() <= prefix.size() + suffix.size()) return false;
+  if (!starts_with_ignoring_case(name, prefix)) return false;
+  if (to_lower_ascii(name.substr(name.size() - suffix.size())) != suffix) return false;
+  std::string_view digits = name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+  return all_digits(digits) && (digit_count == 0 || digits.size() == digit_count);
+}
+
+void delete_where(bool (*selected)(std::string_view)) {
+  for (const std::string& name : matching_files("", "*")) {
+    if (selected(name)) delete_file(name);
+  }
+}
+
+}  // namespace
+
+bool is_stamped_file(std::string_view name) {
+  // f_2026_12_05_09_07_25.txt
+  constexpr std::string_view shape = "f_dddd_dd_dd_dd_dd_dd.txt";
+  if (name.size() != shape.size()) return false;
+  for (size_t i = 0; i < shape.size(); ++i) {
+    bool ok = shape[i] == 'd' ? (name[i] >= '0' && name[i] <= '9')
+                              : to_lower_ascii(name.substr(i, 1))[0] == shape[i];
+    if (!ok) return false;
+  }
+  return true;
+}
+
+bool is_staged_page(std::string_view name) { return is_numbered(name, "w_", ".htm"); }
+
+bool is_scratch_file(std::string_view name) {
+  std::string lower = to_lower_ascii(name);
+  for (std::string_view fixed : kFixedNames) {
+    if (lower == fixed) return true;
+  }
+  return is_stamped_file(name) || is_staged_page(name) || is_numbered(name, "htm_03_", ".txt") ||
+         is_numbered(name, "wrd_10_", ".txt") || is_numbered(name, "sort_run_", ".txt") ||
+         is_numbered(name, "f", ".htm", 6) || is_numbered(name, "in", ".htm", 6);
+}
+
+void delete_scratch_files() { delete_where(is_scratch_file); }
+void delete_stamped_files() { delete_where(is_stamped_file); }
+void delete_staged_pages() { delete_where(is_staged_page); }
+
+}  // namespace lexiweb

@@ -1,0 +1,38 @@
+#include "driver/stage_chain.h"
+
+#include "annotate/annotate_words.h"
+#include "annotate/assemble_pages.h"
+#include "common/run_values.h"
+#include "driver/final_pages.h"
+#include "platform/console.h"
+#include "scan/build_word_list.h"
+#include "scan/extract_tags_and_words.h"
+#include "shell/external_sort.h"
+#include "wordindex/write_index_pages.h"
+
+namespace lexiweb {
+
+void run_stage_chain() {
+  g_run.sort_input = "htm.txt";
+  g_run.sort_output = "htms.txt";
+  g_run.sort_field_count = 4;
+  g_run.sort_key_field = 1;
+  external_sort();
+
+  extract_tags_and_words();
+  print_line("processed 20%");
+  build_word_list();
+  print_line("processed 30%");
+  annotate_words();
+  print_line("processed 40%");
+  assemble_pages();
+  print_line("processed 60%");
+  write_index_pages();
+  print_line("processed 80%");
+  write_contents_page();
+  write_about_page();
+  write_all_words_page();
+  print_line("processed 100%");
+}
+
+}  // namespace lexiweb
