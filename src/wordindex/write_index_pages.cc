@@ -1,7 +1,107 @@
+// The word index stage: one ordered list per word, one item per occurrence,
+// a new page wherever the occurrences' index page stem changes.
 #include "wordindex/write_index_pages.h"
+
+#include <string>
+
+#include "shell/file_ops.h"
+#include "shell/record_reader.h"
+#include "shell/record_writer.h"
+#include "wordindex/index_nav_bar.h"
+#include "wordindex/index_page_head.h"
+#include "wordindex/occurrence_item.h"
 
 namespace lexiweb {
 
-void write_index_pages() {}
+namespace {
+
+constexpr char kOccurrencesFile[] = "wrd_7.txt";
+constexpr char kIndexPageList[] = "in_l_02.txt";
+constexpr char kOutputFolder[] = "htm_out/";
+
+void close_index_page(RecordWriter& page, std::string_view page_file, RecordReader& page_list) {
+  page.write_line("</ol>");
+  page.write_line("</div>");
+  page.write_line(index_nav_bar(page_file, page_list));
+  page.write_line("</body></HTML>");
+  page.close();
+}
+
+// Opens the page of the occurrence's index page stem and writes its head,
+// whose first item is the occurrence's short item.
+void open_index_page(RecordWriter& page, std::string& page_file, RecordReader& page_list,
+                     const Record& occurrence, long ordinal) {
+  page_file.assign(occurrence.field(5));
+  page_file += ".htm";
+  page.open(page_file);
+  write_index_page_head(page_file, page, page_list, occurrence.field(2), occurrence.field(4),
+                        occurrence.field(6), occurrence.field(7), ordinal);
+}
+
+void write_pages(RecordReader& occurrences, RecordReader& page_list) {
+  Record record;
+  // No occurrence, no page: the first record is never taken for granted.
+  if (!occurrences.read_record(&record)) return;
+
+  // Copies of the previous record's fields, which must outlive the next read.
+  std::string previous_word_number(record.field(1));
+  std::string current_page_stem(record.field(5));
+  std::string word_anchor(record.field(6));
+  std::string page_file;
+  std::string item;
+  long ordinal = 1;
+
+  RecordWriter page;
+  open_index_page(page, page_file, page_list, record, ordinal);
+
+  while (occurrences.read_record(&record)) {
+    bool same_word = record.field(1) == previous_word_number;
+    if (same_word) {
+      ++ordinal;
+    } else {
+      ordinal = 1;
+      word_anchor.assign(record.field(6));
+    }
+
+    if (record.field(5) == current_page_stem) {
+      if (!same_word) {
+        page.write_line("</ol>");
+        page.write_line("<ol>");
+      }
+      item.clear();
+      append_full_item(item, record, word_anchor);
+      page.write_line(item);
+    } else {
+      close_index_page(page, page_file, page_list);
+      open_index_page(page, page_file, page_list, record, ordinal);
+    }
+
+    previous_word_number.assign(record.field(1));
+    current_page_stem.assign(record.field(5));
+  }
+  close_index_page(page, page_file, page_list);
+}
+
+void copy_pages_to_output_folder() {
+  RecordReader page_list(kIndexPageList);
+  Record record;
+  std::string page_file;
+  while (page_list.read_record(&record)) {
+    page_file.assign(record.field(2));
+    page_file += ".htm";
+    copy_file(page_file, kOutputFolder + page_file);
+  }
+}
+
+}  // namespace
+
+void write_index_pages() {
+  {
+    RecordReader occurrences(kOccurrencesFile);
+    RecordReader page_list(kIndexPageList);
+    write_pages(occurrences, page_list);
+  }
+  copy_pages_to_output_folder();
+}
 
 }  // namespace lexiweb
