@@ -1,0 +1,210 @@
+// Writes PDF files object by object: catalog, page tree, one font, per page a
+// page object and its content stream, then the link annotations; the
+// cross-reference table records the byte offset of every object.
+#include "testing/pdf_writer.h"
+
+#include <cstdio>
+#include <fstream>
+#include <stdexcept>
+
+namespace lexiweb::testing {
+namespace {
+
+constexpr int kCatalogObject = 1;
+constexpr int kPageTreeObject = 2;
+constexpr int kFontObject = 3;
+constexpr int kFirstPageObject = 4;
+
+int page_object(int page_index) { return kFirstPageObject + 2 * page_index; }
+int content_object(int page_index) { return kFirstPageObject + 2 * page_index + 1; }
+
+std::string number_text(double value) {
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%.2f", value);
+  return buffer;
+}
+
+// WinAnsiEncoding places these characters in 0x80-0x9F; 0xA0-0xFF equal Latin-1.
+int win_ansi_byte(char32_t code_point) {
+  if (code_point >= 0x20 && code_point < 0x7F) return static_cast<int>(code_point);
+  if (code_point >= 0xA0 && code_point <= 0xFF) return static_cast<int>(code_point);
+  static constexpr struct {
+    char32_t code_point;
+    int byte;
+  } kSpecials[] = {{0x20AC, 0x80}, {0x201A, 0x82}, {0x0192, 0x83}, {0x201E, 0x84}, {0x2026, 0x85},
+                   {0x2020, 0x86}, {0x2021, 0x87}, {0x02C6, 0x88}, {0x2030, 0x89}, {0x0160, 0x8A},
+                   {0x2039, 0x8B}, {0x0152, 0x8C}, {0x017D, 0x8E}, {0x2018, 0x91}, {0x2019, 0x92},
+                   {0x201C, 0x93}, {0x201D, 0x94}, {0x2022, 0x95}, {0x2013, 0x96}, {0x2014, 0x97},
+                   {0x02DC, 0x98}, {0x2122, 0x99}, {0x0161, 0x9A}, {0x203A, 0x9B}, {0x0153, 0x9C},
+                   {0x017E, 0x9E}, {0x0178, 0x9F}};
+  for (const auto& special : kSpecials) {
+    if (special.code_point == code_point) return special.byte;
+  }
+  return '?';
+}
+
+// Decodes UTF-8; a malformed byte stands for itself as Latin-1.
+std::vector<char32_t> code_points(const std::string& utf8) {
+  std::vector<char32_t> result;
+  for (size_t i = 0; i < utf8.size();) {
+    unsigned char lead = utf8[i];
+    int length = lead < 0x80           ? 1
+                 : (lead >> 5) == 0x6  ? 2
+                 : (lead >> 4) == 0xE  ? 3
+                 : (lead >> 3) == 0x1E ? 4
+                                       : 0;
+    if (length == 0 || i + length > utf8.size()) {
+      result.push_back(lead);
+      ++i;
+      continue;
+    }
+    char32_t value = length == 1 ? lead : lead & (0x7F >> length);
+    bool valid = true;
+    for (int k = 1; k < length; ++k) {
+      unsigned char next = utf8[i + k];
+      if ((next & 0xC0) != 0x80) valid = false;
+      value = (value << 6) | (next & 0x3F);
+    }
+    if (!valid) {
+      result.push_back(lead);
+      ++i;
+      continue;
+    }
+    result.push_back(value);
+    i += length;
+  }
+  return result;
+}
+
+// A PDF literal string: ( ) and \ escaped, bytes outside printable ASCII as octal.
+std::string pdf_string(const std::string& utf8, bool encode_win_ansi) {
+  std::string result = "(";
+  auto append_byte = [&result](int byte) {
+    if (byte == '(' || byte == ')' || byte == '\\') {
+      result += '\\';
+      result += static_cast<char>(byte);
+    } else if (byte < 0x20 || byte > 0x7E) {
+      char octal[8];
+      std::snprintf(octal, sizeof octal, "\\%03o", byte);
+      result += octal;
+    } else {
+      result += static_cast<char>(byte);
+    }
+  };
+  if (encode_win_ansi) {
+    for (char32_t code_point : code_points(utf8)) append_byte(win_ansi_byte(code_point));
+  } else {
+    for (unsigned char byte : utf8) append_byte(byte);
+  }
+  return result + ")";
+}
+
+std::string content_stream(const PdfPage& page) {
+  std::string text = "BT\n/F1 " + number_text(kPdfFontSize) + " Tf\n" +
+                     number_text(kPdfLineHeight) + " TL\n" + number_text(kPdfLeftMargin) + " " +
+                     number_text(kPdfFirstBaseline) + " Td\n";
+  bool first = true;
+  for (const std::string& line : page.lines) {
+    if (!first) text += "T*\n";
+    first = false;
+    text += pdf_string(line, true) + " Tj\n";
+  }
+  return text + "ET\n";
+}
+
+std::string annotation(const PdfLink& link, int page_count) {
+  std::string rect = "[" + number_text(link.x) + " " + number_text(link.y) + " " +
+                     number_text(link.x + link.width) + " " + number_text(link.y + link.height) +
+                     "]";
+  std::string result = "<< /Type /Annot /Subtype /Link /Rect " + rect + " /Border [0 0 0] ";
+  if (!link.uri.empty()) {
+    result += "/A << /S /URI /URI " + pdf_string(link.uri, false) + " >>";
+  } else {
+    if (link.target_page < 1 || link.target_page > page_count) {
+      throw std::invalid_argument("PDF link to a page that does not exist");
+    }
+    std::string destination = "[" + std::to_string(page_object(link.target_page - 1)) +
+                              " 0 R /XYZ 0 " + number_text(kPdfPageHeight) + " 0]";
+    if (link.form == PdfLinkForm::kGoToAction) {
+      result += "/A << /S /GoTo /D " + destination + " >>";
+    } else {
+      result += "/Dest " + destination;
+    }
+  }
+  return result + " >>";
+}
+
+}  // namespace
+
+PdfLink internal_link(int line_index, int target_page, PdfLinkForm form) {
+  PdfLink link;
+  link.target_page = target_page;
+  link.form = form;
+  link.y = kPdfFirstBaseline - line_index * kPdfLineHeight - 4;
+  return link;
+}
+
+PdfLink external_link(int line_index, const std::string& uri) {
+  PdfLink link;
+  link.uri = uri;
+  link.y = kPdfFirstBaseline - line_index * kPdfLineHeight - 4;
+  return link;
+}
+
+std::string make_pdf(const std::vector<PdfPage>& pages) {
+  const int page_count = static_cast<int>(pages.size());
+  // objects[n] is the body of object n; entry 0 is the free list head.
+  std::vector<std::string> objects(page_object(page_count));
+  objects[kCatalogObject] = "<< /Type /Catalog /Pages 2 0 R >>";
+  std::string kids;
+  for (int i = 0; i < page_count; ++i) {
+    kids += (i == 0 ? "" : " ") + std::to_string(page_object(i)) + " 0 R";
+  }
+  objects[kPageTreeObject] =
+      "<< /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(page_count) + " >>";
+  objects[kFontObject] =
+      "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>";
+  for (int i = 0; i < page_count; ++i) {
+    std::string annotation_refs;
+    for (const PdfLink& link : pages[i].links) {
+      objects.push_back(annotation(link, page_count));
+      annotation_refs +=
+          (annotation_refs.empty() ? "" : " ") + std::to_string(objects.size() - 1) + " 0 R";
+    }
+    objects[page_object(i)] =
+        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + number_text(kPdfPageWidth) + " " +
+        number_text(kPdfPageHeight) + "] /Resources << /Font << /F1 3 0 R >> >> /Contents " +
+        std::to_string(content_object(i)) + " 0 R" +
+        (annotation_refs.empty() ? "" : " /Annots [" + annotation_refs + "]") + " >>";
+    std::string stream = content_stream(pages[i]);
+    objects[content_object(i)] =
+        "<< /Length " + std::to_string(stream.size()) + " >>\nstream\n" + stream + "endstream";
+  }
+
+  std::string pdf = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n";
+  std::vector<size_t> offsets(objects.size(), 0);
+  for (size_t n = 1; n < objects.size(); ++n) {
+    offsets[n] = pdf.size();
+    pdf += std::to_string(n) + " 0 obj\n" + objects[n] + "\nendobj\n";
+  }
+  const size_t xref_offset = pdf.size();
+  pdf += "xref\n0 " + std::to_string(objects.size()) + "\n";
+  pdf += "0000000000 65535 f \n";
+  for (size_t n = 1; n < objects.size(); ++n) {
+    char entry[32];
+    std::snprintf(entry, sizeof entry, "%010zu 00000 n \n", offsets[n]);
+    pdf += entry;
+  }
+  pdf += "trailer\n<< /Size " + std::to_string(objects.size()) + " /Root 1 0 R >>\nstartxref\n" +
+         std::to_string(xref_offset) + "\n%%EOF\n";
+  return pdf;
+}
+
+void write_pdf(const std::filesystem::path& path, const std::vector<PdfPage>& pages) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << make_pdf(pages);
+  out.close();
+  if (!out) throw std::runtime_error("cannot write " + path.string());
+}
+
+}  // namespace lexiweb::testing
