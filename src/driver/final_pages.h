@@ -3,12 +3,24 @@
 #ifndef LEXIWEB_DRIVER_FINAL_PAGES_H_
 #define LEXIWEB_DRIVER_FINAL_PAGES_H_
 
+#include <string>
+
 namespace lexiweb {
+
+class RecordWriter;
 
 // Also copies the converter's page images into htm_out.
 void write_contents_page();
 void write_about_page();
 void write_all_words_page();
+
+// Shared by the final pages.
+
+// The fixed block that promotes the programs: 19 lines.
+void write_promotion_block(RecordWriter& out);
+
+// Copies a page written into the working folder into htm_out under its own name.
+void publish_final_page(const std::string& page_file);
 
 }  // namespace lexiweb
 

@@ -1,0 +1,68 @@
+// The all-words page: every distinct word once, alphabetically, each linking
+// to its first occurrence in the word index, with a promotion block after
+// every 151 entries.
+#include <string>
+
+#include "common/run_parameters.h"
+#include "common/run_values.h"
+#include "driver/final_pages.h"
+#include "shell/record_reader.h"
+#include "shell/record_writer.h"
+#include "wordindex/page_head.h"
+
+namespace lexiweb {
+
+namespace {
+
+constexpr char kAllWordsList[] = "wrd_12.txt";
+
+// A block follows the entry that takes the count past this number.
+constexpr int kEntriesBeforePromotion = 150;
+
+// The entry's span id is the anchor that the index items link back to.
+void append_entry(std::string& line, const Record& word) {
+  std::string_view index_stem = word.field(1);
+  std::string_view occurrence_id = word.field(2);
+  line += "<li><a href=\"";
+  line += index_stem;
+  line += ".htm#";
+  line += occurrence_id;
+  line += "\" ><span  id=\"";
+  line += occurrence_id;
+  line += "\" > ";
+  line += word.field(3);
+  line += "</span> </a></li>\n";
+}
+
+}  // namespace
+
+void write_all_words_page() {
+  RecordWriter out(g_run.all_words_page_file);
+  write_standard_page_head(out, label(kIndexLabel));
+  out.write_line("<ul>\n");
+
+  RecordReader words(kAllWordsList);
+  Record record;
+  std::string line;
+  int advert_counter = 0;
+  while (words.read_record(&record)) {
+    ++advert_counter;
+    line.clear();
+    append_entry(line, record);
+    out.write_line(line);
+    if (advert_counter > kEntriesBeforePromotion) {
+      write_promotion_block(out);
+      out.write_line("<br>");
+      advert_counter = 0;
+    }
+  }
+  words.close();
+
+  out.write_line("</ul>\n");
+  out.write_line("</body></HTML>");
+  out.close();
+
+  publish_final_page(g_run.all_words_page_file);
+}
+
+}  // namespace lexiweb

@@ -1,0 +1,46 @@
+// The contents page: one link per page of the document, in page order; and
+// the converter's page images, which the annotated pages show.
+#include <string>
+
+#include "common/identifiers.h"
+#include "common/run_parameters.h"
+#include "common/run_values.h"
+#include "driver/final_pages.h"
+#include "shell/file_ops.h"
+#include "shell/record_writer.h"
+#include "wordindex/page_head.h"
+
+namespace lexiweb {
+
+namespace {
+
+constexpr int kEnglish = 3;
+
+}  // namespace
+
+void write_contents_page() {
+  RecordWriter out(g_run.contents_page_file);
+  write_standard_page_head(out, label(kContentsLabel));
+  if (ui_language == kEnglish) out.write_line("<p>Details: " + details_link() + " </p>");
+  out.write_line(label(kContentsLabel) + "\n");
+  out.write_line("<ol>");
+  // Every page gets an item, also a page without words, which has no
+  // annotated page of its own.
+  std::string item;
+  for (int page = 1; page <= g_run.page_count; ++page) {
+    item = "<li><a href=\"";
+    item += output_page_stem(page);
+    item += ".htm\" >";
+    item += page_stem(page);
+    item += "</a></li>";
+    out.write_line(item);
+  }
+  out.write_line("</ol>");
+  out.write_line("</body></HTML>");
+  out.close();
+
+  copy_matching("htm_in", "*.png", "htm_out");
+  publish_final_page(g_run.contents_page_file);
+}
+
+}  // namespace lexiweb
