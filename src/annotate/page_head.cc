@@ -1,0 +1,98 @@
+// Writes the output page head. The script blocks carry line feeds of their
+// own inside the line; every block ends with CR LF.
+#include "annotate/page_head.h"
+
+#include <string>
+
+#include "common/run_values.h"
+#include "common/text.h"
+#include "shell/record_reader.h"
+#include "shell/record_writer.h"
+
+namespace lexiweb {
+
+namespace {
+
+constexpr std::string_view kHeadOpening =
+    "<HTML><head> <meta http-equiv=\"content-type\"  content=\"text/HTML; charset=utf-8\">";
+
+constexpr std::string_view kScriptOpening = "<script language=\"javascript\">";
+
+// Reads the hash into wrd_id ("#i" for an occurrence) and wrd_random (the
+// number after it), and opens the style element only for such a hash.
+constexpr std::string_view kScriptStart[] = {
+    "if (history.length > 0)\n{\nwrd_ndx = String(self.location.hash);\n",
+    "wrd_leng = wrd_ndx.length;\nwrd_id = wrd_ndx.substring(0,2);\n",
+    "wrd_random = wrd_ndx.substring(2,wrd_leng);\n",
+    "if (wrd_id == \"#i\" && (isNaN(wrd_random) == false))\n{\n",
+    "document.writeln(\"<style type=\\\"text/css\\\">\");\n",
+};
+
+// The named occurrence red, every other span black, then the style element
+// and both script blocks closed.
+constexpr std::string_view kScriptEnd =
+    "document.writeln(self.location.hash + \" { color: red } \");\n"
+    "document.writeln(\"span  { color: black } \");\n"
+    "document.writeln(\"</style>\");\n"
+    "}\n"
+    "}\n";
+
+constexpr std::string_view kScriptClosing = "</script>\n";
+
+// Occurrence record fields.
+constexpr int kWordNumber = 1;
+constexpr int kPage = 2;
+constexpr int kOccurrenceId = 6;
+
+// The two blocks that colour the word of one occurrence red when the hash
+// names that occurrence.
+void write_occurrence_rule(RecordWriter& out, std::string_view word_number,
+                           std::string_view occurrence_id, std::string& block) {
+  block.assign("if (wrd_ndx.substring(1,wrd_leng) == \"");
+  block += occurrence_id;
+  block += "\")\n{";
+  out.write_line(block);
+
+  block.assign("document.writeln(\".c");
+  block += trim_leading_blanks(word_number);
+  block += " { color: red } \");\n}\n";
+  out.write_line(block);
+}
+
+}  // namespace
+
+std::string page_occurrence_file(std::string_view page) {
+  std::string name = "wrd_10_";
+  name += trim_blanks(page);
+  name += ".txt";
+  return name;
+}
+
+void write_page_head() {
+  if (g_run.page_file_number == nullptr) return;
+  RecordWriter& out = *g_run.page_file_number;
+
+  out.write_line(kHeadOpening);
+  out.write_line("<title>");
+  out.write_line(g_run.current_page_file);
+  out.write_line("</title>");
+  out.write_line(kScriptOpening);
+  for (std::string_view block : kScriptStart) out.write_line(block);
+
+  RecordReader occurrences(page_occurrence_file(g_run.current_page_number));
+  Record occurrence;
+  std::string block;
+  while (occurrences.read_record(&occurrence)) {
+    if (occurrence.field(kPage) != g_run.current_page_number) continue;
+    write_occurrence_rule(out, occurrence.field(kWordNumber), occurrence.field(kOccurrenceId),
+                          block);
+  }
+  occurrences.close();
+
+  out.write_line(kScriptEnd);
+  out.write_line(kScriptClosing);
+  out.write_line("</head>");
+  out.write_line("<body>");
+}
+
+}  // namespace lexiweb
