@@ -1,0 +1,36 @@
+// Reshapes one page written by pdftohtml's complex mode into the form the
+// word scanner and the page assembly read: plain blanks and quotes in the
+// text, the style element at the start of the body, an empty title.
+#ifndef LEXIWEB_PLATFORM_CONVERTER_PAGE_H_
+#define LEXIWEB_PLATFORM_CONVERTER_PAGE_H_
+
+#include <string>
+#include <string_view>
+
+namespace lexiweb {
+
+// The output prefix handed to pdftohtml. It writes page N as "page-N.html",
+// its image as "page" and N in three or more digits ".png" (kept as they are),
+// and links to page N of the same document as "page-N.html".
+inline constexpr std::string_view kConverterPrefix = "page";
+
+// The page `raw` reshaped:
+// - the style element moves from the head to the start of the body, because
+//   the head is cut away when the page is assembled;
+// - the title is emptied: its text would be indexed as words of the page,
+//   yet it never shows on the finished page;
+// - in the text outside tags, &#160; and &nbsp; become blanks, so that words
+//   are separated as the scanner expects, and the references of the double
+//   quote and the apostrophe become the plain characters; &amp; &lt; &gt;
+//   and every other byte stay;
+// - link targets are rewritten by link_target.
+std::string reshape_page(std::string_view raw);
+
+// The href for a link that pdftohtml wrote with target `href`. Characters
+// that would end the attribute or the tag early (a double quote, < and >)
+// are percent-encoded; everything else stays.
+std::string link_target(std::string_view href);
+
+}  // namespace lexiweb
+
+#endif  // LEXIWEB_PLATFORM_CONVERTER_PAGE_H_

@@ -1,0 +1,192 @@
+#include "platform/converter.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <regex>
+#include <set>
+
+#include "platform/console.h"
+#include "testing/pdf_writer.h"
+#include "testing/working_folder.h"
+
+namespace lexiweb {
+namespace {
+
+using testing::external_link;
+using testing::internal_link;
+using testing::PdfLinkForm;
+using testing::PdfPage;
+using testing::read_file;
+using testing::WorkingFolder;
+using testing::write_pdf;
+
+// Keeps what the converter prints; it never asks for input.
+class RecordingConsole : public Console {
+ public:
+  RecordingConsole() { set_console(this); }
+  ~RecordingConsole() override { set_console(nullptr); }
+  char read_key() override { return kEnterKey; }
+  std::string read_line() override { return {}; }
+  void write(std::string_view text) override { output.append(text); }
+  void clear_screen() override {}
+  std::string output;
+};
+
+// Three pages: words, quotes and signs, a link to page 3 and a web link on
+// page 1, an empty page 2, and a link back to page 1 on page 3.
+std::vector<PdfPage> three_pages() {
+  std::vector<PdfPage> pages(3);
+  pages[0].lines = {"Rivers  and   lakes", "He said \"hello\" and it's fine",
+                    "Salt & fresh <water> caf\xC3\xA9", "See the third page", "Mail the keeper"};
+  pages[0].links = {internal_link(3, 3), external_link(0, "https://example.org/a?b=1&c=2"),
+                    external_link(4, "mailto:keeper@example.org")};
+  pages[2].lines = {"Back to the first page", "The end"};
+  pages[2].links = {internal_link(0, 1, PdfLinkForm::kGoToAction)};
+  return pages;
+}
+
+std::set<std::string> folder_listing(const std::string& folder) {
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    names.insert(entry.path().filename().string());
+  }
+  return names;
+}
+
+std::string body_of(const std::string& page) {
+  size_t body_tag = page.find("<body");
+  return body_tag == std::string::npos ? std::string() : page.substr(page.find('>', body_tag) + 1);
+}
+
+TEST(Converter, WritesIndexPagesAndImagesAndNothingElse) {
+  WorkingFolder folder;
+  write_pdf("doc.pdf", three_pages());
+  RecordingConsole console;
+  ASSERT_TRUE(run_converter("1.5", "doc.pdf", "htm_in"));
+  EXPECT_EQ(console.output, "");
+  EXPECT_EQ(folder_listing("htm_in"),
+            (std::set<std::string>{"index.html", "page1.html", "page2.html", "page3.html",
+                                   "page001.png", "page002.png", "page003.png"}));
+  EXPECT_EQ(read_file("htm_in/index.html"),
+            "<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<meta charset=\"UTF-8\">\r\n"
+            "<title>Index</title>\r\n</head>\r\n<body>\r\n"
+            "<a href=\"page1.html\">page1</a><br>\r\n"
+            "<a href=\"page2.html\">page2</a><br>\r\n"
+            "<a href=\"page3.html\">page3</a><br>\r\n"
+            "</body>\r\n</html>\r\n");
+}
+
+TEST(Converter, EveryPageIsCompleteWithItsStyleFirstInTheBodyAndItsImage) {
+  WorkingFolder folder;
+  write_pdf("doc.pdf", three_pages());
+  RecordingConsole console;
+  ASSERT_TRUE(run_converter("1.5", "doc.pdf", "htm_in"));
+  for (int page = 1; page <= 3; ++page) {
+    SCOPED_TRACE(page);
+    std::string html = read_file("htm_in/page" + std::to_string(page) + ".html");
+    EXPECT_TRUE(html.starts_with("<!DOCTYPE html>\n<html"));
+    EXPECT_TRUE(html.ends_with("</body>\n</html>\n"));
+    std::string head = html.substr(0, html.find("</head>"));
+    EXPECT_NE(head.find("<title></title>"), std::string::npos);
+    EXPECT_EQ(head.find("<style"), std::string::npos);
+    std::string body = body_of(html);
+    EXPECT_TRUE(body.starts_with("\n<style type=\"text/css\">\n")) << body;
+    EXPECT_NE(body.find("</style>\n<div id=\"page" + std::to_string(page) + "-div\""),
+              std::string::npos);
+    EXPECT_NE(body.find("src=\"page00" + std::to_string(page) + ".png\""), std::string::npos);
+  }
+}
+
+TEST(Converter, TextHasPlainBlanksAndQuotesAndEscapedSigns) {
+  WorkingFolder folder;
+  write_pdf("doc.pdf", three_pages());
+  RecordingConsole console;
+  ASSERT_TRUE(run_converter("1.5", "doc.pdf", "htm_in"));
+  std::string page = read_file("htm_in/page1.html");
+  EXPECT_EQ(page.find("&#160;"), std::string::npos);
+  EXPECT_EQ(page.find("&#34;"), std::string::npos);
+  EXPECT_NE(page.find("Rivers  and   lakes"), std::string::npos) << page;
+  EXPECT_NE(page.find("He said \"hello\" and it's fine"), std::string::npos) << page;
+  EXPECT_NE(page.find("Salt &amp; fresh &lt;water&gt; caf\xC3\xA9"), std::string::npos) << page;
+}
+
+TEST(Converter, ZoomFollowsTheMagnification) {
+  WorkingFolder folder;
+  write_pdf("doc.pdf", three_pages());
+  RecordingConsole console;
+  ASSERT_TRUE(run_converter("1.5", "doc.pdf", "small"));
+  ASSERT_TRUE(run_converter(" 2 ", "doc.pdf", "large"));
+  // A US Letter page is 612 points wide.
+  EXPECT_NE(read_file("small/page1.html").find("width:918px"), std::string::npos);
+  EXPECT_NE(read_file("large/page1.html").find("width:1224px"), std::string::npos);
+}
+
+TEST(Converter, NamesWithBlanksOrLeadingHyphensConvert) {
+  WorkingFolder folder;
+  write_pdf("my river notes.pdf", three_pages());
+  write_pdf("-q.pdf", three_pages());
+  RecordingConsole console;
+  EXPECT_TRUE(run_converter("1.5", "my river notes.pdf", "out folder"));
+  EXPECT_TRUE(std::filesystem::exists("out folder/page3.html"));
+  EXPECT_TRUE(run_converter("1.5", "-q.pdf", "htm_in"));
+  EXPECT_TRUE(std::filesystem::exists("htm_in/page3.html"));
+  EXPECT_EQ(console.output, "");
+}
+
+TEST(Converter, FileThatIsNoPdfFailsWithOneLine) {
+  WorkingFolder folder;
+  testing::write_file("broken.pdf", "this is not a PDF\n");
+  RecordingConsole console;
+  EXPECT_FALSE(run_converter("1.5", "broken.pdf", "htm_in"));
+  EXPECT_EQ(console.output,
+            "pdftohtml could not open broken.pdf (not a PDF, damaged, or protected by a "
+            "password)\n");
+  EXPECT_FALSE(std::filesystem::exists("htm_in/index.html"));
+}
+
+TEST(Converter, MissingPdfFailsWithOneLine) {
+  WorkingFolder folder;
+  RecordingConsole console;
+  EXPECT_FALSE(run_converter("1.5", "absent.pdf", "htm_in"));
+  EXPECT_EQ(std::count(console.output.begin(), console.output.end(), '\n'), 1);
+  EXPECT_FALSE(std::filesystem::exists("htm_in/index.html"));
+}
+
+TEST(Converter, MagnificationThatIsNoNumberNeverReachesTheConverter) {
+  WorkingFolder folder;
+  write_pdf("doc.pdf", three_pages());
+  RecordingConsole console;
+  EXPECT_FALSE(run_converter("2; rm -rf x", "doc.pdf", "htm_in"));
+  EXPECT_FALSE(run_converter("-1", "doc.pdf", "htm_in"));
+  EXPECT_FALSE(run_converter("0.0", "doc.pdf", "htm_in"));
+  EXPECT_EQ(console.output,
+            "The magnification factor must be a number such as 1.5, not \"2; rm -rf x\": nothing "
+            "was converted\n"
+            "The magnification factor must be a number such as 1.5, not \"-1\": nothing was "
+            "converted\n"
+            "The magnification factor must be a number such as 1.5, not \"0.0\": nothing was "
+            "converted\n");
+  EXPECT_FALSE(std::filesystem::exists("htm_in"));
+}
+
+TEST(Converter, MissingPdftohtmlFailsWithOneLine) {
+  WorkingFolder folder;
+  write_pdf("doc.pdf", three_pages());
+  std::filesystem::create_directory("no_tools");
+  std::string saved_path = getenv("PATH");
+  setenv("PATH", (folder.path() / "no_tools").c_str(), 1);
+  RecordingConsole console;
+  bool converted = run_converter("1.5", "doc.pdf", "htm_in");
+  setenv("PATH", saved_path.c_str(), 1);
+  EXPECT_FALSE(converted);
+  EXPECT_EQ(console.output,
+            "pdftohtml could not be started: install poppler-utils so that pdftohtml is on the "
+            "PATH\n");
+  EXPECT_FALSE(std::filesystem::exists("htm_in/index.html"));
+}
+
+}  // namespace
+}  // namespace lexiweb
