@@ -109,7 +109,9 @@ class TerminalConsole : public Console {
     return line;
   }
 
-  void write(std::string_view text) override { std::cout << text; }
+  // Flushed at once: progress lines must show while the run works, also
+  // when the output goes to a pipe.
+  void write(std::string_view text) override { std::cout << text << std::flush; }
 
   void clear_screen() override {
     if (output_is_terminal_) std::cout << "\033[H\033[2J" << std::flush;
