@@ -4,6 +4,8 @@
 // are replaced only in the text and link targets only in the a tags.
 #include "platform/converter_page.h"
 
+#include "common/identifiers.h"
+
 namespace lexiweb {
 namespace {
 
@@ -96,9 +98,28 @@ void append_head(std::string_view head, std::string& out) {
   out.append(head.substr(title_end));
 }
 
+// The page N of a link to "page-N.html" or "page-N.html#...", which is how
+// pdftohtml writes a link to a page of the same document; 0 for any other link.
+long same_document_page(std::string_view href) {
+  href = href.substr(0, href.find('#'));
+  if (!href.starts_with(kConverterPrefix)) return 0;
+  href.remove_prefix(kConverterPrefix.size());
+  if (!href.starts_with('-') || !href.ends_with(".html")) return 0;
+  std::string_view digits = href.substr(1, href.size() - 1 - 5);
+  if (digits.empty() || digits.size() > 9) return 0;
+  long page = 0;
+  for (char c : digits) {
+    if (c < '0' || c > '9') return 0;
+    page = page * 10 + (c - '0');
+  }
+  return page;
+}
+
 }  // namespace
 
 std::string link_target(std::string_view href) {
+  const long page = same_document_page(href);
+  if (page > 0) return output_page_stem(page) + ".htm";
   std::string target;
   target.reserve(href.size());
   for (char c : href) {

@@ -26,9 +26,12 @@ inline constexpr std::string_view kConverterPrefix = "page";
 // - link targets are rewritten by link_target.
 std::string reshape_page(std::string_view raw);
 
-// The href for a link that pdftohtml wrote with target `href`. Characters
-// that would end the attribute or the tag early (a double quote, < and >)
-// are percent-encoded; everything else stays.
+// The href for a link that pdftohtml wrote with target `href`. A link to
+// page N of the same document ("page-N.html", perhaps with a "#" part) leads
+// to the annotated page of page N, "f" and N in six digits ".htm", which
+// stands beside the other annotated pages in the finished site. Other links
+// (web and mail addresses) stay, except that characters that would end the
+// attribute or the tag early (a double quote, < and >) are percent-encoded.
 std::string link_target(std::string_view href);
 
 }  // namespace lexiweb

@@ -70,9 +70,33 @@ TEST(ReshapePage, UnclosedTagAtTheEndIsKept) {
   EXPECT_EQ(reshape_page("<body>a&#160;b<p class=x"), "<body>a b<p class=x");
 }
 
+TEST(ReshapePage, RewritesLinksToPagesOfTheDocumentAndNothingElse) {
+  EXPECT_EQ(reshape_page("<body>\n<img src=\"page003.png\"/><a href=\"page-3.html\">page-3.html"
+                         "</a> <a href=\"page-12.html#x\">twelve</a></body>"),
+            "<body>\n<img src=\"page003.png\"/><a href=\"f000003.htm\">page-3.html</a> "
+            "<a href=\"f000012.htm\">twelve</a></body>");
+}
+
 TEST(ReshapePage, LinkTextIsTextAndLinkTargetsAreMadeSafe) {
   EXPECT_EQ(reshape_page("<body><a href=\"http://e.org/?q=\"a\"&b=<c>\">go&#160;on</a></body>"),
             "<body><a href=\"http://e.org/?q=%22a%22&b=%3Cc%3E\">go on</a></body>");
+}
+
+TEST(LinkTarget, PagesOfTheSameDocumentLeadToTheirAnnotatedPages) {
+  EXPECT_EQ(link_target("page-3.html"), "f000003.htm");
+  EXPECT_EQ(link_target("page-1234.html#section"), "f001234.htm");
+  EXPECT_EQ(link_target("page-12.html#"), "f000012.htm");
+}
+
+TEST(LinkTarget, LinksThatOnlyLookLikePagesStay) {
+  EXPECT_EQ(link_target("page-0.html"), "page-0.html");
+  EXPECT_EQ(link_target("page-.html"), "page-.html");
+  EXPECT_EQ(link_target("page-3x.html"), "page-3x.html");
+  EXPECT_EQ(link_target("page3.html"), "page3.html");
+  EXPECT_EQ(link_target("page-3.htm"), "page-3.htm");
+  EXPECT_EQ(link_target("other-3.html"), "other-3.html");
+  EXPECT_EQ(link_target("http://example.org/page-3.html"), "http://example.org/page-3.html");
+  EXPECT_EQ(link_target("page-12345678901.html"), "page-12345678901.html");
 }
 
 TEST(LinkTarget, WebAndMailAddressesStayAsTheyAre) {

@@ -113,6 +113,28 @@ TEST(Converter, TextHasPlainBlanksAndQuotesAndEscapedSigns) {
   EXPECT_NE(page.find("Salt &amp; fresh &lt;water&gt; caf\xC3\xA9"), std::string::npos) << page;
 }
 
+TEST(Converter, LinksToPagesOfTheDocumentLeadToTheAnnotatedPages) {
+  WorkingFolder folder;
+  write_pdf("doc.pdf", three_pages());
+  RecordingConsole console;
+  ASSERT_TRUE(run_converter("1.5", "doc.pdf", "htm_in"));
+  std::string first = read_file("htm_in/page1.html");
+  std::string third = read_file("htm_in/page3.html");
+  EXPECT_NE(first.find("<a href=\"f000003.htm\">See the third page"), std::string::npos) << first;
+  EXPECT_NE(first.find("<a href=\"https://example.org/a?b=1&c=2\">Rivers  and   lakes"),
+            std::string::npos)
+      << first;
+  EXPECT_NE(first.find("<a href=\"mailto:keeper@example.org\">Mail the keeper</a>"),
+            std::string::npos)
+      << first;
+  EXPECT_NE(third.find("<a href=\"f000001.htm\">Back to the first page"), std::string::npos)
+      << third;
+  for (const std::string& page : {first, third, read_file("htm_in/page2.html")}) {
+    EXPECT_EQ(page.find("page-"), std::string::npos);
+    EXPECT_EQ(page.find(".html"), std::string::npos);
+  }
+}
+
 TEST(Converter, ZoomFollowsTheMagnification) {
   WorkingFolder folder;
   write_pdf("doc.pdf", three_pages());
