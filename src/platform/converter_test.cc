@@ -79,6 +79,16 @@ TEST(Converter, WritesIndexPagesAndImagesAndNothingElse) {
             "</body>\r\n</html>\r\n");
 }
 
+TEST(Converter, RemovesTheOutlineOfADocumentThatHasOne) {
+  WorkingFolder folder;
+  write_pdf("doc.pdf", three_pages(), {{"Rivers", 1}, {"The end", 3}});
+  RecordingConsole console;
+  ASSERT_TRUE(run_converter("1.5", "doc.pdf", "htm_in"));
+  EXPECT_EQ(folder_listing("htm_in"),
+            (std::set<std::string>{"index.html", "page1.html", "page2.html", "page3.html",
+                                   "page001.png", "page002.png", "page003.png"}));
+}
+
 TEST(Converter, EveryPageIsCompleteWithItsStyleFirstInTheBodyAndItsImage) {
   WorkingFolder folder;
   write_pdf("doc.pdf", three_pages());

@@ -1,6 +1,6 @@
 // Writes PDF files object by object: catalog, page tree, one font, per page a
-// page object and its content stream, then the link annotations; the
-// cross-reference table records the byte offset of every object.
+// page object and its content stream, then the link annotations and the
+// outline; the cross-reference table records the byte offset of every object.
 #include "testing/pdf_writer.h"
 
 #include <cstdio>
@@ -112,6 +112,35 @@ std::string content_stream(const PdfPage& page) {
   return text + "ET\n";
 }
 
+std::string destination(int target_page, int page_count) {
+  if (target_page < 1 || target_page > page_count) {
+    throw std::invalid_argument("PDF link to a page that does not exist");
+  }
+  return "[" + std::to_string(page_object(target_page - 1)) + " 0 R /XYZ 0 " +
+         number_text(kPdfPageHeight) + " 0]";
+}
+
+// Appends the outline root and its entries, a flat list, to `objects`;
+// returns the root's object number.
+int append_outline(const std::vector<PdfOutlineEntry>& outline, int page_count,
+                   std::vector<std::string>& objects) {
+  const int root = static_cast<int>(objects.size());
+  const int first = root + 1;
+  const int last = root + static_cast<int>(outline.size());
+  objects.push_back("<< /Type /Outlines /First " + std::to_string(first) + " 0 R /Last " +
+                    std::to_string(last) + " 0 R /Count " + std::to_string(outline.size()) + " >>");
+  for (size_t i = 0; i < outline.size(); ++i) {
+    const int number = first + static_cast<int>(i);
+    std::string entry = "<< /Title " + pdf_string(outline[i].title, true) + " /Parent " +
+                        std::to_string(root) + " 0 R";
+    if (number > first) entry += " /Prev " + std::to_string(number - 1) + " 0 R";
+    if (number < last) entry += " /Next " + std::to_string(number + 1) + " 0 R";
+    entry += " /Dest " + destination(outline[i].target_page, page_count) + " >>";
+    objects.push_back(entry);
+  }
+  return root;
+}
+
 std::string annotation(const PdfLink& link, int page_count) {
   std::string rect = "[" + number_text(link.x) + " " + number_text(link.y) + " " +
                      number_text(link.x + link.width) + " " + number_text(link.y + link.height) +
@@ -120,15 +149,10 @@ std::string annotation(const PdfLink& link, int page_count) {
   if (!link.uri.empty()) {
     result += "/A << /S /URI /URI " + pdf_string(link.uri, false) + " >>";
   } else {
-    if (link.target_page < 1 || link.target_page > page_count) {
-      throw std::invalid_argument("PDF link to a page that does not exist");
-    }
-    std::string destination = "[" + std::to_string(page_object(link.target_page - 1)) +
-                              " 0 R /XYZ 0 " + number_text(kPdfPageHeight) + " 0]";
     if (link.form == PdfLinkForm::kGoToAction) {
-      result += "/A << /S /GoTo /D " + destination + " >>";
+      result += "/A << /S /GoTo /D " + destination(link.target_page, page_count) + " >>";
     } else {
-      result += "/Dest " + destination;
+      result += "/Dest " + destination(link.target_page, page_count);
     }
   }
   return result + " >>";
@@ -151,7 +175,8 @@ PdfLink external_link(int line_index, const std::string& uri) {
   return link;
 }
 
-std::string make_pdf(const std::vector<PdfPage>& pages) {
+std::string make_pdf(const std::vector<PdfPage>& pages,
+                     const std::vector<PdfOutlineEntry>& outline) {
   const int page_count = static_cast<int>(pages.size());
   // objects[n] is the body of object n; entry 0 is the free list head.
   std::vector<std::string> objects(page_object(page_count));
@@ -180,6 +205,11 @@ std::string make_pdf(const std::vector<PdfPage>& pages) {
     objects[content_object(i)] =
         "<< /Length " + std::to_string(stream.size()) + " >>\nstream\n" + stream + "endstream";
   }
+  if (!outline.empty()) {
+    const int root = append_outline(outline, page_count, objects);
+    objects[kCatalogObject] =
+        "<< /Type /Catalog /Pages 2 0 R /Outlines " + std::to_string(root) + " 0 R >>";
+  }
 
   std::string pdf = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n";
   std::vector<size_t> offsets(objects.size(), 0);
@@ -200,9 +230,10 @@ std::string make_pdf(const std::vector<PdfPage>& pages) {
   return pdf;
 }
 
-void write_pdf(const std::filesystem::path& path, const std::vector<PdfPage>& pages) {
+void write_pdf(const std::filesystem::path& path, const std::vector<PdfPage>& pages,
+               const std::vector<PdfOutlineEntry>& outline) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << make_pdf(pages);
+  out << make_pdf(pages, outline);
   out.close();
   if (!out) throw std::runtime_error("cannot write " + path.string());
 }

@@ -43,16 +43,26 @@ struct PdfPage {
   std::vector<PdfLink> links;
 };
 
+// An entry of the document outline (the bookmarks), leading to a page
+// counted from 1.
+struct PdfOutlineEntry {
+  std::string title;
+  int target_page = 1;
+};
+
 // A link whose rectangle covers text line `line_index` (counted from 0).
 PdfLink internal_link(int line_index, int target_page,
                       PdfLinkForm form = PdfLinkForm::kDestination);
 PdfLink external_link(int line_index, const std::string& uri);
 
-// The bytes of a PDF file holding `pages` in order.
-std::string make_pdf(const std::vector<PdfPage>& pages);
+// The bytes of a PDF file holding `pages` in order, and an outline when
+// `outline` is not empty.
+std::string make_pdf(const std::vector<PdfPage>& pages,
+                     const std::vector<PdfOutlineEntry>& outline = {});
 
-// Writes make_pdf(pages) to `path`; throws std::runtime_error when it cannot.
-void write_pdf(const std::filesystem::path& path, const std::vector<PdfPage>& pages);
+// Writes make_pdf(pages, outline) to `path`; throws std::runtime_error when it cannot.
+void write_pdf(const std::filesystem::path& path, const std::vector<PdfPage>& pages,
+               const std::vector<PdfOutlineEntry>& outline = {});
 
 }  // namespace lexiweb::testing
 
