@@ -26,7 +26,7 @@ const CodeFields& code_fields() {
 
 std::string_view code_field(unsigned char byte) { return code_fields().text[byte]; }
 
-int code_value(std::string_view code) {
+int character_code(std::string_view code) {
   int value = 0;
   bool any_digit = false;
   for (char c : code) {

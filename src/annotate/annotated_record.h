@@ -20,7 +20,7 @@ inline constexpr std::string_view kRemovedCode = "     ";         // 5 blanks
 std::string_view code_field(unsigned char byte);
 
 // The byte value of a code field; 0 for a removed (blank) or unreadable code.
-int code_value(std::string_view code);
+int character_code(std::string_view code);
 
 // Appends to `out` one annotated record per byte of `markup`, all on `page`,
 // with a blank position and `marker`.

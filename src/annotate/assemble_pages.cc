@@ -9,7 +9,7 @@ namespace lexiweb {
 
 void assemble_pages() {
   write_output_page_list();
-  write_index_page_list();
+  write_distinct_index_pages();
   write_page_occurrence_files();
   write_output_pages();
   publish_output_pages();

@@ -36,7 +36,7 @@ void write_page_body(RecordWriter& out, std::string_view page) {
   RecordReader page_text(page_text_file(page));
   Record record;
   while (page_text.read_record(&record)) {
-    int code = code_value(record.field(1));
+    int code = character_code(record.field(1));
     if (code > 0) out.write_byte(static_cast<char>(code));
   }
 }

@@ -158,7 +158,7 @@ TEST(PageLists, IndexPageListHoldsEachIndexPageOnce) {
   write_file("in_list.txt", record_line({page_field(2), "in000002"}) +
                                 record_line({page_field(1), "in000001"}) +
                                 record_line({page_field(1), "in000001"}));
-  write_index_page_list();
+  write_distinct_index_pages();
   EXPECT_EQ(read_file("in_l_02.txt"),
             record_line({page_field(1), "in000001"}) + record_line({page_field(2), "in000002"}));
 }

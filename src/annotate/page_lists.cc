@@ -56,7 +56,7 @@ void write_output_page_list() {
   copy_file("par_l_01.txt", "par_l_02.txt");
 }
 
-void write_index_page_list() {
+void write_distinct_index_pages() {
   sort_lines("in_list.txt", "in_l_01.txt", 1);
   RecordReader sorted("in_l_01.txt");
   RecordWriter out("in_l_02.txt");

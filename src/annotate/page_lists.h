@@ -12,7 +12,7 @@ void write_output_page_list();
 
 // Reads in_list.txt; writes in_l_01.txt (sorted) and in_l_02.txt (one record
 // per index page).
-void write_index_page_list();
+void write_distinct_index_pages();
 
 // Reads wrd_08.txt; writes wrd_09.txt (sorted by page and position) and one
 // page occurrence file wrd_10_<n>.txt per page that has occurrences.
