@@ -1,7 +1,48 @@
+// The word list stage: sorts the word records, numbers words and
+// occurrences, and writes the occurrence lists in document and word order.
 #include "scan/build_word_list.h"
+
+#include <string>
+
+#include "common/identifiers.h"
+#include "common/run_values.h"
+#include "scan/page_lists.h"
+#include "scan/word_numbering.h"
+#include "shell/external_sort.h"
+#include "shell/file_ops.h"
 
 namespace lexiweb {
 
-void build_word_list() {}
+namespace {
+
+void sort_records(const char* input, const char* output, int field_count, int key_field) {
+  g_run.sort_input = input;
+  g_run.sort_output = output;
+  g_run.sort_field_count = field_count;
+  g_run.sort_key_field = key_field;
+  external_sort();
+}
+
+}  // namespace
+
+void build_word_list() {
+  // By word (case-blind, so the case forms of a word stand together), then
+  // page and position.
+  sort_records("wrd_2.txt", "wrd_3.txt", 5, 1);
+  number_occurrences();
+  write_all_words_list();
+  // From the page field on: document order.
+  sort_records("wrd_4.txt", "wrd_5.txt", 8, 2);
+  // The contents, about and all-words pages follow the last page that holds
+  // a word.
+  const long last_page = write_page_lists();
+  g_run.contents_page_file = output_page_stem(last_page + 1) + ".htm";
+  g_run.about_page_file = output_page_stem(last_page + 2) + ".htm";
+  g_run.all_words_page_file = output_page_stem(last_page + 3) + ".htm";
+  write_index_page_list();
+  // By word number, then page and position.
+  sort_records("wrd_6.txt", "wrd_7.txt", 9, 1);
+  copy_file("wrd_7.txt", "wrd_08.txt");
+}
 
 }  // namespace lexiweb

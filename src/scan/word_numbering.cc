@@ -1,0 +1,102 @@
+// Word numbers, occurrence ids, index pages and the all-words list.
+#include "scan/word_numbering.h"
+
+#include <string>
+#include <string_view>
+
+#include "common/run_parameters.h"
+#include "common/text.h"
+#include "shell/file_ops.h"
+#include "shell/record_reader.h"
+#include "shell/record_writer.h"
+
+namespace lexiweb {
+
+namespace {
+
+// Fields of a word record.
+constexpr int kWordField = 1;
+constexpr int kWordPageField = 2;
+constexpr int kWordPositionField = 3;
+constexpr int kRunningNumberField = 4;
+constexpr int kContextField = 5;
+
+// Fields of an occurrence record that the all-words list takes.
+constexpr int kIndexPageStemField = 4;
+constexpr int kOccurrenceIdField = 5;
+constexpr int kOccurrenceWordField = 6;
+
+bool equal_ignoring_case(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && starts_with_ignoring_case(a, b);
+}
+
+}  // namespace
+
+void number_occurrences() {
+  RecordReader sorted_words("wrd_3.txt");
+  delete_file("wrd_4.txt");
+  RecordWriter occurrences("wrd_4.txt");
+  long word_number = 1;
+  long occurrence_number = 1;
+  long index_page = 1;
+  long on_index_page = 0;
+  bool first = true;
+  std::string group_word;
+  std::string word_number_text;
+  std::string index_stem;
+  std::string occurrence_text;
+  std::string_view line;
+  Record record;
+  while (sorted_words.read_line(&line)) {
+    record.parse(line);
+    const std::string_view word = record.field(kWordField);
+    if (first) {
+      first = false;
+      on_index_page = 1;
+      group_word.assign(word);
+    } else {
+      ++on_index_page;
+      ++occurrence_number;
+      if (!equal_ignoring_case(word, group_word)) {
+        group_word.assign(word);
+        ++word_number;
+      }
+      // A word's occurrences may go on over the next index page.
+      if (on_index_page > entries_per_index_page) {
+        on_index_page = 1;
+        ++index_page;
+      }
+    }
+    word_number_text.clear();
+    append_right_aligned(word_number_text, word_number, 8);
+    index_stem.assign("in");
+    append_zero_filled(index_stem, index_page, 6);
+    occurrence_text.assign("i");
+    append_zero_filled(occurrence_text, occurrence_number, 10);
+    occurrences.write_record({word_number_text, record.field(kWordPageField),
+                              record.field(kWordPositionField), index_stem, occurrence_text, word,
+                              record.field(kRunningNumberField), record.field(kContextField)});
+  }
+}
+
+void write_all_words_list() {
+  RecordReader occurrences("wrd_4.txt");
+  delete_file("wrd_12.txt");
+  RecordWriter all_words("wrd_12.txt");
+  bool first = true;
+  std::string last_written;
+  std::string_view line;
+  Record record;
+  while (occurrences.read_line(&line)) {
+    record.parse(line);
+    const std::string_view word = record.field(kOccurrenceWordField);
+    if (first || !equal_ignoring_case(word, last_written)) {
+      first = false;
+      last_written.assign(word);
+      all_words.write_record(
+          {record.field(kIndexPageStemField), record.field(kOccurrenceIdField), word});
+    }
+  }
+}
+
+}  // namespace lexiweb
