@@ -1,0 +1,175 @@
+// End-to-end runs of the whole program on PDFs the tests write themselves.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+#include "e2e_support.h"
+#include "testing/pdf_writer.h"
+
+namespace lexiweb::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Keys and answers of a complete run: past the banner, the font advice and
+// the information screen, Enter for the magnification, the target site, and
+// a key at the results screen.
+const std::string kCompleteRunInput = kKeysToInput + "\n" + "www.example.org\n" + "\n";
+
+std::string results_screen(long words) {
+  return "\n"
+         "============ RESULTS ============\n"
+         "words in *.pdf file = " +
+         std::to_string(words) +
+         "\n"
+         "\n"
+         "view subfolder: htm_out\n"
+         "You can access the index of all words by double-clicking on any word.\n"
+         "details: https://lexiweb.example.org/details.html\n"
+         "\n"
+         "<...> any key to continue and end\n";
+}
+
+std::string progress_lines(int pages) {
+  return "\n"
+         "number of *.htm files = " +
+         std::to_string(pages) +
+         "\n"
+         "----------------------------\n"
+         "processed 1%\n"
+         "processed 10%\n"
+         "processed 20%\n"
+         "processed 30%\n"
+         "processed 40%\n"
+         "processed 60%\n"
+         "processed 80%\n"
+         "processed 100%\n";
+}
+
+std::set<std::string> files_in(const fs::path& folder) {
+  std::set<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    names.insert(entry.path().filename().string());
+  }
+  return names;
+}
+
+// Sixteen words of three letters or more (or numbers), over three pages;
+// the double quote on page 2 separates Water from Fall.
+std::vector<PdfPage> three_page_document() {
+  return {PdfPage{{"Rivers carry water to the sea"}, {}},
+          PdfPage{{"The river Water\"Fall runs 42 miles"}, {}},
+          PdfPage{{"A sea of rivers and water"}, {}}};
+}
+
+TEST(FullRunTest, ConvertsAPdfWhoseNameHoldsABlankAndCleansUp) {
+  WorkingFolder folder;
+  fs::create_directory("pdf_in");
+  write_pdf("pdf_in/three pages.pdf", three_page_document());
+  write_file("notes.txt", "the user's notes");
+  write_file("index.htm", "<p>the user's page</p>");
+
+  ProgramRun run = run_lexiweb(kCompleteRunInput);
+
+  EXPECT_EQ(run.exit_status, 0) << run.errors;
+  EXPECT_EQ(run.output, kChecksPassed +
+                            "\n"
+                            "file in subfolder pdf_in = three pages.pdf\n"
+                            "        1 file(s) copied.\n" +
+                            kMagnificationScreen + kTargetSiteScreen + progress_lines(3) +
+                            results_screen(16));
+
+  // Only the run's own scratch files are gone.
+  EXPECT_EQ(files_in("."),
+            (std::set<std::string>{"htm_in", "htm_in_02.list", "htm_out", "index.htm", "notes.txt",
+                                   "out_null.list", "pdf_in", "three pages.pdf"}));
+  EXPECT_EQ(read_file("notes.txt"), "the user's notes");
+  EXPECT_EQ(read_file("htm_in_02.list"), "page1.htm\r\npage2.htm\r\npage3.htm\r\n");
+  EXPECT_EQ(files_in("htm_out"),
+            (std::set<std::string>{"f000001.htm", "f000002.htm", "f000003.htm", "f000004.htm",
+                                   "f000005.htm", "f000006.htm", "in000001.htm", "page001.png",
+                                   "page002.png", "page003.png"}));
+  EXPECT_EQ(read_file("htm_out/f000004.htm"),
+            "<HTML>\r\n"
+            "<head> <meta http-equiv=\"content-type\"  content=\"text/HTML; charset=utf-8\">\r\n"
+            "<title>\r\n"
+            "Contents\r\n"
+            "</title>\r\n"
+            "<style type =\"text/css\">\r\n"
+            "\ndiv.ol {text-align: left}\n</style>\r\n"
+            "</head>\r\n"
+            "<body>\r\n"
+            "<p>Details: <a href = \"https://lexiweb.example.org/details.html\">"
+            "lexiweb.example.org/details.html</a> </p>\r\n"
+            "Contents\n\r\n"
+            "<ol>\r\n"
+            "<li><a href=\"f000001.htm\" >page1</a></li>\r\n"
+            "<li><a href=\"f000002.htm\" >page2</a></li>\r\n"
+            "<li><a href=\"f000003.htm\" >page3</a></li>\r\n"
+            "</ol>\r\n"
+            "</body></HTML>\r\n");
+}
+
+TEST(FullRunTest, DoubleQuoteSeparatesWordsAndCaseVariantsShareAnEntry) {
+  WorkingFolder folder;
+  fs::create_directory("pdf_in");
+  write_pdf("pdf_in/doc.pdf", three_page_document());
+  ProgramRun run = run_lexiweb(kCompleteRunInput);
+  ASSERT_EQ(run.exit_status, 0) << run.errors;
+  std::string all_words = read_file("htm_out/f000006.htm");
+  std::string entries;
+  for (size_t at = all_words.find("<li>"); at != std::string::npos;
+       at = all_words.find("<li>", at + 1)) {
+    size_t start = all_words.find("\" > ", at) + 4;
+    entries += all_words.substr(start, all_words.find("</span>", start) - start) + " ";
+  }
+  EXPECT_EQ(entries, "42 and carry Fall miles river Rivers runs sea the water ");
+}
+
+TEST(FullRunTest, FailedPageCopyEndsTheRunWithItsSource) {
+  WorkingFolder folder;
+  fs::create_directory("pdf_in");
+  write_pdf("pdf_in/doc.pdf", three_page_document());
+  // A converter that does its work, then leaves a folder where page 3's file
+  // must go, so that its copy fails.
+  fs::create_directory("bin");
+  write_file("bin/pdftohtml",
+             "#!/bin/sh\n"
+             "/usr/bin/pdftohtml \"$@\" || exit $?\n"
+             "for last; do :; done\n"
+             "mkdir -p \"$(dirname \"$last\")/page3.htm/blocked\"\n");
+  fs::permissions("bin/pdftohtml", fs::perms::owner_all);
+
+  ProgramRun run = run_lexiweb(kCompleteRunInput, (folder.path() / "bin").string());
+
+  EXPECT_EQ(run.exit_status, 0);
+  std::string tail =
+      "processed 1%\n"
+      "---------------------------\n"
+      "Error on copy file(s)\n"
+      "htm_in/page3.htm\n"
+      "The file htm_in/page3.htm could not be copied.\n";
+  ASSERT_GE(run.output.size(), tail.size()) << run.output;
+  EXPECT_EQ(run.output.substr(run.output.size() - tail.size()), tail) << run.output;
+  EXPECT_TRUE(fs::exists("w_2.htm")) << "pages copied before stay";
+  EXPECT_FALSE(fs::exists("w_3.htm"));
+  EXPECT_TRUE(files_in("htm_out").empty()) << "htm_out holds nothing of this run";
+}
+
+TEST(FullRunTest, DocumentWithoutWordsStillGetsItsFinalPages) {
+  WorkingFolder folder;
+  fs::create_directory("pdf_in");
+  write_pdf("pdf_in/doc.pdf", {PdfPage{{"a b c to of"}, {}}, PdfPage{{"x y"}, {}}});
+  ProgramRun run = run_lexiweb(kCompleteRunInput);
+  EXPECT_EQ(run.exit_status, 0) << run.errors;
+  EXPECT_EQ(run.output.substr(run.output.size() - results_screen(0).size()), results_screen(0));
+  EXPECT_EQ(files_in("htm_out"), (std::set<std::string>{"f000001.htm", "f000002.htm", "f000003.htm",
+                                                        "page001.png", "page002.png"}));
+  std::string all_words = read_file("htm_out/f000003.htm");
+  EXPECT_NE(all_words.find("<ul>\n\r\n</ul>\n\r\n</body></HTML>\r\n"), std::string::npos)
+      << all_words;
+}
+
+}  // namespace
+}  // namespace lexiweb::testing
