@@ -68,10 +68,10 @@ void write_element_ranges() {
   g_run.script_tag_count = 0;
   const ElementKind style{"style", "/style", &g_run.style_tag_count};
   const ElementKind script{"script", "/script", &g_run.script_tag_count};
-  HeldRecord tag;
+  Record tag;
   std::string opening_page;
   std::string opening_start;
-  while (tag.read_from(tags)) {
+  while (tags.read_record(&tag)) {
     const ElementKind* kind = nullptr;
     if (starts_with_ignoring_case(tag.field(kTagTextField), style.opening)) {
       kind = &style;
@@ -86,7 +86,7 @@ void write_element_ranges() {
     // Tags inside the element are not examined: a script inside a style
     // element belongs to the style element.
     bool closed = false;
-    while (tag.read_from(tags)) {
+    while (tags.read_record(&tag)) {
       if (starts_with_ignoring_case(tag.field(kTagTextField), kind->closing)) {
         closed = true;
         break;
@@ -106,14 +106,11 @@ void write_element_ranges() {
 // `range_start`; false when the list ends first.
 bool copy_through(RecordReader& delimiters, const HeldRecord& range_start, RecordWriter& out) {
   std::string_view line;
-  Record record;
+  CharacterRecord record;
   while (delimiters.read_line(&line)) {
     out.write_line(line);
     record.parse(line);
-    if (record.field(kPageField) == range_start.page() &&
-        record.field(kPositionField) == range_start.position()) {
-      return true;
-    }
+    if (same_place(record, range_start)) return true;
   }
   return false;
 }
@@ -121,11 +118,10 @@ bool copy_through(RecordReader& delimiters, const HeldRecord& range_start, Recor
 // Drops delimiter records up to the one at the place of `range_end`, which is copied.
 void skip_to(RecordReader& delimiters, const HeldRecord& range_end, RecordWriter& out) {
   std::string_view line;
-  Record record;
+  CharacterRecord record;
   while (delimiters.read_line(&line)) {
     record.parse(line);
-    if (record.field(kPageField) == range_end.page() &&
-        record.field(kPositionField) == range_end.position()) {
+    if (same_place(record, range_end)) {
       out.write_line(line);
       return;
     }

@@ -66,17 +66,9 @@ void read_closing_delimiter(RecordReader& delimiters, HeldRecord* close) {
 // Reads the character list on to the record of the "<" itself.
 bool find_tag_start(RecordReader& characters, const HeldRecord& open, const HeldRecord& close,
                     HeldRecord* current) {
-  std::string_view line;
-  Record record;
-  while (characters.read_line(&line)) {
-    record.parse(line);
-    if (record.field(kPageField) == close.page() &&
-        record.field(kPositionField) == open.position()) {
-      current->hold(line);
-      return true;
-    }
+  while (current->read_from(characters)) {
+    if (current->page() == close.page() && current->position() == open.position()) return true;
   }
-  current->clear();
   return false;
 }
 
@@ -87,10 +79,10 @@ void select_delimiters() {
   RecordReader sorted_characters("htms.txt");
   RecordWriter delimiters("tag_1.txt");
   std::string_view line;
-  Record record;
+  CharacterRecord record;
   while (sorted_characters.read_line(&line)) {
     record.parse(line);
-    const int code = code_value(record.field(kCodeField));
+    const int code = code_value(record.code());
     if (code == kLessThanCode || code == kGreaterThanCode) delimiters.write_line(line);
   }
 }
@@ -134,10 +126,10 @@ void filter_delimiter_alternation() {
     int open_flag = 2;
     int close_flag = 2;
     std::string_view line;
-    Record record;
+    CharacterRecord record;
     while (in.read_line(&line)) {
       record.parse(line);
-      const int code = code_value(record.field(kCodeField));
+      const int code = code_value(record.code());
       if (open_flag >= 1 && code == kLessThanCode) {
         out.write_line(line);
         close_flag = 1;

@@ -63,8 +63,8 @@ class WordCutter {
   explicit WordCutter(RecordWriter& out) : out_(out) {}
 
   // Takes one record of the text stream.
-  void take(const Record& record) {
-    const int code = code_value(record.field(kCodeField));
+  void take(const CharacterRecord& record) {
+    const int code = code_value(record.code());
     const char character = static_cast<char>(code);
     if (code > 31 && code != 34) phrase_.push_back(character);
     if (code > 32 && code != 34) {
@@ -75,13 +75,13 @@ class WordCutter {
   }
 
  private:
-  void add_to_word(char character, const Record& record) {
+  void add_to_word(char character, const CharacterRecord& record) {
     word_.push_back(character);
     if (word_.size() == 1 && is_leading_punctuation(character)) word_.clear();
     if (!started_ && !word_.empty()) {
       started_ = true;
-      start_page_.assign(record.field(kPageField));
-      start_position_.assign(record.field(kPositionField));
+      start_page_.assign(record.page());
+      start_position_.assign(record.position());
       if (numeric_value(start_page_) == 0) end_on_damaged_page();
     }
   }
@@ -148,7 +148,7 @@ void write_word_records() {
   g_run.word_count = 0;
   WordCutter cutter(words);
   std::string_view line;
-  Record record;
+  CharacterRecord record;
   while (text.read_line(&line)) {
     record.parse(line);
     cutter.take(record);
