@@ -29,20 +29,5 @@ TEST(IndexPageList, TheNumberStartsAtTheFirstDigitAfterTheLeadingZeros) {
                                           record_line({right_aligned(100, 10), "in000100"}));
 }
 
-TEST(PageLists, ThePageOfEveryOccurrenceIsListedAndTheLastIsReturned) {
-  testing::WorkingFolder folder;
-  write_file("wrd_5.txt",
-             occurrence(3, "in000001") + occurrence(3, "in000001") + occurrence(12, "in000001"));
-
-  EXPECT_EQ(write_page_lists(), 12);
-
-  EXPECT_EQ(read_file("par_list.txt"),
-            record_line({right_aligned(3, 10), right_aligned(3, 10), "f000003"}) +
-                record_line({right_aligned(3, 10), right_aligned(3, 10), "f000003"}) +
-                record_line({right_aligned(12, 10), right_aligned(12, 10), "f000012"}));
-  EXPECT_EQ(read_file("wrd_14.txt"), record_line({right_aligned(3, 10), "word"}) +
-                                         record_line({right_aligned(12, 10), "word"}));
-}
-
 }  // namespace
 }  // namespace lexiweb
