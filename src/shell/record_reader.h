@@ -1,6 +1,8 @@
 // Reads scratch files back: plain lines, or records split into their items.
-// Lines are handed out as views into one large buffer, valid until the next
-// read, so that reading a record costs no allocation.
+// Lines are handed out as views into one large buffer, so that reading a
+// record costs no allocation. A view stays valid only until the next call of
+// any reading member, at_end() included, since that may read ahead into the
+// buffer: copy what must outlive it.
 #ifndef LEXIWEB_SHELL_RECORD_READER_H_
 #define LEXIWEB_SHELL_RECORD_READER_H_
 
@@ -54,7 +56,7 @@ class RecordReader {
   // Up to `size` bytes of the file as they are; 0 at the end.
   size_t read_bytes(char* out, size_t size);
 
-  // True when no further line (or byte) can be read.
+  // True when no further line (or byte) can be read; may read ahead.
   bool at_end();
   // Starts reading again from the first line.
   void rewind();
