@@ -1,0 +1,62 @@
+// Prepares a working folder for the browser test: FOLDER/pdf_in/doc.pdf, a
+// four-page document of plain English sentences. The word "river" (once as
+// "River") stands on pages 1, 2 and 4, three times on page 2, and nowhere on
+// page 3, so that a reader can watch one word lit on several pages and the
+// other words stay dark. Two links lead between pages of the document and
+// one to a web address, so that the finished site carries those too.
+// run_browser_test.sh names the word and the page count to site_test.mjs.
+#include <exception>
+#include <filesystem>
+#include <iostream>
+#include <vector>
+
+#include "testing/pdf_writer.h"
+
+namespace {
+
+using lexiweb::testing::external_link;
+using lexiweb::testing::internal_link;
+using lexiweb::testing::PdfPage;
+
+std::vector<PdfPage> river_document() {
+  PdfPage first;
+  first.lines = {"The river runs past the old mill.",
+                 "Children watch small boats drift along quietly.",
+                 "See the mountain map on the third page."};
+  first.links = {internal_link(2, 3)};
+
+  PdfPage second;
+  second.lines = {
+      "Along the river the willows bend low.", "Fishermen wait beside the river at dawn.",
+      "Every morning the river carries fallen leaves.", "Herons stand still in shallow water."};
+
+  PdfPage third;
+  third.lines = {"Mountains rise far beyond the valley.",
+                 "Snow melts slowly under spring sunshine.", "Back to the first page.",
+                 "More stories wait online."};
+  third.links = {internal_link(2, 1), external_link(3, "https://www.example.org/stories")};
+
+  PdfPage fourth;
+  fourth.lines = {"River stones shine after summer storms.",
+                  "Travellers rest under tall green trees."};
+
+  return {first, second, third, fourth};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::cerr << "usage: make_browser_site FOLDER\n";
+    return 2;
+  }
+  try {
+    const std::filesystem::path pdf_folder = std::filesystem::path(argv[1]) / "pdf_in";
+    std::filesystem::create_directories(pdf_folder);
+    lexiweb::testing::write_pdf(pdf_folder / "doc.pdf", river_document());
+  } catch (const std::exception& error) {
+    std::cerr << "make_browser_site: " << error.what() << "\n";
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# A real run of lexiweb on a PDF made for the purpose, then the link check and
+# the browser test over the site it writes. Fails when any step fails.
+# Usage: run_browser_test.sh LEXIWEB_BINARY MAKE_BROWSER_SITE_BINARY
+set -euo pipefail
+
+if [ $# -ne 2 ]; then
+  echo "usage: $0 LEXIWEB_BINARY MAKE_BROWSER_SITE_BINARY" >&2
+  exit 2
+fi
+lexiweb=$(realpath "$1")
+make_browser_site=$(realpath "$2")
+here=$(cd "$(dirname "$0")" && pwd)
+
+# What make_browser_site.cc writes: the word on several pages, and the page count.
+word=river
+page_count=4
+
+if [ ! -x /usr/bin/chromium ]; then
+  echo "browser test: /usr/bin/chromium is missing (scripts/install-dependencies installs it)" >&2
+  exit 1
+fi
+if [ ! -d "$here/node_modules/playwright-core" ]; then
+  (cd "$here" && npm ci --no-audit --no-fund)
+fi
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/lexiweb-browser-XXXXXX")
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+"$make_browser_site" "$work"
+
+# Keys: the banner, the font advice, "1" to go on at the program information
+# (single keys), Enter for the predefined magnification, the target site line,
+# Enter at the results screen.
+if ! printf '\n\n1\nwww.example.org\n\n' | "$lexiweb" >run.log 2>&1; then
+  echo "browser test: lexiweb failed; its output:" >&2
+  cat run.log >&2
+  exit 1
+fi
+if ! ls htm_out/*.htm >/dev/null 2>&1; then
+  echo "browser test: lexiweb wrote no page into htm_out; its output:" >&2
+  cat run.log >&2
+  exit 1
+fi
+
+status=0
+node "$here/link_check.mjs" htm_out || status=1
+node "$here/site_test.mjs" htm_out "$word" "$page_count" || status=1
+exit $status

@@ -1,0 +1,246 @@
+// Reads a finished lexiweb site in headless chromium as a reader would:
+// walks the annotated pages through the navigation bar, double-clicks every
+// occurrence of WORD to open the index at its item, follows the item back to
+// the page and checks that the word is lit red and the other words black,
+// opens the contents, search and index pages, and checks that every entry of
+// the all-words page leads to its word's first occurrence in the index.
+// Usage: node site_test.mjs HTM_OUT WORD PAGE_COUNT (every page holds words).
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { pathToFileURL } from 'node:url';
+import { chromium } from 'playwright-core';
+
+const RED = 'rgb(255, 0, 0)';
+const BLACK = 'rgb(0, 0, 0)';
+const [folderArgument, wordArgument, pageCountArgument] = process.argv.slice(2);
+if (!folderArgument || !wordArgument || !(Number(pageCountArgument) > 0)) {
+  console.error('usage: node site_test.mjs HTM_OUT WORD PAGE_COUNT');
+  process.exit(2);
+}
+const folder = path.resolve(folderArgument);
+const word = wordArgument.toLowerCase();
+const pageCount = Number(pageCountArgument);
+
+let passed = 0;
+const failures = [];
+class Stop extends Error {}
+
+// Records one check; a failed `need` stops the run, as later checks build on it.
+function check(ok, message) {
+  if (ok) passed++;
+  else failures.push(message);
+  return ok;
+}
+function need(ok, message) {
+  if (!check(ok, message)) throw new Stop(message);
+}
+
+const urlOf = (name) => pathToFileURL(path.join(folder, name)).href;
+// "f000002.htm#i0000000007" for file:///.../f000002.htm#i0000000007.
+const nameOf = (url) => path.basename(new URL(url).pathname) + new URL(url).hash;
+const outputName = (n) => `f${String(n).padStart(6, '0')}.htm`;
+
+// The word spans of a page, in document order, with their computed colour.
+const wordSpans = (page) =>
+  page.$$eval('span[ondblclick]', (spans) =>
+    spans.map((span) => ({
+      id: span.id,
+      text: span.textContent.trim(),
+      color: getComputedStyle(span).color,
+    })),
+  );
+
+const navLink = (page, label) =>
+  page.locator('div[style*="position:fixed"] a').filter({ hasText: new RegExp(`^${label}$`) });
+
+async function navHref(page, label) {
+  const links = navLink(page, label);
+  return (await links.count()) === 1 ? links.getAttribute('href') : null;
+}
+
+async function clickAndLoad(page, locator) {
+  await Promise.all([page.waitForEvent('load'), locator.click()]);
+}
+
+const textOf = async (locator) => (await locator.textContent()).trim();
+
+// Follows "next" from f000001.htm; returns [{name, spans}] in reading order.
+// Every page must also offer the same contents, search and index links.
+async function walkAnnotatedPages(reader) {
+  await reader.goto(urlOf(outputName(1)));
+  const pages = [];
+  const finalLinks = new Set();
+  for (;;) {
+    const name = nameOf(reader.url());
+    const spans = await wordSpans(reader);
+    need(spans.length > 0, `${name}: no word span (span with ondblclick) on the page`);
+    const title = await reader.title();
+    check(title === name, `${name}: title is "${title}", not the file name`);
+    const red = spans.filter((span) => span.color === RED).map((span) => span.text);
+    check(red.length === 0, `${name}: opened without a hash, yet these words are red: ${red.join(', ')}`);
+    const previous = pages.at(-1)?.name ?? null;
+    const prevHref = await navHref(reader, 'prev');
+    check(prevHref === previous, `${name}: prev link leads to ${prevHref}, expected ${previous}`);
+    const labels = ['Contents', 'search', 'index'];
+    finalLinks.add((await Promise.all(labels.map((label) => navHref(reader, label)))).join(' '));
+    pages.push({ name, spans });
+    if ((await navHref(reader, 'next')) === null || pages.length > pageCount) break;
+    await clickAndLoad(reader, navLink(reader, 'next'));
+  }
+  const names = pages.map((page) => page.name).join(', ');
+  const expected = Array.from({ length: pageCount }, (_, i) => outputName(i + 1));
+  need(names === expected.join(', '), `next links lead through ${names}; expected ${expected.join(', ')}`);
+  check(finalLinks.size === 1, `the pages' Contents, search and index links differ: ${[...finalLinks].join(' | ')}`);
+  if (pageCount > 1) {
+    await clickAndLoad(reader, navLink(reader, 'prev'));
+    const opened = nameOf(reader.url());
+    check(opened === expected.at(-2), `prev on ${expected.at(-1)} opened ${opened}`);
+  }
+  return pages;
+}
+
+// Double-click on an occurrence, the index item it opens, and the item's link back.
+async function checkOccurrence(context, reader, pageName, occurrence) {
+  const { id } = occurrence;
+  if (nameOf(reader.url()) !== pageName) await reader.goto(urlOf(pageName));
+  const [index] = await Promise.all([
+    context.waitForEvent('page'),
+    reader.locator(`span[id="${id}"]`).dblclick(),
+  ]);
+  try {
+    await index.waitForLoadState('load');
+    const opened = nameOf(index.url());
+    const rightItem = /^in\d{6}\.htm#/.test(opened) && opened.endsWith(`#${id}`);
+    if (!check(rightItem, `double-click on ${pageName} ${id} opened ${opened}, not in000NNN.htm#${id}`)) return;
+    const item = index.locator(`[id="${id}"]`);
+    if (!check((await item.count()) === 1, `${opened}: no single element with id ${id}`)) return;
+    const itemText = await textOf(item);
+    check(itemText.toLowerCase() === word, `${opened}: item ${id} reads "${itemText}", not "${word}"`);
+    const back = index.locator('a', { has: item });
+    const href = await back.getAttribute('href');
+    if (!check(href === `${pageName}#${id}`, `${opened}: item links to ${href}, not ${pageName}#${id}`)) return;
+
+    await clickAndLoad(index, back);
+    const returned = nameOf(index.url());
+    check(returned === `${pageName}#${id}`, `${opened}: item link opened ${returned}`);
+    const wrong = (await wordSpans(index))
+      .filter((span) => span.text !== '')
+      .filter((span) => span.color !== (span.text.toLowerCase() === word ? RED : BLACK))
+      .map((span) => `"${span.text}" (${span.id}) is ${span.color}`);
+    check(wrong.length === 0, `${returned}: every "${word}" should be red, other words black; ${wrong.join('; ')}`);
+  } finally {
+    await index.close();
+  }
+}
+
+async function checkContentsPage(reader, pages) {
+  await clickAndLoad(reader, navLink(reader, 'Contents'));
+  const name = nameOf(reader.url());
+  const title = await reader.title();
+  check(title === 'Contents', `contents link opened ${name}, titled "${title}"`);
+  const hrefs = await reader.$$eval('ol li a', (links) => links.map((a) => a.getAttribute('href')));
+  const inOrder = hrefs.join() === pages.map((page) => page.name).join();
+  if (check(inOrder, `${name}: items link to [${hrefs.join(', ')}]`) && pages.length > 1) {
+    await clickAndLoad(reader, reader.locator('ol li a').nth(1));
+    const opened = nameOf(reader.url());
+    check(opened === pages[1].name, `second contents item opened ${opened}`);
+  }
+}
+
+async function checkSearchPage(reader) {
+  await clickAndLoad(reader, navLink(reader, 'search'));
+  const name = nameOf(reader.url());
+  const title = await reader.title();
+  check(title === 'search', `search link opened ${name}, titled "${title}"`);
+  const body = await reader.textContent('body');
+  check(body.includes('PROMOTE YOUR BRAND WITH OUR PROGRAMS'), `${name}: no promotion block`);
+}
+
+// Every entry leads to its word's first occurrence; the entry of WORD is followed.
+async function checkAllWordsPage(reader, pages) {
+  const firstOccurrence = new Map();
+  for (const span of pages.flatMap((page) => page.spans)) {
+    const key = span.text.toLowerCase();
+    if (key !== '' && !firstOccurrence.has(key)) firstOccurrence.set(key, span.id);
+  }
+  await clickAndLoad(reader, navLink(reader, 'index'));
+  const name = nameOf(reader.url());
+  const title = await reader.title();
+  need(title === 'index', `index link opened ${name}, titled "${title}"`);
+  const entries = await reader.$$eval('li a', (links) =>
+    links.map((a) => ({ href: a.getAttribute('href'), key: a.textContent.trim().toLowerCase() })),
+  );
+  const listed = new Map(entries.map((entry) => [entry.key, entry]));
+  check(listed.size === entries.length, `${name}: a word is listed more than once`);
+  const missing = [...firstOccurrence.keys()].filter((key) => !listed.has(key));
+  check(missing.length === 0, `${name}: words of the pages not listed: ${missing.join(', ')}`);
+  const misled = entries
+    .filter(({ href, key }) => !/^in\d{6}\.htm#/.test(href) || !href.endsWith(`#${firstOccurrence.get(key)}`))
+    .map(({ href, key }) => `${key} -> ${href} (first occurrence ${firstOccurrence.get(key)})`);
+  check(misled.length === 0, `${name}: entries not leading to the first occurrence: ${misled.join('; ')}`);
+
+  need(listed.has(word), `${name}: no entry for "${word}"`);
+  const { href } = listed.get(word);
+  await clickAndLoad(reader, reader.locator(`li a[href="${href}"]`));
+  const opened = nameOf(reader.url());
+  const item = reader.locator(`[id="${firstOccurrence.get(word)}"]`);
+  const found = (await item.count()) === 1 && (await textOf(item)).toLowerCase() === word;
+  check(opened === href && found, `entry "${word}" opened ${opened}, which lacks the item ${firstOccurrence.get(word)}`);
+}
+
+async function main() {
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'lexiweb-chromium-'));
+  const context = await chromium.launchPersistentContext(profile, {
+    executablePath: '/usr/bin/chromium',
+    headless: true,
+    args: [
+      '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+      '--disable-background-networking', '--disable-component-update', '--disable-sync',
+    ],
+  });
+  context.setDefaultTimeout(15000);
+  const watchErrors = (page) =>
+    page.on('pageerror', (error) => failures.push(`script error on ${nameOf(page.url())}: ${error.message}`));
+  context.pages().forEach(watchErrors);
+  context.on('page', watchErrors);
+  // Each part runs on its own, so that one failure does not hide the others.
+  const part = async (run) => {
+    try {
+      await run();
+    } catch (error) {
+      if (!(error instanceof Stop)) failures.push(`stopped: ${error.message.split('\n')[0]}`);
+    }
+  };
+  try {
+    const reader = context.pages()[0] ?? (await context.newPage());
+    let pages = [];
+    await part(async () => (pages = await walkAnnotatedPages(reader)));
+    if (pages.length === 0) throw new Stop('no annotated page');
+    await part(async () => {
+      const occurrences = pages.flatMap((page) =>
+        page.spans.filter((span) => span.text.toLowerCase() === word).map((span) => [page.name, span]),
+      );
+      need(occurrences.length > 0, `"${word}" stands on no annotated page`);
+      for (const [pageName, occurrence] of occurrences) {
+        await checkOccurrence(context, reader, pageName, occurrence);
+      }
+    });
+    for (const checkFinalPage of [checkContentsPage, checkSearchPage, checkAllWordsPage]) {
+      await part(async () => {
+        await reader.goto(urlOf(pages[0].name));
+        await checkFinalPage(reader, pages);
+      });
+    }
+  } catch (error) {
+    if (!(error instanceof Stop)) failures.push(`stopped: ${error.message.split('\n')[0]}`);
+  } finally {
+    await context.close();
+    fs.rmSync(profile, { recursive: true, force: true });
+  }
+  for (const failure of failures) console.error(`FAIL: ${failure}`);
+  console.log(`site_test: ${passed} passed, ${failures.length} failed`);
+  process.exit(failures.length === 0 ? 0 : 1);
+}
+
+await main();
