@@ -171,5 +171,23 @@ TEST(FullRunTest, DocumentWithoutWordsStillGetsItsFinalPages) {
       << all_words;
 }
 
+TEST(FullRunTest, LinksWithinTheDocumentLeadToTheAnnotatedPages) {
+  WorkingFolder folder;
+  fs::create_directory("pdf_in");
+  PdfPage first{{"Rivers begin in the hills", "The coast is told later", "See the atlas online"},
+                {}};
+  first.links = {internal_link(1, 3), external_link(2, "https://example.org/atlas?a=1&b=2")};
+  write_pdf("pdf_in/doc.pdf",
+            {first, PdfPage{{"Valleys widen slowly"}, {}}, PdfPage{{"The coast at last"}, {}}});
+  ProgramRun run = run_lexiweb(kCompleteRunInput);
+  ASSERT_EQ(run.exit_status, 0) << run.errors;
+  std::string page = read_file("htm_out/f000001.htm");
+  EXPECT_NE(page.find("href=\"f000003.htm\""), std::string::npos) << page;
+  EXPECT_NE(page.find("href=\"https://example.org/atlas?a=1&b=2\""), std::string::npos) << page;
+  EXPECT_EQ(page.find("page-3.html"), std::string::npos);
+  EXPECT_NE(read_file("htm_out/f000003.htm").find("<title>\r\nf000003.htm\r\n</title>"),
+            std::string::npos);
+}
+
 }  // namespace
 }  // namespace lexiweb::testing
