@@ -72,11 +72,7 @@ void write_distinct_index_pages() {
 }
 
 void write_page_occurrence_files() {
-  g_run.sort_input = "wrd_08.txt";
-  g_run.sort_output = "wrd_09.txt";
-  g_run.sort_field_count = 9;
-  g_run.sort_key_field = 2;
-  external_sort();
+  external_sort("wrd_08.txt", "wrd_09.txt", 9, 2);
 
   RecordReader sorted("wrd_09.txt");
   RecordWriter out;

@@ -8,6 +8,7 @@
 #include "driver/final_pages.h"
 #include "shell/record_reader.h"
 #include "shell/record_writer.h"
+#include "wordindex/occurrence_item.h"
 #include "wordindex/page_head.h"
 
 namespace lexiweb {
@@ -21,17 +22,9 @@ constexpr int kEntriesBeforePromotion = 150;
 
 // The entry's span id is the anchor that the index items link back to.
 void append_entry(std::string& line, const Record& word) {
-  std::string_view index_stem = word.field(1);
-  std::string_view occurrence_id = word.field(2);
-  line += "<li><a href=\"";
-  line += index_stem;
-  line += ".htm#";
-  line += occurrence_id;
-  line += "\" ><span  id=\"";
-  line += occurrence_id;
-  line += "\" > ";
-  line += word.field(3);
-  line += "</span> </a></li>\n";
+  line += "<li>";
+  append_occurrence_link(line, word.field(1), word.field(2), word.field(3));
+  line += "</li>\n";
 }
 
 }  // namespace

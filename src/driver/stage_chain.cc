@@ -13,11 +13,7 @@
 namespace lexiweb {
 
 void run_stage_chain() {
-  g_run.sort_input = "htm.txt";
-  g_run.sort_output = "htms.txt";
-  g_run.sort_field_count = 4;
-  g_run.sort_key_field = 1;
-  external_sort();
+  external_sort("htm.txt", "htms.txt", 4, 1);
 
   extract_tags_and_words();
   print_line("processed 20%");

@@ -13,26 +13,14 @@
 
 namespace lexiweb {
 
-namespace {
-
-void sort_records(const char* input, const char* output, int field_count, int key_field) {
-  g_run.sort_input = input;
-  g_run.sort_output = output;
-  g_run.sort_field_count = field_count;
-  g_run.sort_key_field = key_field;
-  external_sort();
-}
-
-}  // namespace
-
 void build_word_list() {
   // By word (case-blind, so the case forms of a word stand together), then
   // page and position.
-  sort_records("wrd_2.txt", "wrd_3.txt", 5, 1);
+  external_sort("wrd_2.txt", "wrd_3.txt", 5, 1);
   number_occurrences();
   write_all_words_list();
   // From the page field on: document order.
-  sort_records("wrd_4.txt", "wrd_5.txt", 8, 2);
+  external_sort("wrd_4.txt", "wrd_5.txt", 8, 2);
   // The contents, about and all-words pages follow the last page that holds
   // a word.
   const long last_page = write_page_lists();
@@ -41,7 +29,7 @@ void build_word_list() {
   g_run.all_words_page_file = output_page_stem(last_page + 3) + ".htm";
   write_index_page_list();
   // By word number, then page and position.
-  sort_records("wrd_6.txt", "wrd_7.txt", 9, 1);
+  external_sort("wrd_6.txt", "wrd_7.txt", 9, 1);
   copy_file("wrd_7.txt", "wrd_08.txt");
 }
 

@@ -87,13 +87,7 @@ void select_delimiters() {
   }
 }
 
-void sort_delimiters_into_document_order() {
-  g_run.sort_input = "tag_1.txt";
-  g_run.sort_output = "tag_2.txt";
-  g_run.sort_field_count = 4;
-  g_run.sort_key_field = 2;
-  external_sort();
-}
+void sort_delimiters_into_document_order() { external_sort("tag_1.txt", "tag_2.txt", 4, 2); }
 
 void filter_delimiter_pairs() {
   copy_file("tag_2.txt", "tag_2_1.txt");

@@ -172,6 +172,15 @@ void sort_lines(const std::string& input, const std::string& output, size_t key_
   sort_lines_measured(input, output, key_column, memory_budget);
 }
 
+void external_sort(const std::string& input, const std::string& output, int field_count,
+                   int key_field) {
+  g_run.sort_input = input;
+  g_run.sort_output = output;
+  g_run.sort_field_count = field_count;
+  g_run.sort_key_field = key_field;
+  external_sort();
+}
+
 void external_sort() {
   RunValues& run = g_run;
   for (std::string& field : run.sort_fields) field.clear();

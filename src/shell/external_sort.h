@@ -21,6 +21,10 @@ inline constexpr size_t kSortMemoryBudget = 32 << 20;
 // the input in place. Fills g_run.sort_fields with the first record.
 void external_sort();
 
+// Sets the sort parameters to these values and runs external_sort().
+void external_sort(const std::string& input, const std::string& output, int field_count,
+                   int key_field);
+
 // Writes the lines of `input` to `output` in ascending order of their text
 // from the 1-based `key_column` to the end of the line; each output line ends
 // with CR LF. A missing input gives an empty output.

@@ -15,15 +15,8 @@ namespace {
 // occurrence id so that the annotated page can open the index at this item.
 void append_item_opening(std::string& line, std::string_view output_stem,
                          std::string_view occurrence_id, std::string_view word) {
-  line += "<li ><a href=\"";
-  line += output_stem;
-  line += ".htm#";
-  line += occurrence_id;
-  line += "\" ><span  id=\"";
-  line += occurrence_id;
-  line += "\" > ";
-  line += word;
-  line += "</span> </a>";
+  line += "<li >";
+  append_occurrence_link(line, output_stem, occurrence_id, word);
 }
 
 void append_source_page_name(std::string& line, std::string_view page_field) {
@@ -32,6 +25,19 @@ void append_source_page_name(std::string& line, std::string_view page_field) {
 }
 
 }  // namespace
+
+void append_occurrence_link(std::string& line, std::string_view page_stem,
+                            std::string_view occurrence_id, std::string_view word) {
+  line += "<a href=\"";
+  line += page_stem;
+  line += ".htm#";
+  line += occurrence_id;
+  line += "\" ><span  id=\"";
+  line += occurrence_id;
+  line += "\" > ";
+  line += word;
+  line += "</span> </a>";
+}
 
 void append_short_item(std::string& line, std::string_view page_field, std::string_view output_stem,
                        std::string_view occurrence_id, std::string_view word) {

@@ -10,6 +10,12 @@ namespace lexiweb {
 
 class Record;
 
+// The link to an occurrence at its span, followed by a blank:
+// <a href="STEM.htm#ID" ><span  id="ID" > WORD</span> </a>
+// The span carries the occurrence id so that a link to "#ID" lands on it.
+void append_occurrence_link(std::string& line, std::string_view page_stem,
+                            std::string_view occurrence_id, std::string_view word);
+
 // The short item: the link to the occurrence, the source page name and the
 // output page. `page_field` is the occurrence's page field as read.
 void append_short_item(std::string& line, std::string_view page_field, std::string_view output_stem,
