@@ -56,7 +56,11 @@ class RunBuffer {
       : text_(new char[std::max(budget, kLongestSortedLine)]),
         capacity_(std::max(budget, kLongestSortedLine)) {}
 
-  bool fits(size_t length) const { return used_ + length <= capacity_; }
+  // The line index counts against the budget too, twice over for the
+  // stable sort's scratch space, so that short lines cannot outgrow it.
+  bool fits(size_t length) const {
+    return used_ + length + 2 * sizeof(Line) * (lines_.size() + 1) <= capacity_;
+  }
   bool empty() const { return lines_.empty(); }
 
   void add(std::string_view line) {
