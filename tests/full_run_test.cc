@@ -115,8 +115,11 @@ TEST(FullRunTest, DoubleQuoteSeparatesWordsAndCaseVariantsShareAnEntry) {
   WorkingFolder folder;
   fs::create_directory("pdf_in");
   write_pdf("pdf_in/doc.pdf", three_page_document());
+  // A folder whose name only begins like the output folder's is another folder.
+  fs::create_directory("htm_out_old");
   ProgramRun run = run_lexiweb(kCompleteRunInput);
   ASSERT_EQ(run.exit_status, 0) << run.errors;
+  EXPECT_TRUE(files_in("htm_out_old").empty());
   std::string all_words = read_file("htm_out/f000006.htm");
   std::string entries;
   for (size_t at = all_words.find("<li>"); at != std::string::npos;

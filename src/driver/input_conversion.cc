@@ -61,16 +61,8 @@ std::string find_pdf() {
 
 // Removes the converter's folder of an earlier run.
 void clear_converter_folder() {
-  list_subfolders("dir_01.txt");
-  bool found = false;
-  {
-    RecordReader listing("dir_01.txt");
-    std::string_view line;
-    while (!found && listing.read_line(&line)) {
-      found = to_lower_ascii(line).find("htm_in") != std::string::npos;
-    }
-  }
-  if (!found) return;
+  list_subfolders_bare("dir_01.txt");
+  if (!listing_names_folder("dir_01.txt", "htm_in")) return;
   list_working_folder("htm_in/f_01.txt");
   delete_matching("htm_in", "*");
   remove_empty_folder("htm_in");

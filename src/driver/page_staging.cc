@@ -65,19 +65,9 @@ void prepare_staging() {
   print_line("----------------------------");
   print_line("processed 1%");
   list_subfolders("dir_cur.txt");
-  bool have_input_folder = false;
-  bool have_output_folder = false;
-  {
-    RecordReader listing("dir_cur.txt");
-    std::string_view line;
-    while (listing.read_line(&line)) {
-      std::string lower = to_lower_ascii(trim_trailing_blanks(line));
-      if (lower.find("htm_in") != std::string::npos) have_input_folder = true;
-      if (lower.find("htm_out") != std::string::npos) have_output_folder = true;
-    }
-  }
-  if (!have_input_folder) make_folder("htm_in");
-  if (!have_output_folder) make_folder("htm_out");
+  // A folder is found by its whole name: htm_out_old is not htm_out.
+  if (!listing_names_folder("dir_cur.txt", "htm_in")) make_folder("htm_in");
+  if (!listing_names_folder("dir_cur.txt", "htm_out")) make_folder("htm_out");
   list_working_folder("out_null.list");
   delete_staged_pages();
 }

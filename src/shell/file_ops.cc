@@ -146,7 +146,9 @@ void rename_endings(const std::string& folder, std::string_view old_ending,
   }
 }
 
-void list_subfolders(const std::string& capture) {
+namespace {
+
+std::vector<std::string> subfolder_names() {
   std::error_code error;
   std::vector<std::string> names;
   for (const auto& entry : fs::directory_iterator(".", error)) {
@@ -154,11 +156,40 @@ void list_subfolders(const std::string& capture) {
     if (entry.is_directory(kind_error)) names.push_back(entry.path().filename().string());
   }
   std::sort(names.begin(), names.end());
+  return names;
+}
+
+}  // namespace
+
+void list_subfolders_bare(const std::string& capture) {
   RecordWriter out(capture);
-  out.write_line(" Directory of " + fs::current_path(error).string());
+  for (const std::string& name : subfolder_names()) out.write_line(name);
+}
+
+void list_subfolders(const std::string& capture) {
+  std::vector<std::string> names = subfolder_names();
+  RecordWriter out(capture);
+  // The header does not name the folder's path: a reader looking for a
+  // sub-folder's name must not find it in the path.
+  out.write_line(" Directory of the working folder");
   out.write_line("");
   for (const std::string& name : names) out.write_line("<DIR>          " + name);
   out.write_line("               " + std::to_string(names.size()) + " Dir(s)");
+}
+
+bool listing_names_folder(const std::string& capture, std::string_view folder) {
+  std::string name = to_lower_ascii(folder);
+  RecordReader in(capture);
+  std::string_view line;
+  while (in.read_line(&line)) {
+    std::string text = to_lower_ascii(trim_trailing_blanks(line));
+    if (text == name) return true;
+    if (text.size() > name.size() && text.ends_with(name) &&
+        text[text.size() - name.size() - 1] == ' ') {
+      return true;
+    }
+  }
+  return false;
 }
 
 void list_bare(const std::string& folder, std::string_view pattern, const std::string& capture) {
@@ -168,8 +199,9 @@ void list_bare(const std::string& folder, std::string_view pattern, const std::s
 
 void list_working_folder(const std::string& capture) {
   RecordWriter out(capture);
-  std::error_code error;
-  out.write_line(" Directory of " + fs::current_path(error).string());
+  // The header does not name the folder's path: a reader looking for a
+  // sub-folder's name must not find it in the path.
+  out.write_line(" Directory of the working folder");
   for (const std::string& name : matching_files(".", "*")) out.write_line(name);
 }
 

@@ -48,8 +48,17 @@ void rename_endings(const std::string& folder, std::string_view old_ending,
                     std::string_view new_ending);
 
 // A listing of the sub-folders of the working folder: a header, one line per
-// sub-folder holding its name, and a count line.
+// sub-folder ending with its name, and a count line.
 void list_subfolders(const std::string& capture);
+
+// The names of the sub-folders of the working folder, one per line.
+void list_subfolders_bare(const std::string& capture);
+
+// True when a line of the listing `capture` names the sub-folder `folder`:
+// the line, without trailing blanks and compared without regard to case, is
+// the name or ends with a blank and the name. A folder whose name merely
+// contains it (htm_out_old) does not count.
+bool listing_names_folder(const std::string& capture, std::string_view folder);
 
 // A bare listing: the names of the files of `folder` matching `pattern`, one
 // per line, without path.

@@ -64,6 +64,14 @@ TEST(FileOpsTest, CapturesSatisfyTheirReaders) {
   EXPECT_NE(dirs.find("htm_out"), std::string::npos);
   EXPECT_EQ(dirs.find("loose.txt"), std::string::npos);
 
+  EXPECT_TRUE(listing_names_folder("dirs.txt", "htm_out"));
+  std::filesystem::create_directory("htm_in_old");
+  list_subfolders("dirs.txt");
+  EXPECT_FALSE(listing_names_folder("dirs.txt", "htm_in")) << "a longer name is another folder";
+  list_subfolders_bare("bare_dirs.txt");
+  EXPECT_EQ(read_file("bare_dirs.txt"), "htm_in_old\r\nhtm_out\r\npdf_in\r\n");
+  EXPECT_TRUE(listing_names_folder("bare_dirs.txt", "HTM_OUT"));
+
   find_lines("PDF_IN", "dirs.txt", "found.txt");
   EXPECT_EQ(count_nonblank_lines("found.txt"), 2) << read_file("found.txt");
   find_lines("nowhere", "dirs.txt", "found.txt");
