@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <queue>
 #include <string_view>
@@ -30,13 +31,23 @@ struct FoldTable {
 };
 const FoldTable kFold;
 
-// Negative, zero or positive as `a` sorts before, with or after `b`.
+// Negative, zero or positive as `a` sorts before, with or after `b`. Equal
+// bytes are equal folded too, so runs of equal bytes are skipped eight at a
+// time: the records share long fixed-width prefixes.
 int compare_keys(std::string_view a, std::string_view b) {
-  size_t common = std::min(a.size(), b.size());
-  for (size_t i = 0; i < common; ++i) {
+  const size_t common = std::min(a.size(), b.size());
+  size_t i = 0;
+  while (i < common) {
+    while (i + sizeof(uint64_t) <= common &&
+           std::memcmp(a.data() + i, b.data() + i, sizeof(uint64_t)) == 0) {
+      i += sizeof(uint64_t);
+    }
+    while (i < common && a[i] == b[i]) ++i;
+    if (i == common) break;
     unsigned char x = kFold.byte[static_cast<unsigned char>(a[i])];
     unsigned char y = kFold.byte[static_cast<unsigned char>(b[i])];
     if (x != y) return x < y ? -1 : 1;
+    ++i;
   }
   if (a.size() == b.size()) return 0;
   return a.size() < b.size() ? -1 : 1;

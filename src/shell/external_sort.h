@@ -14,7 +14,7 @@ namespace lexiweb {
 inline constexpr size_t kLongestSortedLine = 4000;
 
 // At most this many bytes of lines are held in memory at once.
-inline constexpr size_t kSortMemoryBudget = 32 << 20;
+inline constexpr size_t kSortMemoryBudget = 16 << 20;
 
 // Sorts g_run.sort_input into g_run.sort_output with the key starting at
 // field g_run.sort_key_field of the records, after cutting over-long lines of
