@@ -1,5 +1,6 @@
 // Test helpers for the index pages: occurrence records and index page lists
-// in their scratch-file forms, and the fixed lines every index page opens with.
+// in their scratch-file forms, and the fixed lines every index page opens with
+// (the standard page head is shared by the final pages too).
 #ifndef LEXIWEB_WORDINDEX_INDEX_TEST_PAGES_H_
 #define LEXIWEB_WORDINDEX_INDEX_TEST_PAGES_H_
 
@@ -29,10 +30,8 @@ inline std::string index_page_list(long pages) {
   return list;
 }
 
-// Standard page head and details line of an index page.
-inline std::string index_page_opening(const std::string& title) {
-  std::string address(details_address);
-  std::string shown = address.substr(address.find("://") + 3);
+// The nine lines every generated page other than an annotated page opens with.
+inline std::string standard_page_head(const std::string& title) {
   return "<HTML>\r\n"
          "<head> <meta http-equiv=\"content-type\"  content=\"text/HTML; charset=utf-8\">\r\n"
          "<title>\r\n" +
@@ -42,9 +41,18 @@ inline std::string index_page_opening(const std::string& title) {
          "<style type =\"text/css\">\r\n"
          "\ndiv.ol {text-align: left}\n</style>\r\n"
          "</head>\r\n"
-         "<body>\r\n"
-         "Details: <a href = \"" +
-         address + "\">" + shown + "</a> <br>\r\n";
+         "<body>\r\n";
+}
+
+// The link to the information page, showing its address without the scheme.
+inline std::string details_anchor() {
+  const std::string address(details_address);
+  return "<a href = \"" + address + "\">" + address.substr(address.find("://") + 3) + "</a>";
+}
+
+// Standard page head and details line of an index page.
+inline std::string index_page_opening(const std::string& title) {
+  return standard_page_head(title) + "Details: " + details_anchor() + " <br>\r\n";
 }
 
 }  // namespace lexiweb::testing
