@@ -3,36 +3,25 @@
 #include <gtest/gtest.h>
 
 #include "shell/record_reader.h"
-#include "testing/working_folder.h"
+#include "wordindex/index_test_pages.h"
 
 namespace lexiweb {
 namespace {
 
-using testing::record_line;
+using testing::index_page_list;
 using testing::WorkingFolder;
 using testing::write_file;
 
 class IndexNavBarTest : public ::testing::Test {
  protected:
   void write_page_list(int pages) {
-    std::string list;
-    for (int page = 1; page <= pages; ++page) {
-      std::string number = std::to_string(page);
-      list += record_line({std::string(10 - number.size(), ' ') + number,
-                           "in" + std::string(6 - number.size(), '0') + number});
-    }
-    write_file("in_l_02.txt", list);
+    write_file("in_l_02.txt", index_page_list(pages));
     page_list_.open("in_l_02.txt");
   }
 
   WorkingFolder folder_;
   RecordReader page_list_;
 };
-
-TEST_F(IndexNavBarTest, OnlyPageHasNoLinks) {
-  write_page_list(1);
-  EXPECT_EQ(index_nav_bar("in000001.htm", page_list_), "<div align = \"center\"></div>");
-}
 
 TEST_F(IndexNavBarTest, FirstMiddleAndLastPages) {
   write_page_list(4);
