@@ -62,10 +62,6 @@ TEST(SearchAddress, TargetSiteIsEncodedButNotDecoded) {
   EXPECT_EQ(query_of("x", "a&amp;b"), "x%20site%3Aa%26amp%3Bb");
 }
 
-TEST(SearchAddress, EmptyTargetSiteStillEndsWithTheSiteRestriction) {
-  EXPECT_EQ(query_of("word", ""), "word%20site%3A");
-}
-
 TEST(DecodedText, ReferencesAmongOrdinaryText) {
   std::string text;
   append_decoded(text, "R&amp;D &#8364;5 &copy; &");
