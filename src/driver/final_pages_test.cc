@@ -7,29 +7,18 @@
 #include "common/run_parameters.h"
 #include "common/run_values.h"
 #include "shell/file_ops.h"
-#include "shell/record_writer.h"
 #include "testing/working_folder.h"
+#include "wordindex/index_test_pages.h"
 
 namespace lexiweb {
 namespace {
 
+using testing::details_anchor;
 using testing::read_file;
 using testing::record_line;
+using testing::standard_page_head;
 using testing::WorkingFolder;
 using testing::write_file;
-
-std::string standard_head(const std::string& title) {
-  return "<HTML>\r\n"
-         "<head> <meta http-equiv=\"content-type\"  content=\"text/HTML; charset=utf-8\">\r\n"
-         "<title>\r\n" +
-         title +
-         "\r\n"
-         "</title>\r\n"
-         "<style type =\"text/css\">\r\n"
-         "\ndiv.ol {text-align: left}\n</style>\r\n"
-         "</head>\r\n"
-         "<body>\r\n";
-}
 
 std::string address_line(std::string_view address) {
   return "<br> <a href=\"" + std::string(address) + "\">" + std::string(address) + "</a>\r\n";
@@ -116,17 +105,6 @@ class FinalPagesTest : public ::testing::Test {
   WorkingFolder folder_;
 };
 
-TEST(PromotionBlock, WritesTheNineteenFixedLines) {
-  WorkingFolder folder;
-  {
-    RecordWriter out("block.htm");
-    write_promotion_block(out);
-  }
-  std::string written = read_file("block.htm");
-  EXPECT_EQ(written, promotion_block());
-  EXPECT_EQ(count_of(written, "\r\n"), 19u);
-}
-
 TEST_F(FinalPagesTest, ContentsPageListsEveryPageAndItsLastItemsNameTheFollowOnPages) {
   write_file("htm_in/page1-1_1.png", "image one");
   write_file("htm_in/cover.PNG", "image two");
@@ -134,21 +112,16 @@ TEST_F(FinalPagesTest, ContentsPageListsEveryPageAndItsLastItemsNameTheFollowOnP
 
   write_contents_page();
 
-  std::string address(details_address);
-  std::string expected = standard_head("Contents") + "<p>Details: <a href = \"" + address + "\">" +
-                         address.substr(address.find("://") + 3) + "</a> </p>\r\n" +
+  std::string expected = standard_page_head("Contents") + "<p>Details: " + details_anchor() +
+                         " </p>\r\n"
                          "Contents\n\r\n"
                          "<ol>\r\n";
-  for (int page = 1; page <= 9; ++page) {
+  for (int page = 1; page <= 12; ++page) {
     std::string number = std::to_string(page);
-    expected += "<li><a href=\"f00000" + number + ".htm\" >page" + number + "</a></li>\r\n";
+    expected += "<li><a href=\"f" + std::string(6 - number.size(), '0') + number + ".htm\" >page" +
+                number + "</a></li>\r\n";
   }
-  expected +=
-      "<li><a href=\"f000010.htm\" >page10</a></li>\r\n"
-      "<li><a href=\"f000011.htm\" >page11</a></li>\r\n"
-      "<li><a href=\"f000012.htm\" >page12</a></li>\r\n"
-      "</ol>\r\n"
-      "</body></HTML>\r\n";
+  expected += "</ol>\r\n</body></HTML>\r\n";
   EXPECT_EQ(page("f000011.htm"), expected);
 
   EXPECT_EQ(read_file("htm_out/page1-1_1.png"), "image one");
@@ -160,7 +133,7 @@ TEST_F(FinalPagesTest, AboutPageHoldsTheInstructionAndOnePromotionBlock) {
   write_about_page();
 
   EXPECT_EQ(page("f000012.htm"),
-            standard_head("search") +
+            standard_page_head("search") +
                 "<br>\r\n"
                 "<br>\r\n"
                 "<br> <b> Place cursor on desired word and double (2X) click left button on "
@@ -178,7 +151,7 @@ TEST_F(FinalPagesTest, AllWordsPageLinksEachWordToItsFirstOccurrence) {
   write_all_words_page();
 
   EXPECT_EQ(page("f000013.htm"),
-            standard_head("index") +
+            standard_page_head("index") +
                 "<ul>\n\r\n"
                 "<li><a href=\"in000001.htm#i0000000412\" ><span  id=\"i0000000412\" > "
                 "Water</span> </a></li>\n\r\n"
@@ -189,28 +162,23 @@ TEST_F(FinalPagesTest, AllWordsPageLinksEachWordToItsFirstOccurrence) {
   EXPECT_EQ(g_run.word_count, 1234);
 }
 
-TEST_F(FinalPagesTest, NoPromotionBlockAmong150Words) {
+TEST_F(FinalPagesTest, PromotionBlockFollowsEvery151stWord) {
+  const std::string block = promotion_block() + "<br>\r\n";
   write_all_words_list(150);
   write_all_words_page();
   std::string written = page("f000013.htm");
   EXPECT_EQ(count_of(written, "<li>"), 150u);
   EXPECT_EQ(count_of(written, "PROMOTE YOUR BRAND"), 0u);
-}
 
-TEST_F(FinalPagesTest, PromotionBlockFollowsThe151stWord) {
   write_all_words_list(151);
   write_all_words_page();
-  std::string written = page("f000013.htm");
+  written = page("f000013.htm");
   EXPECT_EQ(count_of(written, "PROMOTE YOUR BRAND"), 1u);
-  EXPECT_NE(written.find(entry(151) + promotion_block() + "<br>\r\n</ul>\n\r\n"),
-            std::string::npos);
-}
+  EXPECT_NE(written.find(entry(151) + block + "</ul>\n\r\n"), std::string::npos);
 
-TEST_F(FinalPagesTest, PromotionBlocksComeEvery151Words) {
   write_all_words_list(302);
   write_all_words_page();
-  std::string written = page("f000013.htm");
-  std::string block = promotion_block() + "<br>\r\n";
+  written = page("f000013.htm");
   EXPECT_EQ(count_of(written, "PROMOTE YOUR BRAND"), 2u);
   EXPECT_NE(written.find(entry(151) + block + entry(152)), std::string::npos);
   EXPECT_NE(written.find(entry(302) + block + "</ul>\n\r\n"), std::string::npos);
@@ -236,7 +204,7 @@ TEST_F(FinalPagesTest, EmptyDocumentStillGetsItsThreePages) {
             std::string::npos);
   EXPECT_EQ(count_of(page("f000002.htm"), "PROMOTE YOUR BRAND"), 1u);
   EXPECT_EQ(page("f000003.htm"),
-            standard_head("index") + "<ul>\n\r\n</ul>\n\r\n</body></HTML>\r\n");
+            standard_page_head("index") + "<ul>\n\r\n</ul>\n\r\n</body></HTML>\r\n");
 }
 
 }  // namespace
