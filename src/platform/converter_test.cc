@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <regex>
 #include <set>
@@ -61,12 +60,21 @@ std::string body_of(const std::string& page) {
   return body_tag == std::string::npos ? std::string() : page.substr(page.find('>', body_tag) + 1);
 }
 
-TEST(Converter, WritesIndexPagesAndImagesAndNothingElse) {
-  WorkingFolder folder;
-  write_pdf("doc.pdf", three_pages());
-  RecordingConsole console;
-  ASSERT_TRUE(run_converter("1.5", "doc.pdf", "htm_in"));
-  EXPECT_EQ(console.output, "");
+// The three pages, with an outline, converted at 1.5 into htm_in.
+class ConvertedDocumentTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    write_pdf("doc.pdf", three_pages(), {{"Rivers", 1}, {"The end", 3}});
+    ASSERT_TRUE(run_converter("1.5", "doc.pdf", "htm_in"));
+  }
+
+  WorkingFolder folder_;
+  RecordingConsole console_;
+};
+
+TEST_F(ConvertedDocumentTest, WritesIndexPagesAndImagesAndNothingElse) {
+  EXPECT_EQ(console_.output, "");
+  // The frameset, the frame index and the outline are gone.
   EXPECT_EQ(folder_listing("htm_in"),
             (std::set<std::string>{"index.html", "page1.html", "page2.html", "page3.html",
                                    "page001.png", "page002.png", "page003.png"}));
@@ -79,21 +87,7 @@ TEST(Converter, WritesIndexPagesAndImagesAndNothingElse) {
             "</body>\r\n</html>\r\n");
 }
 
-TEST(Converter, RemovesTheOutlineOfADocumentThatHasOne) {
-  WorkingFolder folder;
-  write_pdf("doc.pdf", three_pages(), {{"Rivers", 1}, {"The end", 3}});
-  RecordingConsole console;
-  ASSERT_TRUE(run_converter("1.5", "doc.pdf", "htm_in"));
-  EXPECT_EQ(folder_listing("htm_in"),
-            (std::set<std::string>{"index.html", "page1.html", "page2.html", "page3.html",
-                                   "page001.png", "page002.png", "page003.png"}));
-}
-
-TEST(Converter, EveryPageIsCompleteWithItsStyleFirstInTheBodyAndItsImage) {
-  WorkingFolder folder;
-  write_pdf("doc.pdf", three_pages());
-  RecordingConsole console;
-  ASSERT_TRUE(run_converter("1.5", "doc.pdf", "htm_in"));
+TEST_F(ConvertedDocumentTest, EveryPageIsCompleteWithItsStyleFirstInTheBodyAndItsImage) {
   for (int page = 1; page <= 3; ++page) {
     SCOPED_TRACE(page);
     std::string html = read_file("htm_in/page" + std::to_string(page) + ".html");
@@ -110,11 +104,7 @@ TEST(Converter, EveryPageIsCompleteWithItsStyleFirstInTheBodyAndItsImage) {
   }
 }
 
-TEST(Converter, TextHasPlainBlanksAndQuotesAndEscapedSigns) {
-  WorkingFolder folder;
-  write_pdf("doc.pdf", three_pages());
-  RecordingConsole console;
-  ASSERT_TRUE(run_converter("1.5", "doc.pdf", "htm_in"));
+TEST_F(ConvertedDocumentTest, TextHasPlainBlanksAndQuotesAndEscapedSigns) {
   std::string page = read_file("htm_in/page1.html");
   EXPECT_EQ(page.find("&#160;"), std::string::npos);
   EXPECT_EQ(page.find("&#34;"), std::string::npos);
@@ -123,11 +113,7 @@ TEST(Converter, TextHasPlainBlanksAndQuotesAndEscapedSigns) {
   EXPECT_NE(page.find("Salt &amp; fresh &lt;water&gt; caf\xC3\xA9"), std::string::npos) << page;
 }
 
-TEST(Converter, LinksToPagesOfTheDocumentLeadToTheAnnotatedPages) {
-  WorkingFolder folder;
-  write_pdf("doc.pdf", three_pages());
-  RecordingConsole console;
-  ASSERT_TRUE(run_converter("1.5", "doc.pdf", "htm_in"));
+TEST_F(ConvertedDocumentTest, LinksToPagesOfTheDocumentLeadToTheAnnotatedPages) {
   std::string first = read_file("htm_in/page1.html");
   std::string third = read_file("htm_in/page3.html");
   EXPECT_NE(first.find("<a href=\"f000003.htm\">See the third page"), std::string::npos) << first;
@@ -145,14 +131,10 @@ TEST(Converter, LinksToPagesOfTheDocumentLeadToTheAnnotatedPages) {
   }
 }
 
-TEST(Converter, ZoomFollowsTheMagnification) {
-  WorkingFolder folder;
-  write_pdf("doc.pdf", three_pages());
-  RecordingConsole console;
-  ASSERT_TRUE(run_converter("1.5", "doc.pdf", "small"));
+TEST_F(ConvertedDocumentTest, ZoomFollowsTheMagnification) {
   ASSERT_TRUE(run_converter(" 2 ", "doc.pdf", "large"));
   // A US Letter page is 612 points wide.
-  EXPECT_NE(read_file("small/page1.html").find("width:918px"), std::string::npos);
+  EXPECT_NE(read_file("htm_in/page1.html").find("width:918px"), std::string::npos);
   EXPECT_NE(read_file("large/page1.html").find("width:1224px"), std::string::npos);
 }
 
@@ -179,28 +161,17 @@ TEST(Converter, FileThatIsNoPdfFailsWithOneLine) {
   EXPECT_FALSE(std::filesystem::exists("htm_in/index.html"));
 }
 
-TEST(Converter, MissingPdfFailsWithOneLine) {
-  WorkingFolder folder;
-  RecordingConsole console;
-  EXPECT_FALSE(run_converter("1.5", "absent.pdf", "htm_in"));
-  EXPECT_EQ(std::count(console.output.begin(), console.output.end(), '\n'), 1);
-  EXPECT_FALSE(std::filesystem::exists("htm_in/index.html"));
-}
-
 TEST(Converter, MagnificationThatIsNoNumberNeverReachesTheConverter) {
   WorkingFolder folder;
   write_pdf("doc.pdf", three_pages());
   RecordingConsole console;
-  EXPECT_FALSE(run_converter("2; rm -rf x", "doc.pdf", "htm_in"));
-  EXPECT_FALSE(run_converter("-1", "doc.pdf", "htm_in"));
-  EXPECT_FALSE(run_converter("0.0", "doc.pdf", "htm_in"));
-  EXPECT_EQ(console.output,
-            "The magnification factor must be a number such as 1.5, not \"2; rm -rf x\": nothing "
-            "was converted\n"
-            "The magnification factor must be a number such as 1.5, not \"-1\": nothing was "
-            "converted\n"
-            "The magnification factor must be a number such as 1.5, not \"0.0\": nothing was "
-            "converted\n");
+  std::string refusals;
+  for (const char* magnification : {"2; rm -rf x", "-1", "0.0"}) {
+    EXPECT_FALSE(run_converter(magnification, "doc.pdf", "htm_in"));
+    refusals += "The magnification factor must be a number such as 1.5, not \"" +
+                std::string(magnification) + "\": nothing was converted\n";
+  }
+  EXPECT_EQ(console.output, refusals);
   EXPECT_FALSE(std::filesystem::exists("htm_in"));
 }
 
