@@ -154,15 +154,6 @@ TEST(FrameRemoval, PagesWithoutFrameTagsAreLeftAsTheyAre) {
   EXPECT_EQ(read_file("htm_03_1.txt"), read_file("htm_02.txt"));
 }
 
-TEST(FrameRemoval, TagClassTableIsWrittenAsPlainLines) {
-  WorkingFolder folder;
-  write_tag_class_table();
-  EXPECT_EQ(read_file("htm_elex.txt"),
-            "!DOCTYPE\r\n01\r\nHTML\r\n01\r\n/HTML\r\n01\r\nHEAD\r\n02\r\nTITLE\r\n02\r\n"
-            "BODY\r\n01\r\n/BODY\r\n01\r\nIMG\r\n00\r\nSCRIPT\r\n00\r\nSTYLE\r\n00\r\n"
-            "TABLE\r\n00\r\n");
-}
-
 class CapturedConsole : public Console {
  public:
   char read_key() override { return kEnterKey; }
