@@ -77,46 +77,26 @@ TEST(AlternationFilter, PassesALeadingGreaterThanThenOnlyTheOtherKind) {
   EXPECT_EQ(read_file("tag_2.txt"), passed);
 }
 
-TEST(DelimiterList, AStrayGreaterThanInTheTextCostsTheTagAfterIt) {
-  testing::WorkingFolder folder;
-  write_character_list({"x > y <b>z</b>"});
-
-  write_delimiter_list();
-
-  EXPECT_EQ(read_file("tag_2.txt"), delimiter(1, 11, '<') + delimiter(1, 14, '>'));
-}
-
+// The control line puts the tag text in column 29, after the two positions.
 TEST(TagCharacterFile, QuotesBecomeBlanksAndLineBreaksEmptyCharacters) {
   testing::WorkingFolder folder;
-  write_character_list({"ab<p x=\"1\" y='2'\r\n>cd"});
+  write_character_list({"plain", "ab<p x=\"1\" y='2'\r\n>cd<i>"});
   write_delimiter_list();
 
   write_tag_character_file();
 
   auto at = [](int code, long position, const std::string& character) {
-    return record_of(code, 1, position, character);
+    return record_of(code, 2, position, character);
   };
   EXPECT_EQ(read_file("htm_el_1.txt"),
             at(60, 3, "<") + at(112, 4, "p") + at(32, 5, " ") + at(120, 6, "x") + at(61, 7, "=") +
                 at(32, 8, " ") + at(49, 9, "1") + at(32, 10, " ") + at(32, 11, " ") +
                 at(121, 12, "y") + at(61, 13, "=") + at(32, 14, " ") + at(50, 15, "2") +
-                at(32, 16, " ") + at(13, 17, "") + at(10, 18, "") + at(62, 19, ">"));
-  EXPECT_EQ(read_file("tag_control.txt"), "         3            19    <p x= 1  y= 2 >\r\r\n");
-}
-
-TEST(TagCharacterFile, ControlLinesPutTheTagTextInColumn29) {
-  testing::WorkingFolder folder;
-  write_character_list({"plain", "0123456789a<b>c<i>"});
-  write_delimiter_list();
-
-  write_tag_character_file();
-
+                at(32, 16, " ") + at(13, 17, "") + at(10, 18, "") + at(62, 19, ">") +
+                at(60, 22, "<") + at(105, 23, "i") + at(62, 24, ">"));
   EXPECT_EQ(read_file("tag_control.txt"),
-            "        12            14    <b>\r\r\n"
-            "        16            18    <i>\r\r\n");
-  EXPECT_EQ(read_file("htm_el_1.txt"), character_line(2, 12, '<') + character_line(2, 13, 'b') +
-                                           character_line(2, 14, '>') + character_line(2, 16, '<') +
-                                           character_line(2, 17, 'i') + character_line(2, 18, '>'));
+            "         3            19    <p x= 1  y= 2 >\r\r\n"
+            "        22            24    <i>\r\r\n");
 }
 
 TEST(TagCharacterFile, NoDelimitersGiveEmptyFiles) {
