@@ -1,6 +1,6 @@
 // Test inputs of the annotation stages, built by hand in the record forms the
-// scan stages write: the page character list, the tag records and the
-// occurrence files.
+// scan stages write: the page character list (as the scan tests write it),
+// the tag records and the occurrence files.
 #ifndef LEXIWEB_ANNOTATE_ANNOTATE_TEST_INPUTS_H_
 #define LEXIWEB_ANNOTATE_ANNOTATE_TEST_INPUTS_H_
 
@@ -9,30 +9,10 @@
 #include <vector>
 
 #include "common/identifiers.h"
+#include "scan/character_list_for_tests.h"
 #include "testing/working_folder.h"
 
 namespace lexiweb::testing {
-
-// The character field of a page byte: the byte, or its code for line feed,
-// carriage return and double quote.
-inline std::string character_field(unsigned char byte) {
-  if (byte == 10 || byte == 13 || byte == 34) return std::to_string(byte);
-  return std::string(1, static_cast<char>(byte));
-}
-
-// htm.txt for the pages (page 1 first).
-inline std::string character_list(const std::vector<std::string>& pages) {
-  std::string list;
-  for (size_t i = 0; i < pages.size(); ++i) {
-    long position = 1;
-    for (unsigned char byte : pages[i]) {
-      if (byte == 0) continue;
-      list += record_line({right_aligned(byte, 5), page_field(static_cast<long>(i) + 1),
-                           page_field(position++), character_field(byte)});
-    }
-  }
-  return list;
-}
 
 // htm_el_2.txt for the pages: one record per tag, its text with double quotes
 // and apostrophes as blanks, line feeds left out, cut to 59 characters.
@@ -110,7 +90,11 @@ inline void write_occurrence_files(const std::vector<Occurrence>& in_document_or
 // The inputs of the annotation stage for the pages and their occurrences.
 inline void write_annotation_inputs(const std::vector<std::string>& pages,
                                     const std::vector<Occurrence>& occurrences) {
-  write_file("htm.txt", character_list(pages));
+  std::string characters;
+  for (size_t i = 0; i < pages.size(); ++i) {
+    characters += character_lines(static_cast<long>(i) + 1, pages[i]);
+  }
+  write_file("htm.txt", characters);
   write_file("htm_el_2.txt", tag_records(pages));
   write_occurrence_files(occurrences);
 }
