@@ -94,19 +94,4 @@ DecodedReference decode_reference(std::string_view text) {
   return decoded;
 }
 
-void append_decoded(std::string& out, std::string_view text) {
-  size_t at = 0;
-  while (at < text.size()) {
-    if (text[at] == '&') {
-      DecodedReference decoded = decode_reference(text.substr(at));
-      if (decoded.length > 0) {
-        out.append(decoded.bytes, decoded.size);
-        at += decoded.length;
-        continue;
-      }
-    }
-    out += text[at++];
-  }
-}
-
 }  // namespace lexiweb

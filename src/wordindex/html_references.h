@@ -22,9 +22,6 @@ struct DecodedReference {
 // decoded (length 0), so that they stay as written.
 DecodedReference decode_reference(std::string_view text);
 
-// Appends `text` with every reference decode_reference knows decoded.
-void append_decoded(std::string& out, std::string_view text);
-
 }  // namespace lexiweb
 
 #endif  // LEXIWEB_WORDINDEX_HTML_REFERENCES_H_

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "wordindex/html_references.h"
-
 namespace lexiweb {
 namespace {
 
@@ -60,14 +58,6 @@ TEST(SearchAddress, RawNonAsciiBytesAreEncodedByteByByte) {
 TEST(SearchAddress, TargetSiteIsEncodedButNotDecoded) {
   EXPECT_EQ(query_of("x", "a\"b"), "x%20site%3Aa%22b");
   EXPECT_EQ(query_of("x", "a&amp;b"), "x%20site%3Aa%26amp%3Bb");
-}
-
-TEST(DecodedText, ReferencesAmongOrdinaryText) {
-  std::string text;
-  append_decoded(text, "R&amp;D &#8364;5 &copy; &");
-  EXPECT_EQ(text,
-            "R&D \xE2\x82\xAC"
-            "5 &copy; &");
 }
 
 }  // namespace
