@@ -16,12 +16,6 @@ inline constexpr std::string_view kBlankPosition = "          ";  // 10 blanks
 inline constexpr std::string_view kBlankMarker = "       ";       // 7 blanks
 inline constexpr std::string_view kRemovedCode = "     ";         // 5 blanks
 
-// The code field of a byte: its value right-aligned in 5 columns.
-std::string_view code_field(unsigned char byte);
-
-// The byte value of a code field; 0 for a removed (blank) or unreadable code.
-int character_code(std::string_view code);
-
 // Appends to `out` one annotated record per byte of `markup`, all on `page`,
 // with a blank position and `marker`.
 void append_markup_records(std::string& out, std::string_view markup, std::string_view page,

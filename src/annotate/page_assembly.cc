@@ -9,6 +9,7 @@
 #include "annotate/tag_classification.h"
 #include "common/run_parameters.h"
 #include "common/run_values.h"
+#include "shell/character_code.h"
 #include "shell/file_ops.h"
 #include "shell/record_reader.h"
 
@@ -36,7 +37,7 @@ void write_page_body(RecordWriter& out, std::string_view page) {
   RecordReader page_text(page_text_file(page));
   Record record;
   while (page_text.read_record(&record)) {
-    int code = character_code(record.field(1));
+    int code = code_value(record.field(1));
     if (code > 0) out.write_byte(static_cast<char>(code));
   }
 }

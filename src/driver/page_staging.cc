@@ -8,6 +8,7 @@
 #include "driver/console_helpers.h"
 #include "driver/scratch_files.h"
 #include "platform/console.h"
+#include "shell/character_code.h"
 #include "shell/file_ops.h"
 #include "shell/record_reader.h"
 #include "shell/record_writer.h"
@@ -27,17 +28,15 @@ bool journal_reports_copy(const std::string& journal) {
   return false;
 }
 
-// The code and character fields of every byte value, made once: the code
-// right-aligned in 5 columns, the character itself except for line feed,
-// carriage return and double quote, which stand as their decimal codes.
-struct ByteFields {
-  std::array<std::string, 256> code;
-  std::array<std::string, 256> character;
-  ByteFields() {
+// The character field of every byte value, made once: the character itself
+// except for line feed, carriage return and double quote, which stand as
+// their decimal codes.
+struct CharacterFields {
+  std::array<std::string, 256> text;
+  CharacterFields() {
     for (int byte = 1; byte < 256; ++byte) {
-      code[byte] = right_aligned(byte, 5);
       bool spelled = byte == 10 || byte == 13 || byte == 34;
-      character[byte] = spelled ? std::to_string(byte) : std::string(1, static_cast<char>(byte));
+      text[byte] = spelled ? std::to_string(byte) : std::string(1, static_cast<char>(byte));
     }
   }
 };
@@ -89,7 +88,7 @@ void stage_pages() {
 }
 
 void write_character_list(int page_count, const std::string& list) {
-  static const ByteFields fields;
+  static const CharacterFields characters;
   delete_file(list);
   RecordWriter out(list);
   RecordReader page_file;
@@ -105,13 +104,13 @@ void write_character_list(int page_count, const std::string& list) {
         if (byte == 0) continue;
         position.next();
         out.write_byte('"');
-        out.write(fields.code[byte]);
+        out.write(code_field(byte));
         out.write("\",\"");
         out.write(page_text);
         out.write("\",\"");
         out.write(position.text());
         out.write("\",\"");
-        out.write(fields.character[byte]);
+        out.write(characters.text[byte]);
         out.write("\"\r\n");
       }
     }

@@ -21,16 +21,6 @@ bool has_usual_layout(std::string_view line) {
 
 }  // namespace
 
-int code_value(std::string_view code_field) {
-  size_t i = 0;
-  while (i < code_field.size() && code_field[i] == ' ') ++i;
-  int value = 0;
-  for (; i < code_field.size() && code_field[i] >= '0' && code_field[i] <= '9'; ++i) {
-    value = value * 10 + (code_field[i] - '0');
-  }
-  return value;
-}
-
 void CharacterRecord::parse(std::string_view line) {
   if (has_usual_layout(line)) {
     code_ = line.substr(kCodeStart, kPageStart - 3 - kCodeStart);

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "shell/character_code.h"
 #include "shell/record_reader.h"
 
 namespace lexiweb {
@@ -19,10 +20,6 @@ inline constexpr int kCharacterField = 4;
 
 inline constexpr int kLessThanCode = 60;
 inline constexpr int kGreaterThanCode = 62;
-
-// The value of a code field: the decimal number after its leading blanks, 0
-// when there is none (a separator record's blank code).
-int code_value(std::string_view code_field);
 
 // The fields of one character record, as views into its line. The character
 // files hold one record per byte of the pages, so the usual layout (fields of

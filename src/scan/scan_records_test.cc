@@ -35,11 +35,5 @@ TEST(CharacterRecord, OtherWidthsGoThroughTheGeneralParser) {
   EXPECT_EQ(fields_of(""), (Fields{}));
 }
 
-TEST(CodeValue, ReadsTheNumberAfterLeadingBlanks) {
-  EXPECT_EQ(code_value("   60"), 60);
-  EXPECT_EQ(code_value("  255"), 255);
-  EXPECT_EQ(code_value("     "), 0);
-}
-
 }  // namespace
 }  // namespace lexiweb
