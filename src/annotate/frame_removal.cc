@@ -83,7 +83,7 @@ void remove_repeated_positions() {
 }
 
 void remove_frame_characters() {
-  RecordReader text("htm_03.txt");
+  RecordReader text("htm_02.txt");
   RecordReader deletions("tag_8.txt");
   RecordWriter out("htm_04.txt");
   // The page text files are cut in this same pass: the records are in page

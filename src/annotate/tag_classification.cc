@@ -17,10 +17,11 @@ std::string page_text_file(std::string_view page) {
 void classify_tags() {
   write_tag_class_table();
   write_frame_boundaries();
-  copy_file("htm_02.txt", "htm_03.txt");
   write_deletion_positions();
   sort_lines("tag_6.txt", "tag_7.txt", 1);
   remove_repeated_positions();
+  // htm_03.txt ends as the page text; the deletion pass reads htm_02.txt
+  // itself rather than a copy of it in htm_03.txt, which this overwrites.
   remove_frame_characters();
   copy_file("htm_04.txt", "htm_03.txt");
 }

@@ -30,7 +30,7 @@ void write_deletion_positions();
 // Reads the sorted tag_7.txt; writes tag_8.txt without repeated positions.
 void remove_repeated_positions();
 
-// Reads htm_03.txt and tag_8.txt; writes htm_04.txt with the code of every
+// Reads htm_02.txt and tag_8.txt; writes htm_04.txt with the code of every
 // character at a deletion position blanked, and the same records cut by page
 // into htm_03_<n>.txt.
 void remove_frame_characters();
