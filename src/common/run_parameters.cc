@@ -1,7 +1,8 @@
 #include "common/run_parameters.h"
 
 #include <array>
-#include <cctype>
+
+#include "common/text.h"
 
 namespace lexiweb {
 
@@ -40,8 +41,7 @@ const std::string& label_table(int language, int label) {
 }
 
 std::string program_name() {
-  std::string name(source_name);
-  for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  std::string name = to_lower_ascii(source_name);
   name.resize(name.size() - 3);
   return name + "exe";
 }
