@@ -135,6 +135,12 @@ std::string page_entry_of_index_line(std::string_view line) {
   return std::string(line.substr(p, length)) + "htm";
 }
 
+int learn_converter_pages() {
+  int page_count = write_page_list();
+  read_page_stems(page_count);
+  return page_count;
+}
+
 std::string magnification_for_answer(const std::string& answer) {
   return numeric_value(trim_blanks(answer)) == 0 ? std::string(kDefaultMagnification) : answer;
 }
@@ -157,7 +163,7 @@ void run_input_and_conversion() {
   run_converter(magnification, pdf_name, "htm_in");
   rename_endings("htm_in", ".html", ".htm");
 
-  g_run.page_count = write_page_list();
+  g_run.page_count = learn_converter_pages();
   print_line();
   print_with_number("number of *.htm files =", g_run.page_count);
   if (g_run.page_count == 0) {
@@ -167,7 +173,6 @@ void run_input_and_conversion() {
     print_line();
     end_at_stop_screen();
   }
-  read_page_stems(g_run.page_count);
 }
 
 }  // namespace lexiweb

@@ -12,6 +12,10 @@ namespace lexiweb {
 // run at one of its screens.
 void run_input_and_conversion();
 
+// Writes htm_in_02.list from htm_in/index.htm, sets g_run.page_stems from it
+// and returns the number of pages.
+int learn_converter_pages();
+
 // The page file named by one line of the converter's index, such as
 // "page12.htm", or empty when the line names none.
 std::string page_entry_of_index_line(std::string_view line);

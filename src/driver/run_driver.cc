@@ -32,19 +32,21 @@ void show_results() {
 
 }  // namespace
 
-void run_driver() {
-  run_opening_sequence();
-  run_environment_checks();
-  run_input_and_conversion();
-
+void build_site_from_converted_pages() {
   prepare_staging();
   stage_pages();
   write_character_list(g_run.page_count, "htm.txt");
   print_line("processed 10%");
   run_stage_chain();
-
   // Only the run's own scratch files go: a user's other .txt and .htm files stay.
   delete_scratch_files();
+}
+
+void run_driver() {
+  run_opening_sequence();
+  run_environment_checks();
+  run_input_and_conversion();
+  build_site_from_converted_pages();
   show_results();
   end_run();
 }

@@ -1,0 +1,51 @@
+// lexiweb-pages WORKDIR [TARGET_SITE]: builds the site of htm_out from the
+// converted pages in WORKDIR/htm_in without any dialogue, as lexiweb does after
+// its conversion. For rebuilding a site from corrected pages, for tests and
+// for benchmarks.
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+
+#include "common/run_values.h"
+#include "driver/console_helpers.h"
+#include "driver/input_conversion.h"
+#include "driver/run_driver.h"
+#include "driver/scratch_files.h"
+#include "shell/file_ops.h"
+
+namespace {
+
+constexpr char kUsage[] = "usage: lexiweb-pages WORKDIR [TARGET_SITE]\n";
+
+[[noreturn]] void fail(const std::string& message) {
+  std::fprintf(stderr, "lexiweb-pages: %s\n", message.c_str());
+  std::exit(1);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace lexiweb;
+  if (argc < 2 || argc > 3) {
+    std::fputs(kUsage, stderr);
+    return 2;
+  }
+  const std::string workdir = argv[1];
+  if (!folder_exists(workdir)) fail("no working folder " + workdir);
+  if (chdir(workdir.c_str()) != 0) fail("cannot enter the working folder " + workdir);
+  if (!folder_exists("htm_in")) fail("no folder htm_in in " + workdir);
+  if (matching_files("htm_in", "*").empty()) fail("the folder htm_in in " + workdir + " is empty");
+  if (!file_exists("htm_in/index.htm")) fail("htm_in in " + workdir + " has no index.htm");
+
+  g_run.target_site = argc == 3 ? argv[2] : "";
+  g_run.page_count = learn_converter_pages();
+  if (g_run.page_count == 0) fail("htm_in/index.htm in " + workdir + " names no page");
+
+  // The same fresh start as a lexiweb run: htm_out holds only this run's site.
+  if (folder_exists("htm_out")) delete_matching("htm_out", "*");
+  delete_stamped_files();
+  build_site_from_converted_pages();
+  print_with_number("words in *.pdf file =", g_run.word_count);
+  return 0;
+}
