@@ -1,16 +1,15 @@
-// The span annotation stage: annotated character list, its working copy, and
-// the removal of the old page frame.
+// The span annotation stage: where the span markup of every occurrence goes,
+// then which characters of the old page frame go.
 #include "annotate/annotate_words.h"
 
 #include "annotate/span_annotation.h"
 #include "annotate/tag_classification.h"
-#include "shell/file_ops.h"
+#include "common/run_values.h"
 
 namespace lexiweb {
 
 void annotate_words() {
-  write_annotated_list();
-  copy_file("htm_01.txt", "htm_02.txt");
+  write_span_places(g_run.page_count);
   classify_tags();
 }
 

@@ -1,28 +1,112 @@
-// Writes each output page from its head, its page text without the removed
-// frame, and the navigation bar fixed at the bottom of the window.
 #include "annotate/page_assembly.h"
 
+#include <algorithm>
 #include <string>
+#include <utility>
 
-#include "annotate/annotated_record.h"
 #include "annotate/page_head.h"
-#include "annotate/tag_classification.h"
+#include "annotate/span_annotation.h"
+#include "common/identifiers.h"
 #include "common/run_parameters.h"
 #include "common/run_values.h"
-#include "shell/character_code.h"
+#include "common/text.h"
 #include "shell/file_ops.h"
 #include "shell/record_reader.h"
+#include "shell/staged_page.h"
 
 namespace lexiweb {
 
 namespace {
 
-// Page list record fields.
-constexpr int kPage = 1;
-constexpr int kPageNumber = 2;
-constexpr int kStem = 3;
-
 constexpr std::string_view kPageEnding = ".htm";
+
+// Occurrence record fields (wrd_6.txt).
+constexpr int kOccurrenceWordNumber = 1;
+constexpr int kOccurrencePage = 2;
+constexpr int kOccurrenceId = 6;
+
+using Range = std::pair<long, long>;
+
+// The records of a file in page order whose first field is a page field,
+// taken page by page.
+class PageRecords {
+ public:
+  explicit PageRecords(const std::string& path) : in_(path) { advance(); }
+
+  // Passes over the records of pages before `page`; true while the current
+  // record lies on `page`.
+  bool on_page(long page) {
+    while (present_ && page_ < page) advance();
+    return present_ && page_ == page;
+  }
+  const Record& record() const { return record_; }
+  void advance() {
+    present_ = in_.read_record(&record_);
+    page_ = whole_value(record_.field(1));
+  }
+
+ private:
+  RecordReader in_;
+  Record record_;
+  bool present_ = false;
+  long page_ = 0;
+};
+
+// The occurrences of each page in document order, for the script rules. A
+// page's occurrences stand together, but records whose page field was cut
+// short by a long line may stand between pages; they belong to no page.
+class PageOccurrences {
+ public:
+  PageOccurrences() : in_("wrd_6.txt") { present_ = in_.read_record(&record_); }
+
+  void rules_of(long page, std::vector<OccurrenceRule>* rules) {
+    rules->clear();
+    const std::string page_text = page_field(page);
+    while (present_ && record_.field(kOccurrencePage) != page_text) advance();
+    while (present_ && record_.field(kOccurrencePage) == page_text) {
+      rules->push_back({std::string(record_.field(kOccurrenceWordNumber)),
+                        std::string(record_.field(kOccurrenceId))});
+      advance();
+    }
+  }
+
+ private:
+  void advance() { present_ = in_.read_record(&record_); }
+
+  RecordReader in_;
+  Record record_;
+  bool present_ = false;
+};
+
+// Writes the characters of a page that the frame removal keeps, in order,
+// each at most once, with markup put in between.
+class PageBody {
+ public:
+  PageBody(RecordWriter& out, std::string_view characters, const std::vector<Range>& removed)
+      : out_(out), characters_(characters), removed_(removed) {}
+
+  // Writes the kept characters up to and including position `last`.
+  void write_through(long last) {
+    while (next_ <= last) {
+      while (range_ < removed_.size() && removed_[range_].second < next_) ++range_;
+      if (range_ < removed_.size() && removed_[range_].first <= next_) {
+        next_ = removed_[range_].second + 1;
+        continue;
+      }
+      long stop = last;
+      if (range_ < removed_.size()) stop = std::min(stop, removed_[range_].first - 1);
+      out_.write(characters_.substr(next_ - 1, stop - next_ + 1));
+      next_ = stop + 1;
+    }
+  }
+
+ private:
+  RecordWriter& out_;
+  std::string_view characters_;
+  const std::vector<Range>& removed_;
+  size_t range_ = 0;
+  long next_ = 1;
+};
 
 void append_link(std::string& line, std::string_view target, std::string_view label_text) {
   line += "<a href = \"";
@@ -32,14 +116,8 @@ void append_link(std::string& line, std::string_view target, std::string_view la
   line += "</a>&nbsp ";
 }
 
-// The kept characters of the page text file, byte for byte.
-void write_page_body(RecordWriter& out, std::string_view page) {
-  RecordReader page_text(page_text_file(page));
-  Record record;
-  while (page_text.read_record(&record)) {
-    int code = code_value(record.field(1));
-    if (code > 0) out.write_byte(static_cast<char>(code));
-  }
+std::string output_page_file(long page) {
+  return output_page_stem(page) + std::string(kPageEnding);
 }
 
 }  // namespace
@@ -62,56 +140,50 @@ void write_navigation_bar(RecordWriter& out, std::string_view previous_file,
   out.write_line("</body></HTML>");
 }
 
-void write_output_pages() {
-  RecordReader entries("par_l_01.txt");
-  // The copy of the list runs one entry ahead to name the next page.
-  RecordReader following("par_l_02.txt");
-  Record entry;
-  Record next_entry;
-  following.read_record(&next_entry);
+void write_output_pages(const std::vector<long>& pages) {
+  PageRecords spans("htm_spans.txt");
+  PageRecords frames("htm_frames.txt");
+  PageOccurrences occurrences;
+  std::vector<OccurrenceRule> rules;
+  std::vector<Range> removed;
+  std::string characters;
+  OpeningMarkup markup;
+  RecordWriter out;
+  for (size_t i = 0; i < pages.size(); ++i) {
+    const long page = pages[i];
+    const std::string page_file = output_page_file(page);
+    out.open("htm_out/" + page_file);
 
-  std::string previous_file;
-  std::string page;
-  std::string next_file;
-  RecordWriter page_file;
-  while (entries.read_record(&entry)) {
-    std::string current_file(entry.field(kStem));
-    current_file += kPageEnding;
-    // The first page is its own previous page, which leaves out its prev link.
-    if (previous_file.empty()) previous_file = current_file;
-    page.assign(entry.field(kPage));
-    next_file.clear();
-    if (following.read_record(&next_entry)) {
-      next_file.assign(next_entry.field(kStem));
-      next_file += kPageEnding;
+    occurrences.rules_of(page, &rules);
+    write_page_head(out, page_file, rules);
+
+    removed.clear();
+    for (; frames.on_page(page); frames.advance()) {
+      removed.push_back(
+          {whole_value(frames.record().field(2)), whole_value(frames.record().field(3))});
     }
+    read_staged_page(page, &characters);
+    PageBody body(out, characters, removed);
+    for (; spans.on_page(page); spans.advance()) {
+      const Record& span = spans.record();
+      const long position = whole_value(span.field(kSpanPosition));
+      if (span.field(kSpanKind) == kOpeningSpan) {
+        body.write_through(position - 1);
+        build_opening_markup(span.field(kSpanWordNumber), span.field(kSpanIndexPage),
+                             span.field(kSpanOccurrenceId), &markup);
+        out.write(markup.tag);
+        out.write(markup.id_and_class);
+        out.write(markup.handler);
+      } else {
+        body.write_through(position);
+        out.write(kClosingMarkup);
+      }
+    }
+    body.write_through(static_cast<long>(characters.size()));
 
-    g_run.current_page_file = current_file;
-    g_run.current_page_number.assign(entry.field(kPageNumber));
-    delete_file(current_file);
-    page_file.open(current_file);
-    g_run.page_file_number = &page_file;
-
-    write_page_head();
-    write_page_body(page_file, page);
-    write_navigation_bar(
-        page_file, previous_file != current_file ? previous_file : std::string_view(), next_file);
-    page_file.close();
-
-    previous_file = current_file;
-  }
-  g_run.page_file_number = nullptr;
-}
-
-void publish_output_pages() {
-  delete_matching("htm_out", "*.htm");
-  RecordReader entries("par_l_01.txt");
-  Record entry;
-  std::string page_file;
-  while (entries.read_record(&entry)) {
-    page_file.assign(entry.field(kStem));
-    page_file += kPageEnding;
-    copy_file(page_file, "htm_out/" + page_file);
+    write_navigation_bar(out, i > 0 ? output_page_file(pages[i - 1]) : std::string(),
+                         i + 1 < pages.size() ? output_page_file(pages[i + 1]) : std::string());
+    out.close();
   }
 }
 

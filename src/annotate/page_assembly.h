@@ -1,25 +1,24 @@
-// Writes the output pages of the output page list and publishes them in
-// htm_out.
+// Writes the output pages: head, the page's own characters with the span
+// markup and without the old frame, and the navigation bar.
 #ifndef LEXIWEB_ANNOTATE_PAGE_ASSEMBLY_H_
 #define LEXIWEB_ANNOTATE_PAGE_ASSEMBLY_H_
 
 #include <string_view>
+#include <vector>
 
 #include "shell/record_writer.h"
 
 namespace lexiweb {
 
-// Reads par_l_01.txt and par_l_02.txt; writes <stem>.htm in the working
-// folder for every entry: head, body from the page text file, navigation bar.
-void write_output_pages();
+// Writes htm_out/<stem>.htm for every page of `pages` (in page order), from
+// the staged page, the span places of htm_spans.txt, the frame ranges of
+// htm_frames.txt and the occurrences of wrd_6.txt.
+void write_output_pages(const std::vector<long>& pages);
 
 // Writes the navigation bar and the closing line of an output page. An empty
 // `previous_file` or `next_file` leaves out that link.
 void write_navigation_bar(RecordWriter& out, std::string_view previous_file,
                           std::string_view next_file);
-
-// Empties htm_out of .htm files and copies in the pages of par_l_01.txt.
-void publish_output_pages();
 
 }  // namespace lexiweb
 

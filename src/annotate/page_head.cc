@@ -4,9 +4,7 @@
 
 #include <string>
 
-#include "common/run_values.h"
 #include "common/text.h"
-#include "shell/record_reader.h"
 #include "shell/record_writer.h"
 
 namespace lexiweb {
@@ -39,56 +37,32 @@ constexpr std::string_view kScriptEnd =
 
 constexpr std::string_view kScriptClosing = "</script>\n";
 
-// Occurrence record fields.
-constexpr int kWordNumber = 1;
-constexpr int kPage = 2;
-constexpr int kOccurrenceId = 6;
-
 // The two blocks that colour the word of one occurrence red when the hash
 // names that occurrence.
-void write_occurrence_rule(RecordWriter& out, std::string_view word_number,
-                           std::string_view occurrence_id, std::string& block) {
+void write_occurrence_rule(RecordWriter& out, const OccurrenceRule& rule, std::string& block) {
   block.assign("if (wrd_ndx.substring(1,wrd_leng) == \"");
-  block += occurrence_id;
+  block += rule.occurrence_id;
   block += "\")\n{";
   out.write_line(block);
 
   block.assign("document.writeln(\".c");
-  block += trim_leading_blanks(word_number);
+  block += trim_leading_blanks(rule.word_number);
   block += " { color: red } \");\n}\n";
   out.write_line(block);
 }
 
 }  // namespace
 
-std::string page_occurrence_file(std::string_view page) {
-  std::string name = "wrd_10_";
-  name += trim_blanks(page);
-  name += ".txt";
-  return name;
-}
-
-void write_page_head() {
-  if (g_run.page_file_number == nullptr) return;
-  RecordWriter& out = *g_run.page_file_number;
-
+void write_page_head(RecordWriter& out, std::string_view page_file,
+                     const std::vector<OccurrenceRule>& rules) {
   out.write_line(kHeadOpening);
   out.write_line("<title>");
-  out.write_line(g_run.current_page_file);
+  out.write_line(page_file);
   out.write_line("</title>");
   out.write_line(kScriptOpening);
   for (std::string_view block : kScriptStart) out.write_line(block);
-
-  RecordReader occurrences(page_occurrence_file(g_run.current_page_number));
-  Record occurrence;
   std::string block;
-  while (occurrences.read_record(&occurrence)) {
-    if (occurrence.field(kPage) != g_run.current_page_number) continue;
-    write_occurrence_rule(out, occurrence.field(kWordNumber), occurrence.field(kOccurrenceId),
-                          block);
-  }
-  occurrences.close();
-
+  for (const OccurrenceRule& rule : rules) write_occurrence_rule(out, rule, block);
   out.write_line(kScriptEnd);
   out.write_line(kScriptClosing);
   out.write_line("</head>");

@@ -5,17 +5,23 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "shell/record_writer.h"
 
 namespace lexiweb {
 
-// Appends the head, through the line "<body>", to the open page
-// g_run.page_file_number, for the page g_run.current_page_file with page
-// number g_run.current_page_number; the page's occurrences come from its page
-// occurrence file.
-void write_page_head();
+// One occurrence of the page, as the script tests for it.
+struct OccurrenceRule {
+  std::string word_number;  // right-aligned as in the occurrence record
+  std::string occurrence_id;
+};
 
-// The page occurrence file of the page whose page field is `page`.
-std::string page_occurrence_file(std::string_view page);
+// Writes the head of the page `page_file` (its file name, also its title),
+// through the line "<body>", with one pair of script blocks per occurrence of
+// the page in `rules`.
+void write_page_head(RecordWriter& out, std::string_view page_file,
+                     const std::vector<OccurrenceRule>& rules);
 
 }  // namespace lexiweb
 

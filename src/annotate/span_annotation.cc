@@ -1,12 +1,13 @@
-// Walks the page characters and the occurrences (both in document order)
-// together, opening a span in front of the first character of each occurrence
-// and closing it after as many characters as the word has.
 #include "annotate/span_annotation.h"
 
-#include "annotate/annotated_record.h"
+#include <algorithm>
+
+#include "common/identifiers.h"
 #include "common/text.h"
+#include "shell/file_ops.h"
 #include "shell/record_reader.h"
 #include "shell/record_writer.h"
+#include "shell/staged_page.h"
 
 namespace lexiweb {
 
@@ -31,71 +32,95 @@ void build_opening_markup(std::string_view word_number, std::string_view index_p
 
 namespace {
 
-// The occurrence whose first character the walk waits for. Its fields are
-// copied because the reader's views do not outlive the next read.
-struct PendingOccurrence {
-  bool present = false;
-  std::string page;
-  std::string position;
-  std::string output_page_stem;
-  OpeningMarkup markup;
-  size_t word_length = 0;
-};
+// Occurrence record fields (wrd_6.txt).
+constexpr int kWordNumber = 1;
+constexpr int kPage = 2;
+constexpr int kPosition = 3;
+constexpr int kIndexPageStem = 5;
+constexpr int kOccurrenceId = 6;
+constexpr int kWord = 7;
 
-void read_pending(RecordReader& occurrences, Record& record, PendingOccurrence* pending) {
-  pending->present = occurrences.read_record(&record);
-  if (!pending->present) return;
-  pending->page.assign(record.field(2));
-  pending->position.assign(record.field(3));
-  pending->output_page_stem.assign(record.field(4));
-  build_opening_markup(record.field(1), record.field(5), record.field(6), &pending->markup);
-  pending->word_length = record.field(7).size();
+// The number a page or position field stands for when it is written exactly
+// as the pages are numbered (right-aligned in 10 columns); 0 for any other
+// text, which no character of the pages carries.
+long exact_field_value(std::string_view field) {
+  if (field.size() != 10) return 0;
+  size_t first_digit = field.find_first_not_of(' ');
+  if (first_digit == std::string_view::npos || field[first_digit] == '0') return 0;
+  long value = 0;
+  for (char c : field.substr(first_digit)) {
+    if (c < '0' || c > '9') return 0;
+    value = value * 10 + (c - '0');
+  }
+  return value;
 }
+
+// The occurrence whose first character the walk waits for.
+class PendingOccurrence {
+ public:
+  explicit PendingOccurrence(const std::string& path) : in_(path) { advance(); }
+
+  // The position on `page` at or after `from` where the occurrence opens, or 0.
+  long opens_on(long page, long from, long page_size) const {
+    if (!present_ || page_ != page || position_ < from || position_ > page_size) return 0;
+    return position_;
+  }
+  const Record& record() const { return record_; }
+  void advance() {
+    present_ = in_.read_record(&record_);
+    page_ = exact_field_value(record_.field(kPage));
+    position_ = exact_field_value(record_.field(kPosition));
+  }
+
+ private:
+  RecordReader in_;
+  Record record_;
+  bool present_ = false;
+  long page_ = 0;
+  long position_ = 0;
+};
 
 }  // namespace
 
-void write_annotated_list() {
-  RecordReader occurrences("wrd_6.txt");
-  RecordReader characters("htm.txt");
-  RecordWriter out("htm_01.txt");
-
-  Record occurrence_record;
-  PendingOccurrence pending;
-  read_pending(occurrences, occurrence_record, &pending);
-
+void write_span_places(long page_count) {
+  PendingOccurrence pending("wrd_6.txt");
+  delete_file("htm_spans.txt");
+  RecordWriter out("htm_spans.txt");
   bool span_open = false;
-  size_t counted = 0;
-  size_t target = 0;
-  std::string markup_records;
-  Record character;
-  while (characters.read_record(&character)) {
-    std::string_view page = character.field(2);
-    std::string_view position = character.field(3);
-
-    if (pending.present && page == pending.page && position == pending.position) {
-      markup_records.clear();
-      append_markup_records(markup_records, pending.markup.tag, page, kBlankMarker);
-      append_markup_records(markup_records, pending.markup.id_and_class, page,
-                            pending.output_page_stem);
-      append_markup_records(markup_records, pending.markup.handler, page, kBlankMarker);
-      out.write(markup_records);
-      target = pending.word_length;
-      read_pending(occurrences, occurrence_record, &pending);
-      counted = 0;
-      span_open = true;
-    }
-
-    write_annotated_record(out, character.field(1), page, position, kBlankMarker);
-
-    if (span_open) {
-      ++counted;
-      // ">=" rather than "==": an occurrence without a spelled word still
-      // closes its span instead of leaving it open for the rest of the pages.
-      if (counted >= target) {
-        markup_records.clear();
-        append_markup_records(markup_records, kClosingMarkup, page, kBlankMarker);
-        out.write(markup_records);
+  long counted = 0;  // characters of the open span so far, its first included
+  long target = 0;   // length of the open span's word
+  std::string characters;
+  for (long page = 1; page <= page_count; ++page) {
+    read_staged_page(page, &characters);
+    const long size = static_cast<long>(characters.size());
+    const std::string page_text = page_field(page);
+    long next = 1;  // the first character not yet walked
+    while (next <= size) {
+      const long opens_at = pending.opens_on(page, next, size);
+      // A span closes on the character that brings its count to the word's
+      // length; a word without characters closes on its first.
+      const long closes_at = span_open ? next + std::max(target - counted, 1L) - 1 : 0;
+      if (opens_at != 0 && (closes_at == 0 || opens_at <= closes_at)) {
+        const Record& occurrence = pending.record();
+        out.write_record({page_text, page_field(opens_at), kOpeningSpan,
+                          occurrence.field(kWordNumber), occurrence.field(kIndexPageStem),
+                          occurrence.field(kOccurrenceId)});
+        target = static_cast<long>(occurrence.field(kWord).size());
+        pending.advance();
+        span_open = true;
+        counted = 1;
+        next = opens_at + 1;
+        if (counted >= target) {
+          out.write_record({page_text, page_field(opens_at), kClosingSpan});
+          span_open = false;
+        }
+      } else if (closes_at != 0 && closes_at <= size) {
+        out.write_record({page_text, page_field(closes_at), kClosingSpan});
         span_open = false;
+        next = closes_at + 1;
+      } else {
+        if (span_open) counted += size - next + 1;
+        next = size + 1;
       }
     }
   }

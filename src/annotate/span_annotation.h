@@ -1,5 +1,5 @@
-// Span annotation: inserts the span markup of every word occurrence into the
-// page character list, giving the annotated character list.
+// Span annotation: where the span markup of every word occurrence goes in
+// the pages, as a compact list of span places.
 #ifndef LEXIWEB_ANNOTATE_SPAN_ANNOTATION_H_
 #define LEXIWEB_ANNOTATE_SPAN_ANNOTATION_H_
 
@@ -9,8 +9,7 @@
 namespace lexiweb {
 
 // The opening span markup of one occurrence, in its three pieces: the tag
-// name, the id and class attributes (whose characters carry the output page
-// stem as marker) and the double-click handler.
+// name, the id and class attributes, and the double-click handler.
 struct OpeningMarkup {
   std::string tag;
   std::string id_and_class;
@@ -25,9 +24,27 @@ void build_opening_markup(std::string_view word_number, std::string_view index_p
 
 inline constexpr std::string_view kClosingMarkup = "</span>";
 
-// Reads htm.txt and wrd_6.txt and writes htm_01.txt: every character record
-// as an annotated record, with the span markup around each occurrence.
-void write_annotated_list();
+// Fields of a span place record of htm_spans.txt: page and position (10
+// columns each) of the page character the markup goes with, the kind, and for
+// an opening span the occurrence's word number, index page stem and id. An
+// opening span goes in front of its character, a closing one after it.
+inline constexpr int kSpanPage = 1;
+inline constexpr int kSpanPosition = 2;
+inline constexpr int kSpanKind = 3;
+inline constexpr int kSpanWordNumber = 4;
+inline constexpr int kSpanIndexPage = 5;
+inline constexpr int kSpanOccurrenceId = 6;
+inline constexpr std::string_view kOpeningSpan = "open";
+inline constexpr std::string_view kClosingSpan = "close";
+
+// Walks staged pages 1 to page_count and the occurrences of wrd_6.txt (both
+// in document order) together and writes htm_spans.txt: a span opens in
+// front of the character at an occurrence's page and position, and closes
+// after as many characters as its word has, counted on through the following
+// pages if need be. A span still open when the next one opens is never
+// closed. An occurrence whose place the walk never meets holds up every
+// occurrence after it.
+void write_span_places(long page_count);
 
 }  // namespace lexiweb
 

@@ -1,29 +1,103 @@
-// Runs the frame removal steps over the files in order.
 #include "annotate/tag_classification.h"
 
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "common/identifiers.h"
 #include "common/text.h"
-#include "shell/external_sort.h"
 #include "shell/file_ops.h"
+#include "shell/record_reader.h"
+#include "shell/record_writer.h"
 
 namespace lexiweb {
 
-std::string page_text_file(std::string_view page) {
-  std::string name = "htm_03_";
-  name += trim_blanks(page);
-  name += ".txt";
-  return name;
+namespace {
+
+// Tag record fields (htm_el_2.txt).
+constexpr int kTagPage = 1;
+constexpr int kTagStart = 2;
+constexpr int kTagEnd = 3;
+constexpr int kTagText = 4;
+
+// Tags removed by themselves.
+constexpr std::string_view kFrameTags[] = {"!DOCTYPE", "HTML", "/HTML", "BODY", "/BODY"};
+
+using Range = std::pair<long, long>;
+
+// Pairs each start tag of an element with the first end tag after it.
+class FrameElement {
+ public:
+  explicit FrameElement(std::string_view name) : start_name_(name), end_name_("/") {
+    end_name_ += name;
+  }
+
+  // Takes the next tag; adds the element's range to `ranges` when the tag
+  // ends an element that started on the same page.
+  void take(long page, long start, long end, std::string_view text, std::vector<Range>* ranges) {
+    if (!open_) {
+      if (!starts_with_ignoring_case(text, start_name_)) return;
+      open_ = true;
+      start_page_ = page;
+      start_ = start;
+      return;
+    }
+    if (!starts_with_ignoring_case(text, end_name_)) return;
+    open_ = false;
+    if (page == start_page_) ranges->push_back({start_, end});
+  }
+
+ private:
+  std::string_view start_name_;
+  std::string end_name_;
+  bool open_ = false;
+  long start_page_ = 0;
+  long start_ = 0;
+};
+
+void write_ranges(RecordWriter& out, long page, std::vector<Range>* ranges) {
+  std::sort(ranges->begin(), ranges->end());
+  const std::string page_text = page_field(page);
+  size_t i = 0;
+  while (i < ranges->size()) {
+    Range joined = (*ranges)[i++];
+    while (i < ranges->size() && (*ranges)[i].first <= joined.second + 1) {
+      joined.second = std::max(joined.second, (*ranges)[i++].second);
+    }
+    out.write_record({page_text, page_field(joined.first), page_field(joined.second)});
+  }
+  ranges->clear();
 }
 
+}  // namespace
+
 void classify_tags() {
-  write_tag_class_table();
-  write_frame_boundaries();
-  write_deletion_positions();
-  sort_lines("tag_6.txt", "tag_7.txt", 1);
-  remove_repeated_positions();
-  // htm_03.txt ends as the page text; the deletion pass reads htm_02.txt
-  // itself rather than a copy of it in htm_03.txt, which this overwrites.
-  remove_frame_characters();
-  copy_file("htm_04.txt", "htm_03.txt");
+  RecordReader tags("htm_el_2.txt");
+  delete_file("htm_frames.txt");
+  RecordWriter out("htm_frames.txt");
+  FrameElement head("HEAD");
+  FrameElement title("TITLE");
+  std::vector<Range> ranges;  // of the page being read
+  long current_page = 0;
+  Record tag;
+  while (tags.read_record(&tag)) {
+    const long page = whole_value(tag.field(kTagPage));
+    const long start = whole_value(tag.field(kTagStart));
+    const long end = whole_value(tag.field(kTagEnd));
+    std::string_view text = tag.field(kTagText);
+    if (page != current_page) {
+      write_ranges(out, current_page, &ranges);
+      current_page = page;
+    }
+    for (std::string_view name : kFrameTags) {
+      if (starts_with_ignoring_case(text, name)) ranges.push_back({start, end});
+    }
+    head.take(page, start, end, text, &ranges);
+    title.take(page, start, end, text, &ranges);
+  }
+  write_ranges(out, current_page, &ranges);
 }
 
 }  // namespace lexiweb

@@ -10,8 +10,6 @@
 
 namespace lexiweb {
 
-class RecordWriter;
-
 struct RunValues {
   // Input folder and conversion.
   int page_count = 0;
@@ -20,16 +18,9 @@ struct RunValues {
 
   // Word extraction and word list.
   long word_count = 0;
-  int style_tag_count = 0;
-  int script_tag_count = 0;
   std::string contents_page_file;
   std::string about_page_file;
   std::string all_words_page_file;
-
-  // The output page being assembled, for the page head writer.
-  std::string current_page_file;
-  std::string current_page_number;  // 10 columns, right-aligned
-  RecordWriter* page_file_number = nullptr;
 
   // Parameters of the next external sort, set by its caller.
   std::string sort_input;

@@ -35,7 +35,6 @@ void show_results() {
 void build_site_from_converted_pages() {
   prepare_staging();
   stage_pages();
-  write_character_list(g_run.page_count, "htm.txt");
   print_line("processed 10%");
   run_stage_chain();
   // Only the run's own scratch files go: a user's other .txt and .htm files stay.

@@ -10,16 +10,12 @@ namespace lexiweb {
 
 namespace {
 
-constexpr std::array<std::string_view, 45> kFixedNames = {
-    "check_01.txt",   "check_02.txt", "pdf_file.txt", "dir_01.txt",   "dir_cur.txt",
-    "out_zurnal.txt", "htm.txt",      "htms.txt",     "f_04.txt",     "tag_1.txt",
-    "tag_2.txt",      "tag_2_1.txt",  "tag_2_2.txt",  "tag_temp.txt", "tag_control.txt",
-    "tag_3.txt",      "tag_4.txt",    "tag_5.txt",    "tag_6.txt",    "tag_7.txt",
-    "tag_8.txt",      "htm_el_1.txt", "htm_el_2.txt", "htm_elex.txt", "htm_01.txt",
-    "htm_02.txt",     "htm_03.txt",   "htm_04.txt",   "wrd_1.txt",    "wrd_2.txt",
-    "wrd_3.txt",      "wrd_4.txt",    "wrd_5.txt",    "wrd_6.txt",    "wrd_7.txt",
-    "wrd_08.txt",     "wrd_09.txt",   "wrd_12.txt",   "wrd_14.txt",   "par_list.txt",
-    "in_list.txt",    "par_l_01.txt", "par_l_02.txt", "in_l_01.txt",  "in_l_02.txt",
+constexpr std::array<std::string_view, 23> kFixedNames = {
+    "check_01.txt",   "check_02.txt",  "pdf_file.txt",   "dir_01.txt",  "dir_cur.txt",
+    "out_zurnal.txt", "f_04.txt",      "htm_el_2.txt",   "tag_4.txt",   "wrd_2.txt",
+    "wrd_3.txt",      "wrd_4.txt",     "wrd_5.txt",      "wrd_6.txt",   "wrd_7.txt",
+    "wrd_12.txt",     "wrd_14.txt",    "par_list.txt",   "in_list.txt", "in_l_01.txt",
+    "in_l_02.txt",    "htm_spans.txt", "htm_frames.txt",
 };
 
 bool all_digits(std::string_view text) {
@@ -68,8 +64,7 @@ bool is_scratch_file(std::string_view name) {
   for (std::string_view fixed : kFixedNames) {
     if (lower == fixed) return true;
   }
-  return is_stamped_file(name) || is_staged_page(name) || is_numbered(name, "htm_03_", ".txt") ||
-         is_numbered(name, "wrd_10_", ".txt") || is_numbered(name, "sort_run_", ".txt") ||
+  return is_stamped_file(name) || is_staged_page(name) || is_numbered(name, "sort_run_", ".txt") ||
          is_numbered(name, "f", ".htm", 6) || is_numbered(name, "in", ".htm", 6);
 }
 

@@ -7,14 +7,11 @@
 #include "platform/console.h"
 #include "scan/build_word_list.h"
 #include "scan/extract_tags_and_words.h"
-#include "shell/external_sort.h"
 #include "wordindex/write_index_pages.h"
 
 namespace lexiweb {
 
 void run_stage_chain() {
-  external_sort("htm.txt", "htms.txt", 4, 1);
-
   extract_tags_and_words();
   print_line("processed 20%");
   build_word_list();

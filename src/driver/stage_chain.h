@@ -5,7 +5,7 @@
 
 namespace lexiweb {
 
-// Sorts htm.txt into htms.txt and runs every stage and final page writer.
+// Runs every stage and final page writer in order, each followed by its progress line.
 void run_stage_chain();
 
 }  // namespace lexiweb

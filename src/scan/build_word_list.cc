@@ -30,7 +30,6 @@ void build_word_list() {
   write_index_page_list();
   // By word number, then page and position.
   external_sort("wrd_6.txt", "wrd_7.txt", 9, 1);
-  copy_file("wrd_7.txt", "wrd_08.txt");
 }
 
 }  // namespace lexiweb

@@ -1,21 +1,25 @@
-// The tag and word stage: delimiter list, tag characters, style and script
-// elements merged into single tags, then the text stream and its words.
+// The tag and word stage: the tags of the pages, style and script elements
+// merged into single tags, then the text between tags cut into word records.
 #include "scan/extract_tags_and_words.h"
 
+#include "common/run_values.h"
 #include "scan/style_script_removal.h"
 #include "scan/tag_separation.h"
 #include "scan/text_stream.h"
 #include "scan/word_extraction.h"
+#include "shell/file_ops.h"
+#include "shell/record_writer.h"
 
 namespace lexiweb {
 
 void extract_tags_and_words() {
-  write_delimiter_list();
-  write_tag_character_file();
+  write_tag_records(g_run.page_count);
   strip_style_script();
-  merge_element_ranges();
-  write_text_stream();
-  write_word_records();
+  delete_file("wrd_2.txt");
+  RecordWriter word_records("wrd_2.txt");
+  WordCutter words(word_records);
+  cut_text_stream(g_run.page_count, words);
+  g_run.word_count = words.word_count();
 }
 
 }  // namespace lexiweb

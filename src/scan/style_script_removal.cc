@@ -1,13 +1,10 @@
-// Tag records, style and script element ranges, and the delimiter list with
-// each such element merged into one tag.
 #include "scan/style_script_removal.h"
 
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "common/run_values.h"
 #include "common/text.h"
-#include "scan/scan_records.h"
 #include "shell/file_ops.h"
 #include "shell/record_reader.h"
 #include "shell/record_writer.h"
@@ -17,141 +14,88 @@ namespace lexiweb {
 namespace {
 
 // Fields of a tag record.
-constexpr int kTagPageField = 1;
-constexpr int kTagStartField = 2;
-constexpr int kTagEndField = 3;
-constexpr int kTagTextField = 4;
+constexpr int kTagPage = 1;
+constexpr int kTagStart = 2;
+constexpr int kTagEnd = 3;
+constexpr int kTagText = 4;
 
-// The tag text keeps the characters of at most this many records after "<".
-constexpr int kLongestTagText = 59;
-
-constexpr std::string_view kRangeCharacter = "     ";
-
-void write_tag_records() {
-  RecordReader tag_characters("htm_el_1.txt");
-  delete_file("htm_el_2.txt");
-  RecordWriter tags("htm_el_2.txt");
-  HeldRecord current;
-  std::string tag_page;
-  std::string start_position;
-  std::string text;
-  while (current.read_from(tag_characters)) {
-    if (code_value(current.code()) != kLessThanCode) continue;
-    tag_page.assign(current.page());
-    start_position.assign(current.position());
-    text.clear();
-    int counter = 0;
-    while (code_value(current.code()) != kGreaterThanCode && !tag_characters.at_end()) {
-      current.read_from(tag_characters);
-      ++counter;
-      if (code_value(current.code()) != kGreaterThanCode && counter <= kLongestTagText) {
-        text.append(current.character());
-      }
-    }
-    if (tag_page == current.page()) {
-      tags.write_record({current.page(), start_position, current.position(), text});
-    }
-  }
-}
-
-struct ElementKind {
-  std::string_view opening;  // the beginning of the opening tag's text
-  std::string_view closing;  // the beginning of the closing tag's text
-  int* tag_count;
+struct Tag {
+  std::string page;
+  std::string start;
+  std::string end;
 };
 
-void write_element_ranges() {
-  RecordReader tags("htm_el_2.txt");
-  delete_file("tag_3.txt");
-  RecordWriter ranges("tag_3.txt");
-  g_run.style_tag_count = 0;
-  g_run.script_tag_count = 0;
-  const ElementKind style{"style", "/style", &g_run.style_tag_count};
-  const ElementKind script{"script", "/script", &g_run.script_tag_count};
-  Record tag;
-  std::string opening_page;
-  std::string opening_start;
-  while (tags.read_record(&tag)) {
-    const ElementKind* kind = nullptr;
-    if (starts_with_ignoring_case(tag.field(kTagTextField), style.opening)) {
-      kind = &style;
-    } else if (starts_with_ignoring_case(tag.field(kTagTextField), script.opening)) {
-      kind = &script;
-    } else {
-      continue;
-    }
-    ++*kind->tag_count;
-    opening_page.assign(tag.field(kTagPageField));
-    opening_start.assign(tag.field(kTagStartField));
-    // Tags inside the element are not examined: a script inside a style
-    // element belongs to the style element.
-    bool closed = false;
-    while (tags.read_record(&tag)) {
-      if (starts_with_ignoring_case(tag.field(kTagTextField), kind->closing)) {
-        closed = true;
-        break;
+// The element whose closing tag the scan waits for. Tags between its opening
+// and closing tags are not examined: a script inside a style element belongs
+// to the style element. The tags of the opening page are held back, since
+// they become part of one merged tag when the closing tag follows on that
+// page; once the page is left, no merge can come and they go out as they are.
+class ElementMerger {
+ public:
+  explicit ElementMerger(RecordWriter& out) : out_(out) {}
+
+  void take(const Record& record) {
+    std::string_view text = record.field(kTagText);
+    if (closing_.empty()) {
+      if (starts_with_ignoring_case(text, "style")) {
+        closing_ = "/style";
+      } else if (starts_with_ignoring_case(text, "script")) {
+        closing_ = "/script";
+      } else {
+        write(record.field(kTagPage), record.field(kTagStart), record.field(kTagEnd));
+        return;
       }
-    }
-    if (!closed) break;
-    ++*kind->tag_count;
-    if (opening_page == tag.field(kTagPageField)) {
-      ranges.write_record({"   60", opening_page, opening_start, kRangeCharacter});
-      ranges.write_record(
-          {"   62", tag.field(kTagPageField), tag.field(kTagEndField), kRangeCharacter});
-    }
-  }
-}
-
-// Copies delimiter records up to and including the one at the place of
-// `range_start`; false when the list ends first.
-bool copy_through(RecordReader& delimiters, const HeldRecord& range_start, RecordWriter& out) {
-  std::string_view line;
-  CharacterRecord record;
-  while (delimiters.read_line(&line)) {
-    out.write_line(line);
-    record.parse(line);
-    if (same_place(record, range_start)) return true;
-  }
-  return false;
-}
-
-// Drops delimiter records up to the one at the place of `range_end`, which is copied.
-void skip_to(RecordReader& delimiters, const HeldRecord& range_end, RecordWriter& out) {
-  std::string_view line;
-  CharacterRecord record;
-  while (delimiters.read_line(&line)) {
-    record.parse(line);
-    if (same_place(record, range_end)) {
-      out.write_line(line);
+      held_.push_back(tag_of(record));
       return;
     }
+    if (!held_.empty() && record.field(kTagPage) != held_.front().page) release_held();
+    if (starts_with_ignoring_case(text, closing_)) {
+      closing_ = {};
+      if (!held_.empty()) {
+        write(held_.front().page, held_.front().start, record.field(kTagEnd));
+        held_.clear();
+        return;
+      }
+    } else if (!held_.empty()) {
+      held_.push_back(tag_of(record));
+      return;
+    }
+    write(record.field(kTagPage), record.field(kTagStart), record.field(kTagEnd));
   }
-}
+
+  // At the end of the tags an element still open merges nothing.
+  void finish() { release_held(); }
+
+ private:
+  static Tag tag_of(const Record& record) {
+    return {std::string(record.field(kTagPage)), std::string(record.field(kTagStart)),
+            std::string(record.field(kTagEnd))};
+  }
+
+  void write(std::string_view page, std::string_view start, std::string_view end) {
+    out_.write_record({page, start, end});
+  }
+
+  void release_held() {
+    for (const Tag& tag : held_) write(tag.page, tag.start, tag.end);
+    held_.clear();
+  }
+
+  RecordWriter& out_;
+  std::string_view closing_;  // empty while no element is open
+  std::vector<Tag> held_;
+};
 
 }  // namespace
 
 void strip_style_script() {
-  write_tag_records();
-  write_element_ranges();
-}
-
-void merge_element_ranges() {
-  if (g_run.style_tag_count < 1 && g_run.script_tag_count < 1) {
-    copy_file("tag_2.txt", "tag_4.txt");
-    return;
-  }
-  RecordReader delimiters("tag_2.txt");
-  RecordReader ranges("tag_3.txt");
-  RecordWriter merged("tag_4.txt");
-  HeldRecord range_start;
-  HeldRecord range_end;
-  while (!ranges.at_end()) {
-    range_start.read_from(ranges);
-    range_end.read_from(ranges);
-    if (copy_through(delimiters, range_start, merged)) skip_to(delimiters, range_end, merged);
-  }
-  std::string_view line;
-  while (delimiters.read_line(&line)) merged.write_line(line);
+  RecordReader tags("htm_el_2.txt");
+  delete_file("tag_4.txt");
+  RecordWriter out("tag_4.txt");
+  ElementMerger merger(out);
+  Record record;
+  while (tags.read_record(&record)) merger.take(record);
+  merger.finish();
 }
 
 }  // namespace lexiweb

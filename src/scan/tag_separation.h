@@ -1,33 +1,40 @@
-// Finds the tags of the staged pages: the delimiter list (one "<" and one ">"
-// record per tag, in document order) and the tag character file that holds
-// every character from a tag's "<" to its ">".
+// Finds the tags of the staged pages: which "<" and ">" bound a tag, and the
+// tag records (page, start, end, text) that the later steps read.
 #ifndef LEXIWEB_SCAN_TAG_SEPARATION_H_
 #define LEXIWEB_SCAN_TAG_SEPARATION_H_
 
+#include <string>
+#include <string_view>
+
 namespace lexiweb {
 
-// htms.txt to tag_1.txt: the "<" and ">" records, in code order.
-void select_delimiters();
+// Takes every "<" and ">" of the document in order and keeps the consecutive
+// pairs of a "<" and a ">" on one page. The pairs are taken two delimiters at
+// a time over the whole document, so a pair that fails costs the delimiter
+// after it as well, and the count carries over from one page to the next.
+class DelimiterPairs {
+ public:
+  // Takes the next delimiter; true when it closes a tag that opened at the
+  // delimiter reported by open_position().
+  bool take(char delimiter, long page, long position);
+  long open_position() const { return first_position_; }
 
-// tag_1.txt to tag_2.txt, ordered by page and position.
-void sort_delimiters_into_document_order();
+ private:
+  enum class Expect { kFirst, kSecond, kDropped };
+  Expect expect_ = Expect::kFirst;
+  char first_ = 0;
+  long first_page_ = 0;
+  long first_position_ = 0;
+};
 
-// tag_2.txt through tag_2_1.txt and tag_2_2.txt back to tag_2.txt: keeps the
-// consecutive pairs of a "<" and a ">" on one page. A pair that fails costs
-// the record after it as well.
-void filter_delimiter_pairs();
+// The tag text kept in a tag record: the characters after "<" and before
+// ">", at most 59 of them counted, quotes and apostrophes as blanks, line
+// feeds and carriage returns counted but left out.
+void append_tag_text(std::string_view inside, std::string* text);
 
-// tag_2.txt through tag_temp.txt back to tag_2.txt: passes the first
-// delimiter of either kind, then only the other kind than the last one passed.
-void filter_delimiter_alternation();
-
-// The four steps above in order; tag_2.txt is then the delimiter list.
-void write_delimiter_list();
-
-// tag_2.txt and htm.txt to htm_el_1.txt (the characters of every tag, quotes
-// and apostrophes as blanks, line breaks empty) and the check file
-// tag_control.txt (one line per tag).
-void write_tag_character_file();
+// Reads staged pages 1 to page_count and writes htm_el_2.txt, one record per
+// tag in document order: page, start position ("<"), end position (">"), text.
+void write_tag_records(long page_count);
 
 }  // namespace lexiweb
 

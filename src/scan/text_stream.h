@@ -1,15 +1,19 @@
-// Cuts the characters outside the tags out of the page character list: the
-// text stream wrd_1.txt, with a separator record wherever a tag stood.
+// The text stream: the characters of the pages that lie outside tags, with a
+// separator at the place of every tag, handed to the word cutter.
 #ifndef LEXIWEB_SCAN_TEXT_STREAM_H_
 #define LEXIWEB_SCAN_TEXT_STREAM_H_
 
 namespace lexiweb {
 
-// tag_4.txt and htm.txt to wrd_1.txt: the characters before the first tag of
-// its page; after every tag but the last a separator record and the
-// characters up to the next tag on that tag's page; after the last tag of the
-// document a separator and every character that follows it.
-void write_text_stream();
+class WordCutter;
+
+// Reads the tags of tag_4.txt and staged pages 1 to page_count. The stream
+// holds, for every tag, the text before it on its page (after the tag before
+// it when that stands on the same page, else from the start of the page) and
+// then a separator; after the last tag of the document it holds everything
+// that follows, to the end of the last page. Text after the last tag of any
+// other page, and pages without tags before that point, give no text.
+void cut_text_stream(long page_count, WordCutter& words);
 
 }  // namespace lexiweb
 

@@ -1,15 +1,49 @@
-// Cuts the text stream into words: one word record per written word, with the
-// page and position of its first character, its running number and the
-// context of the text before it.
+// Word records: which runs of text are words, how they are trimmed, and the
+// context phrase that goes with each.
 #ifndef LEXIWEB_SCAN_WORD_EXTRACTION_H_
 #define LEXIWEB_SCAN_WORD_EXTRACTION_H_
 
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "common/run_parameters.h"
+
 namespace lexiweb {
 
-// wrd_1.txt to wrd_2.txt; leaves g_run.word_count at the running number of
-// the last accepted word. A word that starts on page 0 means damaged input:
-// the run is ended with a message.
-void write_word_records();
+class RecordWriter;
+
+// Cuts the text stream into word records (word, page, position, running
+// number, context) written to `out`. The state runs on from page to page:
+// a word, the phrase and the window of the last words carry over.
+class WordCutter {
+ public:
+  explicit WordCutter(RecordWriter& out) : out_(out) {}
+
+  // Takes the characters `run` of `page`, the first at `first_position`.
+  void take_characters(std::string_view run, long page, long first_position);
+  // A separator: the place of a tag, which ends a word.
+  void take_separator() { end_word(); }
+
+  // Running number of the last accepted word.
+  long word_count() const { return word_count_; }
+
+ private:
+  void end_word();
+  void accept_word();
+
+  RecordWriter& out_;
+  std::string word_;
+  bool started_ = false;
+  long start_page_ = 0;
+  long start_position_ = 0;
+  std::string phrase_;
+  // The last accepted words, oldest first, in a ring: newest_ is the slot of
+  // the newest, the one after it holds the oldest.
+  std::array<std::string, context_words> window_;
+  int newest_ = context_words - 1;
+  long word_count_ = 0;
+};
 
 }  // namespace lexiweb
 

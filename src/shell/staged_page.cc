@@ -1,0 +1,33 @@
+#include "shell/staged_page.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+
+namespace lexiweb {
+
+std::string staged_page_name(long page) { return "w_" + std::to_string(page) + ".htm"; }
+
+void read_staged_page(long page, std::string* characters) {
+  characters->clear();
+  int fd = ::open(staged_page_name(page).c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return;
+  struct stat info;
+  if (::fstat(fd, &info) == 0 && info.st_size > 0) {
+    characters->reserve(static_cast<size_t>(info.st_size));
+  }
+  char chunk[1 << 16];
+  for (;;) {
+    ssize_t got = ::read(fd, chunk, sizeof chunk);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) break;
+    characters->append(chunk, static_cast<size_t>(got));
+  }
+  ::close(fd);
+  characters->erase(std::remove(characters->begin(), characters->end(), '\0'), characters->end());
+}
+
+}  // namespace lexiweb
