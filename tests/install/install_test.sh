@@ -14,7 +14,8 @@ fi
 build=$(realpath "$1")
 source=$(realpath "$2")
 work=$(mktemp -d "${TMPDIR:-/tmp}/lexiweb-install-XXXXXX")
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/keep_install_manifest.sh"
+keep_install_manifest "$build" "$work"
 export LC_ALL=C
 
 fail() {

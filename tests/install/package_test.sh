@@ -12,7 +12,8 @@ if [ $# -ne 1 ]; then
 fi
 build=$(realpath "$1")
 work=$(mktemp -d "${TMPDIR:-/tmp}/lexiweb-package-XXXXXX")
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/keep_install_manifest.sh"
+keep_install_manifest "$build" "$work"
 export LC_ALL=C
 
 fail() {
