@@ -1,7 +1,14 @@
 // lexiweb: turns the one PDF of pdf_in into a browsable, word-indexed web site in htm_out.
+#include "cli/command_line.h"
 #include "driver/run_driver.h"
+#include "lexiweb_help.h"  // written at build time from man/lexiweb.1.in
 
-int main() {
+int main(int argc, char** argv) {
+  if (lexiweb::answer_help_or_version(argc, argv, "lexiweb", kLexiwebHelp)) return 0;
+  // Checked before anything is shown or touched: a mistyped command changes nothing.
+  if (argc > 1) {
+    return lexiweb::report_wrong_usage("lexiweb",
+                                       "takes no arguments; it converts the PDF in ./pdf_in");
+  }
   lexiweb::run_driver();
-  return 0;
 }

@@ -7,16 +7,18 @@
 #include <cstdio>
 #include <string>
 
+#include "cli/command_line.h"
 #include "common/run_values.h"
 #include "driver/console_helpers.h"
 #include "driver/input_conversion.h"
 #include "driver/run_driver.h"
 #include "driver/scratch_files.h"
+#include "lexiweb_pages_help.h"  // written at build time from man/lexiweb-pages.1.in
 #include "shell/file_ops.h"
 
 namespace {
 
-constexpr char kUsage[] = "usage: lexiweb-pages WORKDIR [TARGET_SITE]\n";
+constexpr char kProgram[] = "lexiweb-pages";
 
 [[noreturn]] void fail(const std::string& message) {
   std::fprintf(stderr, "lexiweb-pages: %s\n", message.c_str());
@@ -27,10 +29,8 @@ constexpr char kUsage[] = "usage: lexiweb-pages WORKDIR [TARGET_SITE]\n";
 
 int main(int argc, char** argv) {
   using namespace lexiweb;
-  if (argc < 2 || argc > 3) {
-    std::fputs(kUsage, stderr);
-    return 2;
-  }
+  if (answer_help_or_version(argc, argv, kProgram, kLexiwebPagesHelp)) return 0;
+  if (argc < 2 || argc > 3) return report_wrong_usage(kProgram, "expects WORKDIR [TARGET_SITE]");
   const std::string workdir = argv[1];
   if (!folder_exists(workdir)) fail("no working folder " + workdir);
   if (chdir(workdir.c_str()) != 0) fail("cannot enter the working folder " + workdir);

@@ -15,7 +15,8 @@ extern char** environ;
 namespace lexiweb::testing {
 
 ProgramRun run_program(const std::filesystem::path& program, const std::filesystem::path& folder,
-                       const std::string& input, const std::string& path_prefix) {
+                       const std::string& input, const std::string& path_prefix,
+                       const std::vector<std::string>& arguments) {
   // Files rather than pipes: nothing can block however much either side writes.
   std::filesystem::path scratch =
       std::filesystem::temp_directory_path() / ("lexiweb_run_" + std::to_string(getpid()));
@@ -44,10 +45,14 @@ ProgramRun run_program(const std::filesystem::path& program, const std::filesyst
   environment.push_back(nullptr);
 
   std::string program_text = std::filesystem::absolute(program).string();
-  char* argv[] = {program_text.data(), nullptr};
+  std::vector<std::string> argument_text = arguments;
+  std::vector<char*> argv = {program_text.data()};
+  for (std::string& argument : argument_text) argv.push_back(argument.data());
+  argv.push_back(nullptr);
   ProgramRun run;
   pid_t child;
-  if (posix_spawn(&child, program_text.c_str(), &actions, nullptr, argv, environment.data()) == 0) {
+  if (posix_spawn(&child, program_text.c_str(), &actions, nullptr, argv.data(),
+                  environment.data()) == 0) {
     int status = 0;
     waitpid(child, &status, 0);
     run.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

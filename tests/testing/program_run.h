@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace lexiweb::testing {
 
@@ -14,11 +15,12 @@ struct ProgramRun {
   std::string errors;    // standard error
 };
 
-// Runs `program` in `folder` with `input` as its standard input. When
-// `path_prefix` is not empty it is put in front of PATH, so that a test can
-// stand a wrapper in for an outside program.
+// Runs `program` with `arguments` in `folder`, `input` as its standard input.
+// When `path_prefix` is not empty it is put in front of PATH, so that a test
+// can stand a wrapper in for an outside program.
 ProgramRun run_program(const std::filesystem::path& program, const std::filesystem::path& folder,
-                       const std::string& input, const std::string& path_prefix = "");
+                       const std::string& input, const std::string& path_prefix = "",
+                       const std::vector<std::string>& arguments = {});
 
 }  // namespace lexiweb::testing
 
