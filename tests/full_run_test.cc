@@ -160,18 +160,74 @@ TEST(FullRunTest, FailedPageCopyEndsTheRunWithItsSource) {
   EXPECT_TRUE(files_in("htm_out").empty()) << "htm_out holds nothing of this run";
 }
 
-TEST(FullRunTest, DocumentWithoutWordsStillGetsItsFinalPages) {
+TEST(FullRunTest, DocumentWithoutWordsGetsEveryPageAndTheFinalPagesAfterThem) {
   WorkingFolder folder;
   fs::create_directory("pdf_in");
   write_pdf("pdf_in/doc.pdf", {PdfPage{{"a b c to of"}, {}}, PdfPage{{"x y"}, {}}});
   ProgramRun run = run_lexiweb(kCompleteRunInput);
   EXPECT_EQ(run.exit_status, 0) << run.errors;
   EXPECT_EQ(run.output.substr(run.output.size() - results_screen(0).size()), results_screen(0));
-  EXPECT_EQ(files_in("htm_out"), (std::set<std::string>{"f000001.htm", "f000002.htm", "f000003.htm",
-                                                        "page001.png", "page002.png"}));
-  std::string all_words = read_file("htm_out/f000003.htm");
+  EXPECT_EQ(files_in("htm_out"),
+            (std::set<std::string>{"f000001.htm", "f000002.htm", "f000003.htm", "f000004.htm",
+                                   "f000005.htm", "page001.png", "page002.png"}));
+  // A page without words is written like any other, only without spans.
+  std::string first = read_file("htm_out/f000001.htm");
+  EXPECT_EQ(first.find("<span"), std::string::npos) << first;
+  EXPECT_NE(first.find("<a href = \"f000002.htm\">next</a>&nbsp <a href = \"f000004.htm\">search"),
+            std::string::npos)
+      << first;
+  std::string all_words = read_file("htm_out/f000005.htm");
   EXPECT_NE(all_words.find("<ul>\n\r\n</ul>\n\r\n</body></HTML>\r\n"), std::string::npos)
       << all_words;
+}
+
+// The navigation bar of output page `page` of a six-page document: its
+// links chain through every page, with or without words.
+std::string navigation_bar_of(int page) {
+  std::string links;
+  if (page > 1) links += "<a href = \"f00000" + std::to_string(page - 1) + ".htm\">prev</a>&nbsp ";
+  if (page < 6) links += "<a href = \"f00000" + std::to_string(page + 1) + ".htm\">next</a>&nbsp ";
+  return "<div style=\"position:fixed; bottom:0;\">\r\n"
+         "<a href = \"f000007.htm\">Contents</a>&nbsp \r\n" +
+         links +
+         "<a href = \"f000008.htm\">search</a>&nbsp <a href = \"f000009.htm\">index</a>&nbsp \r\n"
+         "</body></HTML>\r\n";
+}
+
+TEST(FullRunTest, PagesWithoutWordsGetTheirPagesAndTheFinalPagesFollowTheLastPage) {
+  WorkingFolder folder;
+  fs::create_directory("pdf_in");
+  // Pages 1, 3, 5 and 6 hold no word: an empty cover, words too short to
+  // count, and two empty pages at the end. Page 2 links to page 6.
+  PdfPage second{{"The river runs past the old mill", "See the last page"}, {}};
+  second.links = {internal_link(1, 6)};
+  write_pdf("pdf_in/doc.pdf", {PdfPage{}, second, PdfPage{{"a b to of"}, {}},
+                               PdfPage{{"River stones shine"}, {}}, PdfPage{}, PdfPage{}});
+  ProgramRun run = run_lexiweb(kCompleteRunInput);
+  ASSERT_EQ(run.exit_status, 0) << run.errors;
+
+  std::set<std::string> expected_files = {"f000007.htm", "f000008.htm", "f000009.htm",
+                                          "in000001.htm"};
+  for (int page = 1; page <= 6; ++page) {
+    expected_files.insert("f00000" + std::to_string(page) + ".htm");
+    expected_files.insert("page00" + std::to_string(page) + ".png");
+  }
+  EXPECT_EQ(files_in("htm_out"), expected_files);
+  for (int page = 1; page <= 6; ++page) {
+    const std::string text = read_file("htm_out/f00000" + std::to_string(page) + ".htm");
+    const std::string bar = navigation_bar_of(page);
+    ASSERT_GE(text.size(), bar.size());
+    EXPECT_EQ(text.substr(text.size() - bar.size()), bar) << "page " << page;
+    const bool has_words = page == 2 || page == 4;
+    EXPECT_EQ(text.find("<span") != std::string::npos, has_words) << "page " << page;
+  }
+  EXPECT_NE(read_file("htm_out/f000002.htm").find("href=\"f000006.htm\""), std::string::npos);
+  const std::string contents = read_file("htm_out/f000007.htm");
+  for (int page = 1; page <= 6; ++page) {
+    const std::string item = "<li><a href=\"f00000" + std::to_string(page) + ".htm\" >page" +
+                             std::to_string(page) + "</a></li>\r\n";
+    EXPECT_NE(contents.find(item), std::string::npos) << item;
+  }
 }
 
 TEST(FullRunTest, LinksWithinTheDocumentLeadToTheAnnotatedPages) {

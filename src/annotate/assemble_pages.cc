@@ -4,15 +4,15 @@
 
 #include "annotate/page_assembly.h"
 #include "annotate/page_lists.h"
+#include "common/run_values.h"
 #include "shell/file_ops.h"
 
 namespace lexiweb {
 
 void assemble_pages() {
-  const std::vector<long> pages = output_page_list();
   write_distinct_index_pages();
   delete_matching("htm_out", "*.htm");
-  write_output_pages(pages);
+  write_output_pages(g_run.page_count);
 }
 
 }  // namespace lexiweb

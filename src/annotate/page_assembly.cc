@@ -27,6 +27,18 @@ constexpr int kOccurrenceId = 6;
 
 using Range = std::pair<long, long>;
 
+// Orders two page fields as the sort ordered the lines that hold them: the
+// field followed by its closing quote, byte by byte.
+int compare_pages(std::string_view a, std::string_view b) {
+  const size_t common = std::min(a.size(), b.size());
+  for (size_t i = 0; i <= common; ++i) {
+    const unsigned char x = i < a.size() ? a[i] : '"';
+    const unsigned char y = i < b.size() ? b[i] : '"';
+    if (x != y) return x < y ? -1 : 1;
+  }
+  return 0;
+}
+
 // The records of a file in page order whose first field is a page field,
 // taken page by page.
 class PageRecords {
@@ -52,9 +64,11 @@ class PageRecords {
   long page_ = 0;
 };
 
-// The occurrences of each page in document order, for the script rules. A
-// page's occurrences stand together, but records whose page field was cut
-// short by a long line may stand between pages; they belong to no page.
+// The occurrences of each page in document order, for the script rules.
+// The list is sorted by the text of its lines from the page field on, so a
+// page's occurrences stand together, in the order of their page fields
+// followed by the closing quote. Records whose page field a long line cut
+// short stand among them by the same order; they belong to no page.
 class PageOccurrences {
  public:
   PageOccurrences() : in_("wrd_6.txt") { present_ = in_.read_record(&record_); }
@@ -62,8 +76,8 @@ class PageOccurrences {
   void rules_of(long page, std::vector<OccurrenceRule>* rules) {
     rules->clear();
     const std::string page_text = page_field(page);
-    while (present_ && record_.field(kOccurrencePage) != page_text) advance();
-    while (present_ && record_.field(kOccurrencePage) == page_text) {
+    while (present_ && compare_pages(record_.field(kOccurrencePage), page_text) < 0) advance();
+    while (present_ && compare_pages(record_.field(kOccurrencePage), page_text) == 0) {
       rules->push_back({std::string(record_.field(kOccurrenceWordNumber)),
                         std::string(record_.field(kOccurrenceId))});
       advance();
@@ -140,7 +154,7 @@ void write_navigation_bar(RecordWriter& out, std::string_view previous_file,
   out.write_line("</body></HTML>");
 }
 
-void write_output_pages(const std::vector<long>& pages) {
+void write_output_pages(long page_count) {
   PageRecords spans("htm_spans.txt");
   PageRecords frames("htm_frames.txt");
   PageOccurrences occurrences;
@@ -149,8 +163,7 @@ void write_output_pages(const std::vector<long>& pages) {
   std::string characters;
   OpeningMarkup markup;
   RecordWriter out;
-  for (size_t i = 0; i < pages.size(); ++i) {
-    const long page = pages[i];
+  for (long page = 1; page <= page_count; ++page) {
     const std::string page_file = output_page_file(page);
     out.open("htm_out/" + page_file);
 
@@ -181,8 +194,8 @@ void write_output_pages(const std::vector<long>& pages) {
     }
     body.write_through(static_cast<long>(characters.size()));
 
-    write_navigation_bar(out, i > 0 ? output_page_file(pages[i - 1]) : std::string(),
-                         i + 1 < pages.size() ? output_page_file(pages[i + 1]) : std::string());
+    write_navigation_bar(out, page > 1 ? output_page_file(page - 1) : std::string(),
+                         page < page_count ? output_page_file(page + 1) : std::string());
     out.close();
   }
 }

@@ -2,25 +2,11 @@
 
 #include <string>
 
-#include "annotate/span_annotation.h"
-#include "common/text.h"
 #include "shell/external_sort.h"
 #include "shell/record_reader.h"
 #include "shell/record_writer.h"
 
 namespace lexiweb {
-
-std::vector<long> output_page_list() {
-  std::vector<long> pages;
-  RecordReader spans("htm_spans.txt");
-  Record span;
-  while (spans.read_record(&span)) {
-    if (span.field(kSpanKind) != kOpeningSpan) continue;
-    const long page = whole_value(span.field(kSpanPage));
-    if (pages.empty() || pages.back() != page) pages.push_back(page);
-  }
-  return pages;
-}
 
 void write_distinct_index_pages() {
   sort_lines("in_list.txt", "in_l_01.txt", 1);

@@ -21,12 +21,12 @@ void build_word_list() {
   write_all_words_list();
   // From the page field on: document order.
   external_sort("wrd_4.txt", "wrd_5.txt", 8, 2);
-  // The contents, about and all-words pages follow the last page that holds
-  // a word.
-  const long last_page = write_page_lists();
-  g_run.contents_page_file = output_page_stem(last_page + 1) + ".htm";
-  g_run.about_page_file = output_page_stem(last_page + 2) + ".htm";
-  g_run.all_words_page_file = output_page_stem(last_page + 3) + ".htm";
+  write_occurrences_with_pages();
+  // Every page of the document has its output page; the contents, about and
+  // all-words pages follow the last one.
+  g_run.contents_page_file = output_page_stem(g_run.page_count + 1) + ".htm";
+  g_run.about_page_file = output_page_stem(g_run.page_count + 2) + ".htm";
+  g_run.all_words_page_file = output_page_stem(g_run.page_count + 3) + ".htm";
   write_index_page_list();
   // By word number, then page and position.
   external_sort("wrd_6.txt", "wrd_7.txt", 9, 1);

@@ -1,4 +1,4 @@
-// Occurrences with their output page, and the page and index page lists.
+// Occurrences with their output page, and the index page list.
 #include "scan/page_lists.h"
 
 #include <string>
@@ -16,22 +16,15 @@ namespace {
 // Fields of an 8-field occurrence record.
 constexpr int kPageField = 2;
 constexpr int kIndexPageStemField = 4;
-constexpr int kWordField = 6;
 
 }  // namespace
 
-long write_page_lists() {
+void write_occurrences_with_pages() {
   RecordReader occurrences("wrd_5.txt");
   delete_file("wrd_6.txt");
-  delete_file("par_list.txt");
-  delete_file("wrd_14.txt");
   RecordWriter with_pages("wrd_6.txt");
-  RecordWriter page_list("par_list.txt");
-  RecordWriter check("wrd_14.txt");
   bool first = true;
-  long page_number = 0;
   std::string previous_page;
-  std::string page_number_text;
   std::string page_stem;
   std::string_view line;
   Record record;
@@ -40,20 +33,14 @@ long write_page_lists() {
     const std::string_view page = record.field(kPageField);
     if (first || page != previous_page) {
       previous_page.assign(page);
-      page_number = whole_value(trim_blanks(page));
-      page_number_text.clear();
-      append_right_aligned(page_number_text, page_number, 10);
       page_stem.assign("f");
-      append_zero_filled(page_stem, page_number, 6);
+      append_zero_filled(page_stem, whole_value(trim_blanks(page)), 6);
     }
     with_pages.write_record({record.field(1), record.field(2), record.field(3), page_stem,
                              record.field(4), record.field(5), record.field(6), record.field(7),
                              record.field(8)});
-    page_list.write_record({page, page_number_text, page_stem});
-    if (!first) check.write_record({page, record.field(kWordField)});
     first = false;
   }
-  return page_number;
 }
 
 void write_index_page_list() {

@@ -5,9 +5,11 @@
 // other words stay dark. Two links lead between pages of the document and
 // one to a web address, so that the finished site carries those too.
 // run_browser_test.sh names the word and the page count to site_test.mjs.
+// With --wordless-pages it writes a document with pages that hold no word.
 #include <exception>
 #include <filesystem>
 #include <iostream>
+#include <string>
 #include <vector>
 
 #include "testing/pdf_writer.h"
@@ -43,17 +45,33 @@ std::vector<PdfPage> river_document() {
   return {first, second, third, fourth};
 }
 
+// A document whose first page, a middle page and last two pages hold no
+// word, one of them the target of a link: every page still gets its page,
+// so no link of the site may lead nowhere.
+std::vector<PdfPage> document_with_wordless_pages() {
+  PdfPage second;
+  second.lines = {"The river runs past the old mill.", "The last page is blank."};
+  second.links = {internal_link(1, 6)};
+  PdfPage third;
+  third.lines = {"a b to of"};
+  PdfPage fourth;
+  fourth.lines = {"River stones shine after summer storms."};
+  return {PdfPage{}, second, third, fourth, PdfPage{}, PdfPage{}};
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::cerr << "usage: make_browser_site FOLDER\n";
+  const bool wordless_pages = argc == 3 && std::string(argv[2]) == "--wordless-pages";
+  if (argc != 2 && !wordless_pages) {
+    std::cerr << "usage: make_browser_site FOLDER [--wordless-pages]\n";
     return 2;
   }
   try {
     const std::filesystem::path pdf_folder = std::filesystem::path(argv[1]) / "pdf_in";
     std::filesystem::create_directories(pdf_folder);
-    lexiweb::testing::write_pdf(pdf_folder / "doc.pdf", river_document());
+    lexiweb::testing::write_pdf(pdf_folder / "doc.pdf",
+                                wordless_pages ? document_with_wordless_pages() : river_document());
   } catch (const std::exception& error) {
     std::cerr << "make_browser_site: " << error.what() << "\n";
     return 1;

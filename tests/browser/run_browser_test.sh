@@ -46,4 +46,14 @@ fi
 status=0
 node "$here/link_check.mjs" htm_out || status=1
 node "$here/site_test.mjs" htm_out "$word" "$page_count" || status=1
+
+# A document with pages that hold no word: its site has no dangling link either.
+mkdir "$work/wordless" && cd "$work/wordless"
+"$make_browser_site" "$work/wordless" --wordless-pages
+if ! printf '\n\n1\nwww.example.org\n\n' | "$lexiweb" >run.log 2>&1; then
+  echo "browser test: lexiweb failed on the document with wordless pages; its output:" >&2
+  cat run.log >&2
+  exit 1
+fi
+node "$here/link_check.mjs" htm_out || status=1
 exit $status
