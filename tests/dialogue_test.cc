@@ -104,6 +104,7 @@ TEST(DialogueTest, ThreeAtTheMagnificationScreenEnds) {
 }
 
 struct MagnificationCase {
+  std::string name;
   std::string keys;
   std::string handed;
 };
@@ -135,17 +136,23 @@ TEST_P(MagnificationTest, AnswerReachesTheConverter) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, MagnificationTest,
-                         ::testing::Values(MagnificationCase{"\n", "1.5"},
-                                           MagnificationCase{"1", "1.5"},
-                                           MagnificationCase{"2"
+                         ::testing::Values(MagnificationCase{"EnterTakesTheDefault", "\n", "1.5"},
+                                           MagnificationCase{"OneTakesTheDefault", "1", "1.5"},
+                                           MagnificationCase{"TwoThenANumber",
+                                                             "2"
                                                              "2\n",
                                                              "2"},
-                                           MagnificationCase{"2"
+                                           MagnificationCase{"TwoThenTextFallsBackToTheDefault",
+                                                             "2"
                                                              "abc\n",
                                                              "1.5"},
-                                           MagnificationCase{"2"
+                                           MagnificationCase{"TwoThenACommaEndsTheItem",
+                                                             "2"
                                                              "1,75\n",
-                                                             "1"}));
+                                                             "1"}),
+                         [](const ::testing::TestParamInfo<MagnificationCase>& info) {
+                           return info.param.name;
+                         });
 
 TEST(DialogueTest, InputThatEndsAtAKeyWaitStopsWithStatusOne) {
   WorkingFolder folder;
