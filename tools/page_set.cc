@@ -278,7 +278,7 @@ std::string PageBuilder::body(int pieces) {
     } else {
       out += "<br/>" + line_end();
     }
-    if (!occurrences_done_ && use(kManyOccurrences, 10)) {
+    if (!occurrences_done_ && use(kManyOccurrences, 1)) {
       out += many_occurrences();
       occurrences_done_ = true;
     }
