@@ -123,7 +123,8 @@ class PageBuilder {
  public:
   PageBuilder(Random& random, const Mix& mix) : r_(random), mix_(mix) {}
 
-  // Page `number` (from 1); the last page leaves nothing open.
+  // The bytes of page `number` (from 1); the last page leaves nothing for a
+  // next page to close.
   std::string page(int number, bool last);
 
  private:
@@ -316,7 +317,7 @@ std::string PageBuilder::converter_like_page(int number, bool last) {
   out += "<img width=\"918\" height=\"1188\" src=\"page" + std::string(number < 10 ? "00" : "0") +
          std::to_string(number) + ".png\" alt=\"background image\"/>" + n;
   if (use(kTitleWords, 30)) {
-    // Every word of the page in its title.
+    // No body text: the page's words, if it has any, are those of its title.
     return out + "</div>" + n + "</body>" + n + "</html>" + n;
   }
   out += body(r_.between(2, 10));
