@@ -1,7 +1,7 @@
 // Whole-site comparisons: lexiweb-pages builds the site of each case under
 // tests/data/sites (a page set made from a fixed seed by tools/page_set.h,
 // or converted pages stored there), and everything it writes must equal, byte
-// for byte, what the reference build wrote: the console lines, the files
+// for byte, what was stored for it: the console lines, the files
 // left in the working folder and every file of htm_out. The expected data is
 // written by tools/store_expected_sites.
 #include <fcntl.h>
@@ -90,7 +90,7 @@ int run_pages(const std::vector<std::string>& arguments, const fs::path& output)
 
 class SiteComparisonTest : public ::testing::TestWithParam<std::string> {};
 
-TEST_P(SiteComparisonTest, BuildsTheSiteOfTheReference) {
+TEST_P(SiteComparisonTest, BuildsTheExpectedSite) {
   const fs::path expected = kSites / GetParam();
   WorkingFolder folder;
   const fs::path work = folder.path() / "work";
