@@ -69,32 +69,6 @@ class WriteIndexPagesTest : public ::testing::Test {
   WorkingFolder folder_;
 };
 
-TEST_F(WriteIndexPagesTest, OnePageWithTwoWords) {
-  write_file("wrd_7.txt", occurrence(1, 1, 5, 1, 1, "Apple", "3", "An Apple") +
-                              occurrence(1, 3, 7, 1, 2, "apple", "12", "the red apple") +
-                              occurrence(2, 2, 1, 1, 3, "tree", "7", "a tree") +
-                              occurrence(2, 2, 40, 1, 4, "tree", "9", "tree & Q&amp;A #1 + 50%"));
-  write_file("in_l_02.txt", index_page_list(1));
-  write_file("in000001.htm", "an index page of an earlier run, longer than the new one will be");
-
-  write_index_pages();
-
-  // Each word but the first opens its own list with a full item. The context is
-  // shown as written; the search query decodes it and encodes it, the site too.
-  EXPECT_EQ(page("in000001.htm"),
-            index_page_opening("in000001.htm") + kNoLinks + "<div><ol start = \"1\" >\r\n" +
-                short_item(1, "i0000000001", "Apple") +
-                full_item(3, "i0000000002", "apple", " (12. word)) ", "i0000000001",
-                          "the red apple", "the%20red%20apple%20site%3Awww.ex%22ample.com") +
-                "</ol>\r\n<ol>\r\n" +
-                full_item(2, "i0000000003", "tree", " (7. word)) ", "i0000000003", "a tree",
-                          "a%20tree%20site%3Awww.ex%22ample.com") +
-                full_item(2, "i0000000004", "tree", " (9. word)) ", "i0000000003",
-                          "tree & Q&amp;A #1 + 50%",
-                          "tree%20%26%20Q%26A%20%231%20%2B%2050%25%20site%3Awww.ex%22ample.com") +
-                kPageEnd + kNoLinks + kClosingLine);
-}
-
 // Page 2 starts in the middle of the first word, page 3 with the second word.
 TEST_F(WriteIndexPagesTest, PageBreaksInsideAWordAndAtAWordBoundary) {
   g_run.target_site = "";
@@ -137,16 +111,6 @@ TEST_F(WriteIndexPagesTest, PageBreaksInsideAWordAndAtAWordBoundary) {
                                       full_item(3, "i0000000006", "stone", "", "i0000000005",
                                                 "cold stone", "cold%20stone%20site%3A") +
                                       kPageEnd + last_nav + kClosingLine);
-}
-
-TEST_F(WriteIndexPagesTest, EmptyDocumentWritesNoPage) {
-  write_file("wrd_7.txt", "");
-  write_file("in_l_02.txt", "");
-
-  write_index_pages();
-
-  EXPECT_TRUE(matching_files("", "*.htm").empty());
-  EXPECT_TRUE(matching_files("htm_out", "*.htm").empty());
 }
 
 }  // namespace
