@@ -11,6 +11,7 @@
 #include "common/run_values.h"
 #include "common/text.h"
 #include "shell/file_ops.h"
+#include "shell/page_records.h"
 #include "shell/record_reader.h"
 #include "shell/staged_page.h"
 
@@ -38,31 +39,6 @@ int compare_pages(std::string_view a, std::string_view b) {
   }
   return 0;
 }
-
-// The records of a file in page order whose first field is a page field,
-// taken page by page.
-class PageRecords {
- public:
-  explicit PageRecords(const std::string& path) : in_(path) { advance(); }
-
-  // Passes over the records of pages before `page`; true while the current
-  // record lies on `page`.
-  bool on_page(long page) {
-    while (present_ && page_ < page) advance();
-    return present_ && page_ == page;
-  }
-  const Record& record() const { return record_; }
-  void advance() {
-    present_ = in_.read_record(&record_);
-    page_ = whole_value(record_.field(1));
-  }
-
- private:
-  RecordReader in_;
-  Record record_;
-  bool present_ = false;
-  long page_ = 0;
-};
 
 // The occurrences of each page in document order, for the script rules.
 // The list is sorted by the text of its lines from the page field on, so a
@@ -179,7 +155,7 @@ void write_output_pages(long page_count) {
     PageBody body(out, characters, removed);
     for (; spans.on_page(page); spans.advance()) {
       const Record& span = spans.record();
-      const long position = whole_value(span.field(kSpanPosition));
+      const long position = spans.number(kSpanPosition);
       if (span.field(kSpanKind) == kOpeningSpan) {
         body.write_through(position - 1);
         build_opening_markup(span.field(kSpanWordNumber), span.field(kSpanIndexPage),
