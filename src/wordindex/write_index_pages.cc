@@ -1,10 +1,10 @@
 // The word index stage: one ordered list per word, one item per occurrence,
-// a new page wherever the occurrences' index page stem changes.
+// a new page wherever the occurrences' index page stem changes, each page
+// written straight into htm_out.
 #include "wordindex/write_index_pages.h"
 
 #include <string>
 
-#include "shell/file_ops.h"
 #include "shell/record_reader.h"
 #include "shell/record_writer.h"
 #include "wordindex/index_nav_bar.h"
@@ -33,7 +33,7 @@ void open_index_page(RecordWriter& page, std::string& page_file, RecordReader& p
                      const Record& occurrence, long ordinal) {
   page_file.assign(occurrence.field(5));
   page_file += ".htm";
-  page.open(page_file);
+  page.open(kOutputFolder + page_file);
   write_index_page_head(page_file, page, page_list, occurrence.field(2), occurrence.field(4),
                         occurrence.field(6), occurrence.field(7), ordinal);
 }
@@ -82,26 +82,12 @@ void write_pages(RecordReader& occurrences, RecordReader& page_list) {
   close_index_page(page, page_file, page_list);
 }
 
-void copy_pages_to_output_folder() {
-  RecordReader page_list(kIndexPageList);
-  Record record;
-  std::string page_file;
-  while (page_list.read_record(&record)) {
-    page_file.assign(record.field(2));
-    page_file += ".htm";
-    copy_file(page_file, kOutputFolder + page_file);
-  }
-}
-
 }  // namespace
 
 void write_index_pages() {
-  {
-    RecordReader occurrences(kOccurrencesFile);
-    RecordReader page_list(kIndexPageList);
-    write_pages(occurrences, page_list);
-  }
-  copy_pages_to_output_folder();
+  RecordReader occurrences(kOccurrencesFile);
+  RecordReader page_list(kIndexPageList);
+  write_pages(occurrences, page_list);
 }
 
 }  // namespace lexiweb

@@ -58,13 +58,8 @@ class WriteIndexPagesTest : public ::testing::Test {
     g_run.target_site = "www.ex\"ample.com";
   }
 
-  // The page as written into the working folder, after checking that
-  // htm_out holds the same bytes.
-  std::string page(const std::string& name) {
-    std::string written = read_file(name);
-    EXPECT_EQ(read_file("htm_out/" + name), written) << name;
-    return written;
-  }
+  // The page as written into htm_out.
+  std::string page(const std::string& name) { return read_file("htm_out/" + name); }
 
   WorkingFolder folder_;
 };
