@@ -8,7 +8,7 @@
 namespace lexiweb {
 
 void write_about_page() {
-  RecordWriter out(g_run.about_page_file);
+  RecordWriter out(std::string(kOutputFolder) + g_run.about_page_file);
   write_standard_page_head(out, label(kSearchLabel));
   out.write_line("<br>");
   out.write_line("<br>");
@@ -18,8 +18,6 @@ void write_about_page() {
   write_promotion_block(out);
   out.write_line("</body></HTML>");
   out.close();
-
-  publish_final_page(g_run.about_page_file);
 }
 
 }  // namespace lexiweb

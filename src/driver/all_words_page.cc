@@ -30,7 +30,7 @@ void append_entry(std::string& line, const Record& word) {
 }  // namespace
 
 void write_all_words_page() {
-  RecordWriter out(g_run.all_words_page_file);
+  RecordWriter out(std::string(kOutputFolder) + g_run.all_words_page_file);
   write_standard_page_head(out, label(kIndexLabel));
   out.write_line("<ul>\n");
 
@@ -54,8 +54,6 @@ void write_all_words_page() {
   out.write_line("</ul>\n");
   out.write_line("</body></HTML>");
   out.close();
-
-  publish_final_page(g_run.all_words_page_file);
 }
 
 }  // namespace lexiweb

@@ -19,7 +19,7 @@ constexpr int kEnglish = 3;
 }  // namespace
 
 void write_contents_page() {
-  RecordWriter out(g_run.contents_page_file);
+  RecordWriter out(std::string(kOutputFolder) + g_run.contents_page_file);
   write_standard_page_head(out, label(kContentsLabel));
   if (ui_language == kEnglish) out.write_line("<p>Details: " + details_link() + " </p>");
   out.write_line(label(kContentsLabel) + "\n");
@@ -40,7 +40,6 @@ void write_contents_page() {
   out.close();
 
   copy_matching("htm_in", "*.png", "htm_out");
-  publish_final_page(g_run.contents_page_file);
 }
 
 }  // namespace lexiweb

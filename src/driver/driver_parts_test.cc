@@ -17,13 +17,13 @@ using testing::write_file;
 
 TEST(ScratchFilesTest, OnlyTheRunsOwnFilesCount) {
   for (const char* name : {"wrd_2.txt", "HTM_SPANS.TXT", "tag_4.txt", "wrd_7.txt", "w_1.htm",
-                           "W_12.HTM", "f000001.htm", "in000013.htm", "f_2026_12_05_09_07_25.txt",
-                           "f_04.txt", "sort_run_3.txt", "check_02.txt", "out_zurnal.txt"}) {
+                           "W_12.HTM", "f_2026_12_05_09_07_25.txt", "f_04.txt", "sort_run_3.txt",
+                           "check_02.txt", "out_zurnal.txt"}) {
     EXPECT_TRUE(is_scratch_file(name)) << name;
   }
   for (const char* name :
-       {"notes.txt", "index.htm", "w_notes.txt", "tag_mine.txt", "f_notes.txt", "f12345.htm",
-        "in0000001.htm", "out_null.list", "htm_in_02.list", "report.pdf", "wrd_10_.txt"}) {
+       {"notes.txt", "index.htm", "w_notes.txt", "tag_mine.txt", "f_notes.txt", "f000001.htm",
+        "in000013.htm", "out_null.list", "htm_in_02.list", "report.pdf", "wrd_10_.txt"}) {
     EXPECT_FALSE(is_scratch_file(name)) << name;
   }
 }
@@ -35,8 +35,10 @@ TEST(ScratchFilesTest, DeletesScratchFilesAndKeepsTheUsers) {
     write_file(name, "x");
   }
   delete_scratch_files();
+  // The site's pages are written in htm_out only: a page of that name in the
+  // working folder is the user's.
   EXPECT_EQ(matching_files("", "*"),
-            (std::vector<std::string>{"index.htm", "notes.txt", "out_null.list"}));
+            (std::vector<std::string>{"f000002.htm", "index.htm", "notes.txt", "out_null.list"}));
 }
 
 TEST(PageIndexTest, EntriesComeFromTheFirstPageLink) {

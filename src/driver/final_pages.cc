@@ -55,8 +55,4 @@ void write_promotion_block(RecordWriter& out) {
   out.write_line("<br>");
 }
 
-void publish_final_page(const std::string& page_file) {
-  copy_file(page_file, "htm_out/" + page_file);
-}
-
 }  // namespace lexiweb

@@ -1,11 +1,14 @@
 // The three pages written after the stage chain: the contents page, the
-// about page and the all-words page, each copied into htm_out.
+// about page and the all-words page, each written into htm_out.
 #ifndef LEXIWEB_DRIVER_FINAL_PAGES_H_
 #define LEXIWEB_DRIVER_FINAL_PAGES_H_
 
-#include <string>
+#include <string_view>
 
 namespace lexiweb {
+
+// The folder the final pages are written into.
+inline constexpr std::string_view kOutputFolder = "htm_out/";
 
 class RecordWriter;
 
@@ -18,9 +21,6 @@ void write_all_words_page();
 
 // The fixed block that promotes the programs: 19 lines.
 void write_promotion_block(RecordWriter& out);
-
-// Copies a page written into the working folder into htm_out under its own name.
-void publish_final_page(const std::string& page_file);
 
 }  // namespace lexiweb
 

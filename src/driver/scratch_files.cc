@@ -64,8 +64,7 @@ bool is_scratch_file(std::string_view name) {
   for (std::string_view fixed : kFixedNames) {
     if (lower == fixed) return true;
   }
-  return is_stamped_file(name) || is_staged_page(name) || is_numbered(name, "sort_run_", ".txt") ||
-         is_numbered(name, "f", ".htm", 6) || is_numbered(name, "in", ".htm", 6);
+  return is_stamped_file(name) || is_staged_page(name) || is_numbered(name, "sort_run_", ".txt");
 }
 
 void delete_scratch_files() { delete_where(is_scratch_file); }
