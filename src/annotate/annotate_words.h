@@ -1,5 +1,5 @@
-// Stage: wraps every word occurrence of the page character list in its span markup, then removes
-// the old page frame.
+// Stage: places the span markup of every word occurrence in the pages, then
+// finds the old page frame that the output pages leave out.
 #ifndef LEXIWEB_ANNOTATE_ANNOTATE_WORDS_H_
 #define LEXIWEB_ANNOTATE_ANNOTATE_WORDS_H_
 

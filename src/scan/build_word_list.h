@@ -1,5 +1,5 @@
 // Stage: numbers the words and their occurrences and writes the occurrence lists, the all-words
-// list and the page lists.
+// list and the index page list.
 #ifndef LEXIWEB_SCAN_BUILD_WORD_LIST_H_
 #define LEXIWEB_SCAN_BUILD_WORD_LIST_H_
 
