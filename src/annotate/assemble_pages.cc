@@ -13,6 +13,12 @@ void assemble_pages() {
   write_distinct_index_pages();
   delete_matching("htm_out", "*.htm");
   write_output_pages(g_run.page_count);
+  // What only the output pages needed goes now: the later pages are written
+  // from the word order list and the index page list.
+  for (const char* name :
+       {"htm_spans.txt", "htm_frames.txt", "wrd_6.txt", "in_list.txt", "in_l_01.txt"}) {
+    delete_file(name);
+  }
 }
 
 }  // namespace lexiweb

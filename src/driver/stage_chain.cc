@@ -4,6 +4,7 @@
 #include "annotate/assemble_pages.h"
 #include "common/run_values.h"
 #include "driver/final_pages.h"
+#include "driver/scratch_files.h"
 #include "platform/console.h"
 #include "scan/build_word_list.h"
 #include "scan/extract_tags_and_words.h"
@@ -19,6 +20,8 @@ void run_stage_chain() {
   annotate_words();
   print_line("processed 40%");
   assemble_pages();
+  // The output pages were the staged pages' last readers.
+  delete_staged_pages();
   print_line("processed 60%");
   write_index_pages();
   print_line("processed 80%");

@@ -20,6 +20,8 @@ void extract_tags_and_words() {
   WordCutter words(word_records);
   cut_text_stream(g_run.page_count, words);
   g_run.word_count = words.word_count();
+  // The merged tags serve the text stream only.
+  delete_file("tag_4.txt");
 }
 
 }  // namespace lexiweb
