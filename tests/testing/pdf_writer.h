@@ -1,2 +1,3 @@
-// The PDF writer lives in tools/; this name stays for the tests that include it.
+// The PDF writer lives in tools/pdf_writer.h. This old name stays until the
+// tests that still include it (the converter and full-run tests) say the new one.
 #include "tools/pdf_writer.h"
