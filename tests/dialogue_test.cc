@@ -122,53 +122,34 @@ TEST_P(MagnificationTest, AnswerReachesTheConverter) {
   EXPECT_NE(arguments.find("\n" + GetParam().handed + "\n"), std::string::npos) << arguments;
   EXPECT_NE(arguments.find("\ndoc.pdf\n"), std::string::npos) << arguments;
   // The converter failed: the run says so and ends at the empty-folder screen.
-  std::string ending =
-      "\n"
-      "number of *.htm files = 0\n"
-      "\n"
-      "----------------------------\n"
-      "Subfolder htm_in is empty\n"
-      "\n"
-      "<1> = continue and end\n";
-  ASSERT_GE(run.output.size(), ending.size());
-  EXPECT_EQ(run.output.substr(run.output.size() - ending.size()), ending) << run.output;
+  EXPECT_TRUE(
+      run.output.ends_with("\nnumber of *.htm files = 0\n\n----------------------------\n"
+                           "Subfolder htm_in is empty\n\n<1> = continue and end\n"))
+      << run.output;
   EXPECT_NE(run.output.find(kTargetSiteScreen), std::string::npos) << run.output;
 }
 
-INSTANTIATE_TEST_SUITE_P(Answers, MagnificationTest,
-                         ::testing::Values(MagnificationCase{"EnterTakesTheDefault", "\n", "1.5"},
-                                           MagnificationCase{"OneTakesTheDefault", "1", "1.5"},
-                                           MagnificationCase{"TwoThenANumber",
-                                                             "2"
-                                                             "2\n",
-                                                             "2"},
-                                           MagnificationCase{"TwoThenTextFallsBackToTheDefault",
-                                                             "2"
-                                                             "abc\n",
-                                                             "1.5"},
-                                           MagnificationCase{"TwoThenACommaEndsTheItem",
-                                                             "2"
-                                                             "1,75\n",
-                                                             "1"}),
-                         [](const ::testing::TestParamInfo<MagnificationCase>& info) {
-                           return info.param.name;
-                         });
+// Keys: the menu key, then, after "2", the line the prompt reads.
+INSTANTIATE_TEST_SUITE_P(
+    Answers, MagnificationTest,
+    ::testing::Values(MagnificationCase{"EnterTakesTheDefault", "\n", "1.5"},
+                      MagnificationCase{"OneTakesTheDefault", "1", "1.5"},
+                      MagnificationCase{"TwoThenANumber", "22\n", "2"},
+                      MagnificationCase{"TwoThenTextFallsBackToTheDefault", "2abc\n", "1.5"},
+                      MagnificationCase{"TwoThenZeroFallsBackToTheDefault", "2 0.0 \n", "1.5"},
+                      MagnificationCase{"TwoThenACommaEndsTheItem", "21,75\n", "1"}),
+    [](const ::testing::TestParamInfo<MagnificationCase>& info) { return info.param.name; });
 
-TEST(DialogueTest, InputThatEndsAtAKeyWaitStopsWithStatusOne) {
-  WorkingFolder folder;
-  fs::create_directory("pdf_in");
-  ProgramRun run = run_lexiweb("\n");
-  EXPECT_EQ(run.exit_status, 1);
-  EXPECT_NE(run.errors.find("standard input ended"), std::string::npos) << run.errors;
-}
-
-TEST(DialogueTest, InputThatEndsAtAPromptStopsWithStatusOne) {
+// Input that ends while the program waits, at a key or at a prompt.
+TEST(DialogueTest, InputThatEndsWhileTheProgramWaitsStopsWithStatusOne) {
   WorkingFolder folder;
   fs::create_directories("pdf_in");
   write_file("pdf_in/doc.pdf", "%PDF-1.4");
-  ProgramRun run = run_lexiweb(kKeysToInput + "2" + "2");
-  EXPECT_EQ(run.exit_status, 1);
-  EXPECT_NE(run.errors.find("standard input ended"), std::string::npos) << run.errors;
+  for (const std::string& input : {std::string("\n"), kKeysToInput + "2" + "2"}) {
+    ProgramRun run = run_lexiweb(input);
+    EXPECT_EQ(run.exit_status, 1);
+    EXPECT_NE(run.errors.find("standard input ended"), std::string::npos) << run.errors;
+  }
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "common/run_parameters.h"
-#include "testing/pdf_writer.h"
+#include "tools/pdf_writer.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "testing/pdf_writer.h"
+#include "tools/pdf_writer.h"
 
 namespace {
 

@@ -26,34 +26,27 @@ fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/lexiweb-browser-XXXXXX")
 trap 'rm -rf "$work"' EXIT
-cd "$work"
-"$make_browser_site" "$work"
 
-# Keys: the banner, the font advice, "1" to go on at the program information
-# (single keys), Enter for the predefined magnification, the target site line,
-# Enter at the results screen.
-if ! printf '\n\n1\nwww.example.org\n\n' | "$lexiweb" >run.log 2>&1; then
-  echo "browser test: lexiweb failed; its output:" >&2
-  cat run.log >&2
-  exit 1
-fi
-if ! ls htm_out/*.htm >/dev/null 2>&1; then
-  echo "browser test: lexiweb wrote no page into htm_out; its output:" >&2
-  cat run.log >&2
-  exit 1
-fi
+# Writes the document (make_browser_site OPTION) into the folder $1 and runs
+# lexiweb there. Keys: the banner, the font advice, "1" to go on at the
+# program information (single keys), Enter for the predefined magnification,
+# the target site line, Enter at the results screen.
+run_lexiweb_in() {
+  mkdir -p "$1" && cd "$1"
+  "$make_browser_site" "$1" ${2:+"$2"}
+  if ! printf '\n\n1\nwww.example.org\n\n' | "$lexiweb" >run.log 2>&1 || ! ls htm_out/*.htm >/dev/null 2>&1; then
+    echo "browser test: lexiweb failed or wrote no page into htm_out in $1; its output:" >&2
+    cat run.log >&2
+    exit 1
+  fi
+}
 
 status=0
+run_lexiweb_in "$work/river"
 node "$here/link_check.mjs" htm_out || status=1
 node "$here/site_test.mjs" htm_out "$word" "$page_count" || status=1
 
 # A document with pages that hold no word: its site has no dangling link either.
-mkdir "$work/wordless" && cd "$work/wordless"
-"$make_browser_site" "$work/wordless" --wordless-pages
-if ! printf '\n\n1\nwww.example.org\n\n' | "$lexiweb" >run.log 2>&1; then
-  echo "browser test: lexiweb failed on the document with wordless pages; its output:" >&2
-  cat run.log >&2
-  exit 1
-fi
+run_lexiweb_in "$work/wordless" --wordless-pages
 node "$here/link_check.mjs" htm_out || status=1
 exit $status

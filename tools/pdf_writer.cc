@@ -1,7 +1,7 @@
 // Writes PDF files object by object: catalog, page tree, one font, per page a
 // page object and its content stream, then the link annotations and the
 // outline; the cross-reference table records the byte offset of every object.
-#include "testing/pdf_writer.h"
+#include "tools/pdf_writer.h"
 
 #include <cstdio>
 #include <fstream>

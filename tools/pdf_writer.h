@@ -1,0 +1,70 @@
+// A small PDF writer for the shipped sample and for the tests: real, valid
+// PDF files made from plain data, with no outside tool. Pages hold lines of
+// text in Helvetica (WinAnsiEncoding) and, optionally, link annotations to
+// other pages of the same document or to web addresses. The namespace stays
+// lexiweb::testing because the tests are its main users.
+#ifndef LEXIWEB_TOOLS_PDF_WRITER_H_
+#define LEXIWEB_TOOLS_PDF_WRITER_H_
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace lexiweb::testing {
+
+// Page geometry in PDF points (US Letter); text lines run down from the top.
+inline constexpr double kPdfPageWidth = 612;
+inline constexpr double kPdfPageHeight = 792;
+inline constexpr double kPdfLeftMargin = 72;
+inline constexpr double kPdfFirstBaseline = 720;
+inline constexpr double kPdfFontSize = 12;
+inline constexpr double kPdfLineHeight = 16;
+
+// How a link to a page of the same document is written; readers meet both.
+enum class PdfLinkForm {
+  kDestination,  // /Dest [page /XYZ left top zoom]
+  kGoToAction,   // /A << /S /GoTo /D [page /XYZ ...] >>
+};
+
+// A clickable rectangle on a page. With `uri` empty it leads to page
+// `target_page` (counted from 1) of the same document, else to the address.
+struct PdfLink {
+  int target_page = 0;
+  std::string uri;
+  PdfLinkForm form = PdfLinkForm::kDestination;
+  double x = kPdfLeftMargin;
+  double y = kPdfFirstBaseline - 4;
+  double width = kPdfPageWidth - 2 * kPdfLeftMargin;
+  double height = kPdfLineHeight;
+};
+
+struct PdfPage {
+  // UTF-8 text; characters outside WinAnsiEncoding are written as "?".
+  std::vector<std::string> lines;
+  std::vector<PdfLink> links;
+};
+
+// An entry of the document outline (the bookmarks), leading to a page
+// counted from 1.
+struct PdfOutlineEntry {
+  std::string title;
+  int target_page = 1;
+};
+
+// A link whose rectangle covers text line `line_index` (counted from 0).
+PdfLink internal_link(int line_index, int target_page,
+                      PdfLinkForm form = PdfLinkForm::kDestination);
+PdfLink external_link(int line_index, const std::string& uri);
+
+// The bytes of a PDF file holding `pages` in order, and an outline when
+// `outline` is not empty.
+std::string make_pdf(const std::vector<PdfPage>& pages,
+                     const std::vector<PdfOutlineEntry>& outline = {});
+
+// Writes make_pdf(pages, outline) to `path`; throws std::runtime_error when it cannot.
+void write_pdf(const std::filesystem::path& path, const std::vector<PdfPage>& pages,
+               const std::vector<PdfOutlineEntry>& outline = {});
+
+}  // namespace lexiweb::testing
+
+#endif  // LEXIWEB_TOOLS_PDF_WRITER_H_
