@@ -5,7 +5,7 @@
 #include <set>
 
 #include "e2e_support.h"
-#include "testing/pdf_writer.h"
+#include "tools/pdf_writer.h"
 
 namespace lexiweb::testing {
 namespace {

@@ -4,20 +4,16 @@
 // for byte, what was stored for it: the console lines, the files
 // left in the working folder and every file of htm_out. The expected data is
 // written by tools/store_expected_sites.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "testing/program_run.h"
 #include "testing/working_folder.h"
 #include "tools/page_set.h"
-
-extern char** environ;
 
 namespace lexiweb::testing {
 namespace {
@@ -67,27 +63,6 @@ std::string first_difference(const std::string& expected, const std::string& act
          std::to_string(expected.size()) + " bytes, got " + std::to_string(actual.size()) + ")";
 }
 
-// Runs lexiweb-pages with `arguments`; standard output goes to `output`.
-// Returns the exit status, -1 when it did not exit normally.
-int run_pages(const std::vector<std::string>& arguments, const fs::path& output) {
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  std::string program = LEXIWEB_PAGES_BINARY;
-  std::vector<std::string> words = arguments;
-  std::vector<char*> argv = {program.data()};
-  for (std::string& word : words) argv.push_back(word.data());
-  argv.push_back(nullptr);
-  int status = -1;
-  pid_t child;
-  if (posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), environ) == 0) {
-    waitpid(child, &status, 0);
-    status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-  posix_spawn_file_actions_destroy(&actions);
-  return status;
-}
-
 class SiteComparisonTest : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(SiteComparisonTest, BuildsTheExpectedSite) {
@@ -103,9 +78,10 @@ TEST_P(SiteComparisonTest, BuildsTheExpectedSite) {
   std::vector<std::string> arguments = {work.string()};
   if (fs::exists(expected / "site")) arguments.push_back(read_file(expected / "site"));
 
-  ASSERT_EQ(run_pages(arguments, folder.path() / "stdout"), 0);
+  const ProgramRun run = run_program(LEXIWEB_PAGES_BINARY, folder.path(), "", "", arguments);
+  ASSERT_EQ(run.exit_status, 0) << run.errors;
 
-  EXPECT_EQ(read_file(folder.path() / "stdout"), read_file(expected / "stdout"));
+  EXPECT_EQ(run.output, read_file(expected / "stdout"));
   EXPECT_EQ(joined_lines(files_under(work, {"htm_in", "htm_out"})),
             read_file(expected / "files_left"));
   const std::vector<std::string> pages = files_under(expected / "htm_out");
