@@ -118,9 +118,7 @@ int job_pages(const ConverterJob& job) {
 }
 
 void wait_until_one_ends(const sigset_t& child_ended) {
-  struct timespec quarter_second {
-    0, 250'000'000
-  };
+  const timespec quarter_second = {0, 250'000'000};
   sigtimedwait(&child_ended, nullptr, &quarter_second);
 }
 

@@ -71,11 +71,16 @@ int run_for_output(const std::vector<std::string>& arguments, std::string* outpu
 pid_t start_program(const std::vector<std::string>& arguments, const std::string& output_path) {
   if (arguments.empty()) return -1;
   std::cout.flush();
+  // Opened here rather than in the child, so that a file that cannot be
+  // made is not taken for a program that cannot be started.
+  int output = open(output_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (output < 0) output = open("/dev/null", O_WRONLY | O_CLOEXEC);
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, output_path.c_str(),
-                                   O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
+  if (output >= 0) {
+    posix_spawn_file_actions_adddup2(&actions, output, STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, output, STDERR_FILENO);
+  }
   posix_spawnattr_t attributes;
   posix_spawnattr_init(&attributes);
   sigset_t no_signals;
@@ -88,6 +93,7 @@ pid_t start_program(const std::vector<std::string>& arguments, const std::string
       posix_spawnp(&child, argv[0], &actions, &attributes, argv.data(), environ) == 0;
   posix_spawnattr_destroy(&attributes);
   posix_spawn_file_actions_destroy(&actions);
+  if (output >= 0) close(output);
   return started ? child : -1;
 }
 

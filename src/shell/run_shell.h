@@ -21,7 +21,7 @@ int run_for_output(const std::vector<std::string>& arguments, std::string* outpu
 
 // Starts arguments[0], found on the PATH, without waiting for it; its
 // standard output and error output both go to the file `output_path`,
-// which is made or emptied. It starts with no signal blocked, whatever the
+// which is made or emptied (or are discarded when it cannot be). It starts with no signal blocked, whatever the
 // caller blocks. Returns its process id, or -1 when it could not be started.
 pid_t start_program(const std::vector<std::string>& arguments, const std::string& output_path);
 
