@@ -20,6 +20,7 @@
 namespace lexiweb {
 namespace {
 
+// At most this many run at once, one for each place of the table below.
 constexpr int kMostProcesses = 64;
 constexpr int kEndingSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
 
