@@ -123,70 +123,96 @@ void wait_until_one_ends(const sigset_t& child_ended) {
   sigtimedwait(&child_ended, nullptr, &quarter_second);
 }
 
+// The jobs while they run.
+struct Conversion {
+  const std::vector<ConverterJob>& jobs;
+  const std::string& folder;
+  int processes = 1;
+  std::vector<RunningJob> running;
+  size_t next_job = 0;
+  int pages_of_ended_jobs = 0;
+  std::optional<ConverterFailure> failure;
+};
+
+void start_jobs(Conversion& conversion) {
+  while (conversion.next_job < conversion.jobs.size() &&
+         static_cast<int>(conversion.running.size()) < conversion.processes) {
+    const size_t job = conversion.next_job;
+    RunningJob started{0, job, 0, conversion.jobs[job].pages.first};
+    while (running_ids[started.place] != 0) ++started.place;
+    started.id = start_program(conversion.jobs[job].arguments, output_path(conversion.folder, job));
+    if (started.id < 0) {
+      conversion.failure = ConverterFailure{job, false, 0, 0, ""};
+      delete_file(output_path(conversion.folder, job));
+      end_running_processes();
+      return;
+    }
+    running_ids[started.place] = started.id;
+    conversion.running.push_back(started);
+    ++conversion.next_job;
+  }
+}
+
+// Takes the ended processes; once a job has failed, waits for all of them.
+void take_ended_jobs(Conversion& conversion) {
+  auto& running = conversion.running;
+  for (auto it = running.begin(); it != running.end();) {
+    int status = 0;
+    pid_t ended = waitpid(it->id, &status, conversion.failure ? 0 : WNOHANG);
+    if (ended == 0 || (ended < 0 && errno == EINTR)) {
+      ++it;
+      continue;
+    }
+    running_ids[it->place] = 0;
+    if (ended == it->id && WIFEXITED(status) && WEXITSTATUS(status) == 0) {
+      conversion.pages_of_ended_jobs += job_pages(conversion.jobs[it->job]);
+    } else if (!conversion.failure) {
+      conversion.failure = failure_of(*it, status, conversion.folder);
+      end_running_processes();
+    }
+    delete_file(output_path(conversion.folder, it->job));
+    it = running.erase(it);
+  }
+}
+
+int pages_so_far(Conversion& conversion) {
+  int pages = conversion.pages_of_ended_jobs;
+  for (RunningJob& running : conversion.running) {
+    pages += pages_seen(running, conversion.jobs[running.job], conversion.folder);
+  }
+  return pages;
+}
+
 }  // namespace
 
 std::optional<ConverterFailure> run_converter_jobs(const std::vector<ConverterJob>& jobs,
                                                    int processes, const std::string& folder,
                                                    const std::function<void(int)>& pages_written) {
-  processes = std::clamp(processes, 1, kMostProcesses);
+  Conversion conversion{jobs, folder, std::clamp(processes, 1, kMostProcesses), {}, 0, 0, {}};
   sigset_t child_ended;
   sigemptyset(&child_ended);
   sigaddset(&child_ended, SIGCHLD);
   sigset_t saved_mask;
   sigprocmask(SIG_BLOCK, &child_ended, &saved_mask);
-  std::optional<ConverterFailure> failure;
   {
     EndingSignalsHandled handled;
-    std::vector<RunningJob> running;
-    size_t next_job = 0;
-    int pages_of_ended_jobs = 0;
     int pages_shown = 0;
     for (;;) {
-      while (!failure && next_job < jobs.size() && static_cast<int>(running.size()) < processes) {
-        RunningJob started{0, next_job, 0, jobs[next_job].pages.first};
-        while (running_ids[started.place] != 0) ++started.place;
-        started.id = start_program(jobs[next_job].arguments, output_path(folder, next_job));
-        if (started.id < 0) {
-          failure = ConverterFailure{next_job, false, 0, 0, ""};
-          delete_file(output_path(folder, next_job));
-          end_running_processes();
-          break;
-        }
-        running_ids[started.place] = started.id;
-        running.push_back(started);
-        ++next_job;
-      }
-      for (auto it = running.begin(); it != running.end();) {
-        int status = 0;
-        pid_t ended = waitpid(it->id, &status, failure ? 0 : WNOHANG);
-        if (ended == 0 || (ended < 0 && errno == EINTR)) {
-          ++it;
-          continue;
-        }
-        running_ids[it->place] = 0;
-        const bool succeeded = ended == it->id && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-        if (succeeded) {
-          pages_of_ended_jobs += job_pages(jobs[it->job]);
-        } else if (!failure) {
-          failure = failure_of(*it, status, folder);
-          end_running_processes();
-        }
-        delete_file(output_path(folder, it->job));
-        it = running.erase(it);
-      }
-      if (running.empty() && (failure || next_job == jobs.size())) break;
-      if (failure) continue;
-      int pages = pages_of_ended_jobs;
-      for (RunningJob& job : running) pages += pages_seen(job, jobs[job.job], folder);
+      // Ended processes first, so that their places are filled before the next wait.
+      take_ended_jobs(conversion);
+      if (!conversion.failure) start_jobs(conversion);
+      if (conversion.running.empty()) break;
+      if (conversion.failure) continue;
+      const int pages = pages_so_far(conversion);
       if (pages > pages_shown) {
         pages_shown = pages;
         pages_written(pages);
       }
-      if (!running.empty()) wait_until_one_ends(child_ended);
+      wait_until_one_ends(child_ended);
     }
   }
   sigprocmask(SIG_SETMASK, &saved_mask, nullptr);
-  return failure;
+  return conversion.failure;
 }
 
 }  // namespace lexiweb
