@@ -20,6 +20,10 @@ class Console {
   virtual std::string read_line() = 0;
   virtual void write(std::string_view text) = 0;
   virtual void clear_screen() = 0;
+  // Shows `text` on the current line of a terminal in place of what the last
+  // call showed there; empty text clears the line. Output that is no terminal
+  // never gets it, so that piped console text stays the same.
+  virtual void show_progress(std::string_view text) { (void)text; }
 };
 
 // The console in force: the process's terminal or pipes unless a test set another.

@@ -1,10 +1,15 @@
-// Runs poppler's pdftohtml in complex mode straight into the output folder
-// and reshapes what it writes: its pages page-N.html become pageN.html (see
+// Learns the page count from poppler's pdfinfo and runs pdftohtml in complex
+// mode over page ranges, one process per core at a time, straight into the
+// output folder; with -c each page and its image come out the same whether
+// the page is converted alone or with the whole document. When the count
+// cannot be read, one process converts the whole document. Then the output
+// is reshaped: its pages page-N.html become pageN.html (see
 // converter_page.h), a plain index.html lists them, and its frameset and
 // index files are removed. The page images page001.png ... stay as written,
 // since the pages refer to them by those names.
 #include "platform/converter.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string_view>
@@ -12,6 +17,9 @@
 #include "common/text.h"
 #include "platform/console.h"
 #include "platform/converter_page.h"
+#include "platform/converter_processes.h"
+#include "platform/page_ranges.h"
+#include "platform/system_info.h"
 #include "shell/file_ops.h"
 #include "shell/run_shell.h"
 
@@ -19,7 +27,6 @@ namespace lexiweb {
 namespace {
 
 // Exit statuses of pdftohtml that tell why it failed.
-constexpr int kCouldNotStart = -1;
 constexpr int kCannotOpenPdf = 1;
 constexpr int kCannotWriteOutput = 2;
 constexpr int kCopyingNotPermitted = 3;
@@ -45,12 +52,40 @@ bool is_positive_decimal(std::string_view text) {
   return seen_nonzero_digit;
 }
 
-std::string failure_line(int status, const std::string& pdf_file,
-                         const std::string& output_folder) {
+// The fewest pages a process is given. Starting pdftohtml costs about as
+// much as converting two or three pages, since each process reads the
+// document's structure anew; eight pages keep that below a third even for
+// the small ranges at the end. Tests and measurements set it through
+// LEXIWEB_CONVERTER_MIN_RANGE.
+constexpr int kSmallestRange = 8;
+
+int smallest_range() {
+  const char* setting = std::getenv("LEXIWEB_CONVERTER_MIN_RANGE");
+  const long value = setting == nullptr ? 0 : whole_value(setting);
+  return value > 0 ? static_cast<int>(value) : kSmallestRange;
+}
+
+// The page count that pdfinfo reports for the document, or 0 when it
+// cannot be learned.
+int document_page_count(const std::string& pdf_file) {
+  std::string report;
+  if (run_for_output({"pdfinfo", as_operand(pdf_file)}, &report) != 0) return 0;
+  constexpr std::string_view kPagesField = "Pages:";
+  std::string_view rest(report);
+  while (!rest.empty()) {
+    std::string_view line = rest.substr(0, rest.find('\n'));
+    rest.remove_prefix(std::min(rest.size(), line.size() + 1));
+    if (!line.starts_with(kPagesField)) continue;
+    const long count = whole_value(line.substr(kPagesField.size()));
+    return count > 0 && count < 1'000'000'000 ? static_cast<int>(count) : 0;
+  }
+  return 0;
+}
+
+// Why the whole-document process failed, from its exit status.
+std::string whole_document_failure(int status, const std::string& pdf_file,
+                                   const std::string& output_folder) {
   switch (status) {
-    case kCouldNotStart:
-      return "pdftohtml could not be started: install poppler-utils so that pdftohtml is on the "
-             "PATH";
     case kCannotOpenPdf:
       return "pdftohtml could not open " + pdf_file +
              " (not a PDF, damaged, or protected by a password)";
@@ -61,6 +96,59 @@ std::string failure_line(int status, const std::string& pdf_file,
     default:
       return "pdftohtml failed on " + pdf_file + " (exit status " + std::to_string(status) + ")";
   }
+}
+
+std::vector<ConverterJob> conversion_jobs(const std::string& zoom, const std::string& pdf_file,
+                                          const std::string& output_folder, int page_count,
+                                          int processes) {
+  const std::string pdf = as_operand(pdf_file);
+  const std::string prefix = as_operand(output_folder + "/" + std::string(kConverterPrefix));
+  if (page_count == 0) return {{{"pdftohtml", "-q", "-c", "-zoom", zoom, pdf, prefix}, {}}};
+  std::vector<ConverterJob> jobs;
+  for (PageRange range : page_ranges(page_count, processes, smallest_range())) {
+    jobs.push_back({{"pdftohtml", "-q", "-c", "-zoom", zoom, "-f", std::to_string(range.first),
+                     "-l", std::to_string(range.last), pdf, prefix},
+                    range});
+  }
+  return jobs;
+}
+
+// Why a converter process failed, when it did not say so itself.
+std::string range_failure_reason(const ConverterFailure& failure,
+                                 const std::string& output_folder) {
+  if (failure.signal != 0) return "it was ended by signal " + std::to_string(failure.signal);
+  switch (failure.exit_status) {
+    case kCannotOpenPdf:
+      return "it could not open the document";
+    case kCannotWriteOutput:
+      return "it could not write its pages into " + output_folder;
+    case kCopyingNotPermitted:
+      return "the document does not permit copying its text";
+    default:
+      return "exit status " + std::to_string(failure.exit_status);
+  }
+}
+
+std::string failure_line(const ConverterFailure& failure, const PageRange& pages,
+                         const std::string& pdf_file, const std::string& output_folder) {
+  if (!failure.started) {
+    return "pdftohtml could not be started: install poppler-utils so that pdftohtml is on the "
+           "PATH";
+  }
+  if (pages.first == 0) {
+    if (!failure.message.empty()) return "pdftohtml failed on " + pdf_file + ": " + failure.message;
+    if (failure.signal != 0) {
+      return "pdftohtml failed on " + pdf_file + " (ended by signal " +
+             std::to_string(failure.signal) + ")";
+    }
+    return whole_document_failure(failure.exit_status, pdf_file, output_folder);
+  }
+  const std::string page_names =
+      pages.first == pages.last
+          ? "page " + std::to_string(pages.first)
+          : "pages " + std::to_string(pages.first) + " to " + std::to_string(pages.last);
+  return "pdftohtml failed on " + page_names + " of " + pdf_file + ": " +
+         (failure.message.empty() ? range_failure_reason(failure, output_folder) : failure.message);
 }
 
 bool read_whole_file(const std::string& path, std::string* bytes) {
@@ -80,21 +168,26 @@ bool write_whole_file(const std::string& path, std::string_view bytes) {
 }
 
 std::string raw_page_path(const std::string& folder, int page) {
-  return folder + "/" + std::string(kConverterPrefix) + "-" + std::to_string(page) + ".html";
+  return folder + "/" + converter_page_file(page);
 }
 
 std::string page_name(int page) { return "page" + std::to_string(page) + ".html"; }
 
-// Reshapes pages 1, 2, ... as long as pdftohtml wrote them, one page in
-// memory at a time. Returns the number of pages, or -1 after a console line
-// when a page could not be read or written.
-int reshape_pages(const std::string& folder) {
+// Reshapes pages 1, 2, ... one page in memory at a time: up to
+// `page_count` when it is known, else as long as pdftohtml wrote them.
+// Returns the number of pages, or -1 after a console line when a page is
+// missing or could not be read or written.
+int reshape_pages(const std::string& folder, int page_count, const std::string& pdf_file) {
   int page = 0;
   std::string raw;
-  while (file_exists(raw_page_path(folder, page + 1))) {
+  while (page_count == 0 ? file_exists(raw_page_path(folder, page + 1)) : page < page_count) {
     ++page;
     const std::string raw_path = raw_page_path(folder, page);
     const std::string page_path = folder + "/" + page_name(page);
+    if (!file_exists(raw_path)) {
+      print_line("pdftohtml wrote no page " + std::to_string(page) + " of " + pdf_file);
+      return -1;
+    }
     if (!read_whole_file(raw_path, &raw) || !write_whole_file(page_path, reshape_page(raw))) {
       print_line("The converted page " + raw_path + " could not be rewritten as " + page_path);
       return -1;
@@ -126,6 +219,43 @@ void remove_converter_extras(const std::string& folder) {
   delete_file(prefix + "-outline.html");
 }
 
+// Runs the converter processes, the progress on the console's current
+// line while they work. False after a console line when one failed.
+bool convert_pages(const std::string& zoom, const std::string& pdf_file,
+                   const std::string& output_folder, int page_count) {
+  const int processes = core_count();
+  const std::vector<ConverterJob> jobs =
+      conversion_jobs(zoom, pdf_file, output_folder, page_count, processes);
+  const std::string of_pages = " of " + std::to_string(page_count) + " pages";
+  auto show_pages = [&](int pages) {
+    if (page_count > 0) console().show_progress("converting: " + std::to_string(pages) + of_pages);
+  };
+  show_pages(0);
+  const std::optional<ConverterFailure> failure =
+      run_converter_jobs(jobs, processes, output_folder, show_pages);
+  if (page_count > 0) console().show_progress("");
+  if (!failure) return true;
+  print_line(failure_line(*failure, jobs[failure->job].pages, pdf_file, output_folder));
+  return false;
+}
+
+// Turns what the converter wrote into the pages and the index the run reads.
+bool finish_conversion(const std::string& pdf_file, const std::string& output_folder,
+                       int page_count) {
+  const int pages = reshape_pages(output_folder, page_count, pdf_file);
+  if (pages < 0) return false;
+  remove_converter_extras(output_folder);
+  if (pages == 0) {
+    print_line("pdftohtml wrote no pages for " + pdf_file);
+    return false;
+  }
+  if (!write_index(output_folder, pages)) {
+    print_line("The page index " + output_folder + "/index.html could not be written");
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 bool run_converter(const std::string& magnification, const std::string& pdf_file,
@@ -138,21 +268,12 @@ bool run_converter(const std::string& magnification, const std::string& pdf_file
     return false;
   }
   if (!folder_exists(output_folder)) make_folder(output_folder);
-  const int status = run_shell({"pdftohtml", "-q", "-c", "-zoom", zoom, as_operand(pdf_file),
-                                as_operand(output_folder + "/" + std::string(kConverterPrefix))});
-  if (status != 0) {
-    print_line(failure_line(status, pdf_file, output_folder));
-    return false;
-  }
-  const int page_count = reshape_pages(output_folder);
-  if (page_count < 0) return false;
-  remove_converter_extras(output_folder);
-  if (page_count == 0) {
-    print_line("pdftohtml wrote no pages for " + pdf_file);
-    return false;
-  }
-  if (!write_index(output_folder, page_count)) {
-    print_line("The page index " + output_folder + "/index.html could not be written");
+  // 0 when pdfinfo cannot tell: one process then converts the whole document.
+  const int page_count = document_page_count(pdf_file);
+  if (!convert_pages(zoom, pdf_file, output_folder, page_count) ||
+      !finish_conversion(pdf_file, output_folder, page_count)) {
+    // Nothing of a failed conversion stays to be taken for a document.
+    delete_matching(output_folder, "*");
     return false;
   }
   return true;

@@ -14,6 +14,11 @@ namespace lexiweb {
 // and links to page N of the same document as "page-N.html".
 inline constexpr std::string_view kConverterPrefix = "page";
 
+// The name pdftohtml gives page N: "page-N.html".
+inline std::string converter_page_file(int page) {
+  return std::string(kConverterPrefix) + "-" + std::to_string(page) + ".html";
+}
+
 // The page `raw` reshaped:
 // - the style element moves from the head to the start of the body, because
 //   the head is cut away when the page is assembled;

@@ -191,5 +191,23 @@ TEST(Converter, MissingPdftohtmlFailsWithOneLine) {
   EXPECT_FALSE(std::filesystem::exists("htm_in/index.html"));
 }
 
+// A converter that crashes was once reported as one that is not installed.
+TEST(Converter, ConverterEndedBySignalIsNotTakenForAMissingOne) {
+  WorkingFolder folder;
+  write_pdf("doc.pdf", three_pages());
+  std::filesystem::create_directory("bin");
+  testing::write_file("bin/pdftohtml", "#!/bin/sh\nkill -KILL $$\n");
+  std::filesystem::permissions("bin/pdftohtml", std::filesystem::perms::owner_all);
+  std::string saved_path = getenv("PATH");
+  setenv("PATH", ((folder.path() / "bin").string() + ":" + saved_path).c_str(), 1);
+  RecordingConsole console;
+  bool converted = run_converter("1.5", "doc.pdf", "htm_in");
+  setenv("PATH", saved_path.c_str(), 1);
+  EXPECT_FALSE(converted);
+  EXPECT_EQ(console.output,
+            "pdftohtml failed on pages 1 to 3 of doc.pdf: it was ended by signal 9\n");
+  EXPECT_TRUE(std::filesystem::is_empty("htm_in"));
+}
+
 }  // namespace
 }  // namespace lexiweb

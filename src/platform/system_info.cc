@@ -1,6 +1,8 @@
 #include "platform/system_info.h"
 
+#include <sched.h>
 #include <sys/utsname.h>
+#include <unistd.h>
 
 #include <fstream>
 
@@ -26,6 +28,16 @@ std::string os_version() {
   struct utsname names;
   if (uname(&names) != 0) return "";
   return std::string(names.release) + " " + names.version;
+}
+
+int core_count() {
+  // The cores the process is allowed on, which in a container may be fewer than the machine's.
+  cpu_set_t allowed;
+  if (sched_getaffinity(0, sizeof allowed, &allowed) == 0 && CPU_COUNT(&allowed) > 0) {
+    return CPU_COUNT(&allowed);
+  }
+  long online = sysconf(_SC_NPROCESSORS_ONLN);
+  return online > 0 ? static_cast<int>(online) : 1;
 }
 
 }  // namespace lexiweb

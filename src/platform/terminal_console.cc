@@ -117,6 +117,11 @@ class TerminalConsole : public Console {
     if (output_is_terminal_) std::cout << "\033[H\033[2J" << std::flush;
   }
 
+  // Back to the start of the line, the text, and the rest of the line erased.
+  void show_progress(std::string_view text) override {
+    if (output_is_terminal_) std::cout << '\r' << text << "\033[K" << std::flush;
+  }
+
  private:
   bool input_is_terminal_;
   bool output_is_terminal_;

@@ -1,0 +1,218 @@
+// The running processes are waited for with SIGCHLD blocked and taken with
+// sigtimedwait, so that the end of a process is seen at once while the page
+// count is still looked at a few times a second. Their ids also stand in a
+// fixed table that the signal handlers read, so that an interrupted run
+// leaves no converter behind.
+#include "platform/converter_processes.h"
+
+#include <signal.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <ctime>
+#include <fstream>
+
+#include "platform/converter_page.h"
+#include "shell/file_ops.h"
+#include "shell/run_shell.h"
+
+namespace lexiweb {
+namespace {
+
+// At most this many run at once, one for each place of the table below.
+constexpr int kMostProcesses = 64;
+constexpr int kEndingSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+
+// The ids of the running processes, 0 in free places; read by the signal handlers.
+volatile sig_atomic_t running_ids[kMostProcesses];
+struct sigaction previous_actions[std::size(kEndingSignals)];
+
+void end_running_processes() {
+  for (volatile sig_atomic_t& id : running_ids) {
+    if (id > 0) kill(static_cast<pid_t>(id), SIGTERM);
+  }
+}
+
+// Ends the converters, then lets the signal do what it did before: the
+// console's handler restores the terminal and ends the program.
+void end_processes_and_pass_on(int signal_number) {
+  end_running_processes();
+  for (size_t i = 0; i < std::size(kEndingSignals); ++i) {
+    if (kEndingSignals[i] == signal_number) sigaction(signal_number, &previous_actions[i], nullptr);
+  }
+  raise(signal_number);
+}
+
+// Holds the handlers in force while the converters run. Signals the
+// program ignores (a run under nohup) stay ignored.
+class EndingSignalsHandled {
+ public:
+  EndingSignalsHandled() {
+    struct sigaction action {};
+    action.sa_handler = end_processes_and_pass_on;
+    sigemptyset(&action.sa_mask);
+    for (size_t i = 0; i < std::size(kEndingSignals); ++i) {
+      sigaction(kEndingSignals[i], nullptr, &previous_actions[i]);
+      if (previous_actions[i].sa_handler != SIG_IGN) {
+        sigaction(kEndingSignals[i], &action, nullptr);
+      }
+    }
+  }
+  ~EndingSignalsHandled() {
+    for (size_t i = 0; i < std::size(kEndingSignals); ++i) {
+      sigaction(kEndingSignals[i], &previous_actions[i], nullptr);
+    }
+  }
+};
+
+struct RunningJob {
+  pid_t id = 0;
+  size_t job = 0;
+  int place = 0;      // in running_ids
+  int next_page = 0;  // the first page not yet seen written
+};
+
+std::string output_path(const std::string& folder, size_t job) {
+  return folder + "/converter-output-" + std::to_string(job + 1) + ".txt";
+}
+
+// The last line with more than blanks in it, without its line end.
+std::string last_line_of(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::string line;
+  std::string last;
+  while (std::getline(in, line)) {
+    while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t')) {
+      line.pop_back();
+    }
+    if (line.find_first_not_of(" \t") != std::string::npos) last = line;
+  }
+  return last;
+}
+
+ConverterFailure failure_of(const RunningJob& running, int wait_status, const std::string& folder) {
+  ConverterFailure failure;
+  failure.job = running.job;
+  if (WIFSIGNALED(wait_status)) {
+    failure.signal = WTERMSIG(wait_status);
+  } else {
+    failure.exit_status = WIFEXITED(wait_status) ? WEXITSTATUS(wait_status) : -1;
+  }
+  failure.message = last_line_of(output_path(folder, running.job));
+  return failure;
+}
+
+// Pages a running job has written: pdftohtml writes the pages of its range
+// in order, so its count grows while the next page's file appears.
+int pages_seen(RunningJob& running, const ConverterJob& job, const std::string& folder) {
+  if (job.pages.first == 0) return 0;
+  while (running.next_page <= job.pages.last &&
+         file_exists(folder + "/" + converter_page_file(running.next_page))) {
+    ++running.next_page;
+  }
+  return running.next_page - job.pages.first;
+}
+
+int job_pages(const ConverterJob& job) {
+  return job.pages.first == 0 ? 0 : job.pages.last - job.pages.first + 1;
+}
+
+void wait_until_one_ends(const sigset_t& child_ended) {
+  const timespec quarter_second = {0, 250'000'000};
+  sigtimedwait(&child_ended, nullptr, &quarter_second);
+}
+
+// The jobs while they run.
+struct Conversion {
+  const std::vector<ConverterJob>& jobs;
+  const std::string& folder;
+  int processes = 1;
+  std::vector<RunningJob> running;
+  size_t next_job = 0;
+  int pages_of_ended_jobs = 0;
+  std::optional<ConverterFailure> failure;
+};
+
+void start_jobs(Conversion& conversion) {
+  while (conversion.next_job < conversion.jobs.size() &&
+         static_cast<int>(conversion.running.size()) < conversion.processes) {
+    const size_t job = conversion.next_job;
+    RunningJob started{0, job, 0, conversion.jobs[job].pages.first};
+    while (running_ids[started.place] != 0) ++started.place;
+    started.id = start_program(conversion.jobs[job].arguments, output_path(conversion.folder, job));
+    if (started.id < 0) {
+      conversion.failure = ConverterFailure{job, false, 0, 0, ""};
+      delete_file(output_path(conversion.folder, job));
+      end_running_processes();
+      return;
+    }
+    running_ids[started.place] = started.id;
+    conversion.running.push_back(started);
+    ++conversion.next_job;
+  }
+}
+
+// Takes the ended processes; once a job has failed, waits for all of them.
+void take_ended_jobs(Conversion& conversion) {
+  auto& running = conversion.running;
+  for (auto it = running.begin(); it != running.end();) {
+    int status = 0;
+    pid_t ended = waitpid(it->id, &status, conversion.failure ? 0 : WNOHANG);
+    if (ended == 0 || (ended < 0 && errno == EINTR)) {
+      ++it;
+      continue;
+    }
+    running_ids[it->place] = 0;
+    if (ended == it->id && WIFEXITED(status) && WEXITSTATUS(status) == 0) {
+      conversion.pages_of_ended_jobs += job_pages(conversion.jobs[it->job]);
+    } else if (!conversion.failure) {
+      conversion.failure = failure_of(*it, status, conversion.folder);
+      end_running_processes();
+    }
+    delete_file(output_path(conversion.folder, it->job));
+    it = running.erase(it);
+  }
+}
+
+int pages_so_far(Conversion& conversion) {
+  int pages = conversion.pages_of_ended_jobs;
+  for (RunningJob& running : conversion.running) {
+    pages += pages_seen(running, conversion.jobs[running.job], conversion.folder);
+  }
+  return pages;
+}
+
+}  // namespace
+
+std::optional<ConverterFailure> run_converter_jobs(const std::vector<ConverterJob>& jobs,
+                                                   int processes, const std::string& folder,
+                                                   const std::function<void(int)>& pages_written) {
+  Conversion conversion{jobs, folder, std::clamp(processes, 1, kMostProcesses), {}, 0, 0, {}};
+  sigset_t child_ended;
+  sigemptyset(&child_ended);
+  sigaddset(&child_ended, SIGCHLD);
+  sigset_t saved_mask;
+  sigprocmask(SIG_BLOCK, &child_ended, &saved_mask);
+  {
+    EndingSignalsHandled handled;
+    int pages_shown = 0;
+    for (;;) {
+      // Ended processes first, so that their places are filled before the next wait.
+      take_ended_jobs(conversion);
+      if (!conversion.failure) start_jobs(conversion);
+      if (conversion.running.empty()) break;
+      if (conversion.failure) continue;
+      const int pages = pages_so_far(conversion);
+      if (pages > pages_shown) {
+        pages_shown = pages;
+        pages_written(pages);
+      }
+      wait_until_one_ends(child_ended);
+    }
+  }
+  sigprocmask(SIG_SETMASK, &saved_mask, nullptr);
+  return conversion.failure;
+}
+
+}  // namespace lexiweb
