@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "e2e_support.h"
-#include "testing/pdf_writer.h"
+#include "tools/pdf_writer.h"
 
 namespace lexiweb::testing {
 namespace {

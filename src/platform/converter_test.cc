@@ -8,7 +8,7 @@
 #include <set>
 
 #include "platform/console.h"
-#include "testing/pdf_writer.h"
+#include "tools/pdf_writer.h"
 #include "testing/working_folder.h"
 
 namespace lexiweb {
