@@ -32,12 +32,6 @@ std::vector<PdfPage> linked_pages(int count) {
   return pages;
 }
 
-void write_program(const fs::path& path, const std::string& script) {
-  fs::create_directories(path.parent_path());
-  write_file(path, "#!/bin/sh\n" + script);
-  fs::permissions(path, fs::perms::owner_all);
-}
-
 // A pdftohtml that notes its arguments, one call a line, and runs the real one.
 void write_noting_converter(const fs::path& bin) {
   write_program(bin / "pdftohtml", "echo \"$*\" >> \"" + (bin / "calls").string() +

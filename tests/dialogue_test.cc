@@ -13,12 +13,9 @@ namespace fs = std::filesystem;
 
 // A pdftohtml that only notes its arguments, one per line, and fails.
 std::string install_recording_converter(const fs::path& bin) {
-  fs::create_directories(bin);
-  write_file(bin / "pdftohtml",
-             "#!/bin/sh\n"
-             "for argument in \"$@\"; do printf '%s\\n' \"$argument\"; done >> \"" +
-                 (bin / "arguments").string() + "\"\nexit 3\n");
-  fs::permissions(bin / "pdftohtml", fs::perms::owner_all);
+  write_program(bin / "pdftohtml",
+                "for argument in \"$@\"; do printf '%s\\n' \"$argument\"; done >> \"" +
+                    (bin / "arguments").string() + "\"\nexit 3\n");
   return bin.string();
 }
 

@@ -136,13 +136,10 @@ TEST(FullRunTest, FailedPageCopyEndsTheRunWithItsSource) {
   write_pdf("pdf_in/doc.pdf", three_page_document());
   // A converter that does its work, then leaves a folder where page 3's file
   // must go, so that its copy fails.
-  fs::create_directory("bin");
-  write_file("bin/pdftohtml",
-             "#!/bin/sh\n"
-             "/usr/bin/pdftohtml \"$@\" || exit $?\n"
-             "for last; do :; done\n"
-             "mkdir -p \"$(dirname \"$last\")/page3.htm/blocked\"\n");
-  fs::permissions("bin/pdftohtml", fs::perms::owner_all);
+  write_program("bin/pdftohtml",
+                "/usr/bin/pdftohtml \"$@\" || exit $?\n"
+                "for last; do :; done\n"
+                "mkdir -p \"$(dirname \"$last\")/page3.htm/blocked\"\n");
 
   ProgramRun run = run_lexiweb(kCompleteRunInput, (folder.path() / "bin").string());
 

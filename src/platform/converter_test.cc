@@ -8,8 +8,8 @@
 #include <set>
 
 #include "platform/console.h"
-#include "tools/pdf_writer.h"
 #include "testing/working_folder.h"
+#include "tools/pdf_writer.h"
 
 namespace lexiweb {
 namespace {
@@ -195,9 +195,7 @@ TEST(Converter, MissingPdftohtmlFailsWithOneLine) {
 TEST(Converter, ConverterEndedBySignalIsNotTakenForAMissingOne) {
   WorkingFolder folder;
   write_pdf("doc.pdf", three_pages());
-  std::filesystem::create_directory("bin");
-  testing::write_file("bin/pdftohtml", "#!/bin/sh\nkill -KILL $$\n");
-  std::filesystem::permissions("bin/pdftohtml", std::filesystem::perms::owner_all);
+  testing::write_program("bin/pdftohtml", "kill -KILL $$\n");
   std::string saved_path = getenv("PATH");
   setenv("PATH", ((folder.path() / "bin").string() + ":" + saved_path).c_str(), 1);
   RecordingConsole console;

@@ -33,6 +33,12 @@ void write_file(const std::filesystem::path& path, const std::string& bytes) {
   out << bytes;
 }
 
+void write_program(const std::filesystem::path& path, const std::string& script) {
+  std::filesystem::create_directories(path.parent_path());
+  write_file(path, "#!/bin/sh\n" + script);
+  std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+}
+
 std::string record_line(std::initializer_list<std::string> fields) {
   std::string line;
   bool first = true;

@@ -28,6 +28,10 @@ class WorkingFolder {
 std::string read_file(const std::filesystem::path& path);
 void write_file(const std::filesystem::path& path, const std::string& bytes);
 
+// Writes an executable shell script, its folder made when missing: a stand-in
+// for an outside program that a test puts first on the PATH.
+void write_program(const std::filesystem::path& path, const std::string& script);
+
 // Joins the records written as quoted, comma-separated fields ending in CR LF.
 std::string record_line(std::initializer_list<std::string> fields);
 
