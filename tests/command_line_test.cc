@@ -33,6 +33,10 @@ struct ArgumentCase {
   std::string errors;
 };
 
+void PrintTo(const ArgumentCase& argument_case, std::ostream* out) {
+  *out << argument_case.name << " (exit status " << argument_case.exit_status << ")";
+}
+
 class CommandLineTest : public ::testing::TestWithParam<ArgumentCase> {};
 
 TEST_P(CommandLineTest, AnswersAndLeavesTheFolderAlone) {

@@ -86,7 +86,8 @@ TEST(ConversionTest, RangesOnSeveralProcessesGiveTheSiteOfOneWholeDocumentProces
 
   EXPECT_EQ(ranges.output, one.output);
   std::map<std::string, std::string> site = tree_of(folder.path() / "one");
-  EXPECT_TRUE(site.contains("htm_out/f000006.htm") && site.contains("htm_in/page006.png"));
+  EXPECT_TRUE(site.contains("htm_out/f000006.htm") && site.contains("htm_in/page006.png") &&
+              site.contains("htm_in/outline.htm"));
   EXPECT_EQ(tree_of(folder.path() / "ranges"), site);
 }
 

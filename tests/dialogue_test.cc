@@ -106,6 +106,10 @@ struct MagnificationCase {
   std::string handed;
 };
 
+void PrintTo(const MagnificationCase& answer, std::ostream* out) {
+  *out << answer.name << " (keys \"" << answer.keys << "\", hands " << answer.handed << ")";
+}
+
 class MagnificationTest : public ::testing::TestWithParam<MagnificationCase> {};
 
 TEST_P(MagnificationTest, AnswerReachesTheConverter) {

@@ -111,6 +111,35 @@ TEST(FullRunTest, ConvertsAPdfWhoseNameHoldsABlankAndCleansUp) {
             "</body></HTML>\r\n");
 }
 
+// The document's outline stands on the contents page, its entries leading
+// to the site's pages, its titles as the converter escaped them.
+TEST(FullRunTest, ContentsPageShowsTheDocumentOutline) {
+  WorkingFolder folder;
+  fs::create_directory("pdf_in");
+  write_pdf("pdf_in/doc.pdf", three_page_document(),
+            {{"Introduction", 2, {{"Getting \"started\" & <more>", 3}, {"Caf\xC3\xA9", 3}}}});
+  ProgramRun run = run_lexiweb(kCompleteRunInput);
+  ASSERT_EQ(run.exit_status, 0) << run.errors;
+  EXPECT_TRUE(files_in("htm_in").contains("outline.htm"));
+  const std::string contents = read_file("htm_out/f000004.htm");
+  EXPECT_EQ(contents.substr(contents.find("Contents\n\r\n")),
+            "Contents\n\r\n"
+            "<ul>\r\n"
+            "<li><a href=\"f000002.htm\">Introduction</a>\r\n"
+            "<ul>\r\n"
+            "<li><a href=\"f000003.htm\">Getting &#34;started&#34; &amp; &lt;more&gt;</a></li>\r\n"
+            "<li><a href=\"f000003.htm\">Caf\xC3\xA9</a></li>\r\n"
+            "</ul>\r\n"
+            "</li>\r\n"
+            "</ul>\r\n"
+            "<ol>\r\n"
+            "<li><a href=\"f000001.htm\" >page1</a></li>\r\n"
+            "<li><a href=\"f000002.htm\" >page2</a></li>\r\n"
+            "<li><a href=\"f000003.htm\" >page3</a></li>\r\n"
+            "</ol>\r\n"
+            "</body></HTML>\r\n");
+}
+
 TEST(FullRunTest, DoubleQuoteSeparatesWordsAndCaseVariantsShareAnEntry) {
   WorkingFolder folder;
   fs::create_directory("pdf_in");

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <fstream>
 #include <stdexcept>
+#include <utility>
 
 namespace lexiweb::testing {
 namespace {
@@ -120,24 +121,42 @@ std::string destination(int target_page, int page_count) {
          number_text(kPdfPageHeight) + " 0]";
 }
 
-// Appends the outline root and its entries, a flat list, to `objects`;
-// returns the root's object number.
+// Appends the entries of one outline level, and below each its children,
+// to `objects`, each entry pointing to `parent`; returns the object numbers
+// of the level's first and last entries.
+std::pair<int, int> append_outline_level(const std::vector<PdfOutlineEntry>& entries, int parent,
+                                         int page_count, std::vector<std::string>& objects) {
+  const int first = static_cast<int>(objects.size());
+  const int last = first + static_cast<int>(entries.size()) - 1;
+  objects.resize(objects.size() + entries.size());
+  for (size_t i = 0; i < entries.size(); ++i) {
+    const int number = first + static_cast<int>(i);
+    std::string entry = "<< /Title " + pdf_string(entries[i].title, true) + " /Parent " +
+                        std::to_string(parent) + " 0 R";
+    if (number > first) entry += " /Prev " + std::to_string(number - 1) + " 0 R";
+    if (number < last) entry += " /Next " + std::to_string(number + 1) + " 0 R";
+    if (!entries[i].children.empty()) {
+      auto [first_child, last_child] =
+          append_outline_level(entries[i].children, number, page_count, objects);
+      entry += " /First " + std::to_string(first_child) + " 0 R /Last " +
+               std::to_string(last_child) + " 0 R /Count " +
+               std::to_string(entries[i].children.size());
+    }
+    entry += " /Dest " + destination(entries[i].target_page, page_count) + " >>";
+    objects[number] = entry;
+  }
+  return {first, last};
+}
+
+// Appends the outline root and its entries to `objects`; returns the root's
+// object number.
 int append_outline(const std::vector<PdfOutlineEntry>& outline, int page_count,
                    std::vector<std::string>& objects) {
   const int root = static_cast<int>(objects.size());
-  const int first = root + 1;
-  const int last = root + static_cast<int>(outline.size());
-  objects.push_back("<< /Type /Outlines /First " + std::to_string(first) + " 0 R /Last " +
-                    std::to_string(last) + " 0 R /Count " + std::to_string(outline.size()) + " >>");
-  for (size_t i = 0; i < outline.size(); ++i) {
-    const int number = first + static_cast<int>(i);
-    std::string entry = "<< /Title " + pdf_string(outline[i].title, true) + " /Parent " +
-                        std::to_string(root) + " 0 R";
-    if (number > first) entry += " /Prev " + std::to_string(number - 1) + " 0 R";
-    if (number < last) entry += " /Next " + std::to_string(number + 1) + " 0 R";
-    entry += " /Dest " + destination(outline[i].target_page, page_count) + " >>";
-    objects.push_back(entry);
-  }
+  objects.emplace_back();
+  auto [first, last] = append_outline_level(outline, root, page_count, objects);
+  objects[root] = "<< /Type /Outlines /First " + std::to_string(first) + " 0 R /Last " +
+                  std::to_string(last) + " 0 R /Count " + std::to_string(outline.size()) + " >>";
   return root;
 }
 

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace lexiweb::testing {
@@ -45,10 +46,13 @@ struct PdfPage {
 };
 
 // An entry of the document outline (the bookmarks), leading to a page
-// counted from 1.
+// counted from 1, with the entries nested under it.
 struct PdfOutlineEntry {
+  PdfOutlineEntry(std::string title, int target_page, std::vector<PdfOutlineEntry> children = {})
+      : title(std::move(title)), target_page(target_page), children(std::move(children)) {}
   std::string title;
-  int target_page = 1;
+  int target_page;
+  std::vector<PdfOutlineEntry> children;
 };
 
 // A link whose rectangle covers text line `line_index` (counted from 0).

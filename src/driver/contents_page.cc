@@ -1,10 +1,12 @@
-// The contents page: one link per page of the document, in page order; and
-// the converter's page images, which the annotated pages show.
+// The contents page: the document's own outline when it has one, then one
+// link per page of the document, in page order; and the converter's page
+// images, which the annotated pages show.
 #include <string>
 
 #include "common/identifiers.h"
 #include "common/run_parameters.h"
 #include "common/run_values.h"
+#include "driver/document_outline.h"
 #include "driver/final_pages.h"
 #include "shell/file_ops.h"
 #include "shell/record_writer.h"
@@ -23,6 +25,7 @@ void write_contents_page() {
   write_standard_page_head(out, label(kContentsLabel));
   if (ui_language == kEnglish) out.write_line("<p>Details: " + details_link() + " </p>");
   out.write_line(label(kContentsLabel) + "\n");
+  write_document_outline(out, g_run.page_count);
   out.write_line("<ol>");
   // Every page gets an item, also a page without words, which has no
   // annotated page of its own.

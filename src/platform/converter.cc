@@ -4,11 +4,12 @@
 // the page is converted alone or with the whole document. When the count
 // cannot be read, one process converts the whole document. Then the output
 // is reshaped: its pages page-N.html become pageN.html (see
-// converter_page.h), a plain index.html lists them, and its frameset and
-// index files are removed. The page images page001.png ... stay as written,
-// since the pages refer to them by those names.
+// converter_page.h), a plain index.html lists them, its frameset and index
+// files are removed and its outline is kept as outline.html. The page images page001.png ... stay
+// as written, since the pages refer to them by those names.
 #include "platform/converter.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -211,12 +212,18 @@ bool write_index(const std::string& folder, int page_count) {
   return static_cast<bool>(out);
 }
 
-// pdftohtml's frameset and frame index, and an outline when the PDF has one.
-void remove_converter_extras(const std::string& folder) {
+// Removes pdftohtml's frameset and frame index, and keeps its outline, which
+// it writes when the PDF has one, as outline.html, its bytes unchanged. Each
+// process over a page range writes the whole document's outline to the same
+// file, all of them the same bytes from the start, so once all have ended
+// the file is whole. False when the outline cannot be kept.
+bool tidy_converter_extras(const std::string& folder) {
   const std::string prefix = folder + "/" + std::string(kConverterPrefix);
   delete_file(prefix + ".html");
   delete_file(prefix + "_ind.html");
-  delete_file(prefix + "-outline.html");
+  const std::string outline = prefix + "-outline.html";
+  return !file_exists(outline) ||
+         std::rename(outline.c_str(), (folder + "/" + kOutlinePage).c_str()) == 0;
 }
 
 // Runs the converter processes, the progress on the console's current
@@ -244,7 +251,10 @@ bool finish_conversion(const std::string& pdf_file, const std::string& output_fo
                        int page_count) {
   const int pages = reshape_pages(output_folder, page_count, pdf_file);
   if (pages < 0) return false;
-  remove_converter_extras(output_folder);
+  if (!tidy_converter_extras(output_folder)) {
+    print_line("The document outline in " + output_folder + " could not be kept");
+    return false;
+  }
   if (pages == 0) {
     print_line("pdftohtml wrote no pages for " + pdf_file);
     return false;

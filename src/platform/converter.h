@@ -1,12 +1,18 @@
 // The PDF converter: poppler's pdftohtml, run without a shell, its output
 // reshaped into what the run reads: htm_in/index.html listing pageN.html in
-// document order, one complete HTML page per PDF page, the page images beside them.
+// document order, one complete HTML page per PDF page, the page images beside
+// them, and the document's outline when it has one.
 #ifndef LEXIWEB_PLATFORM_CONVERTER_H_
 #define LEXIWEB_PLATFORM_CONVERTER_H_
 
 #include <string>
 
 namespace lexiweb {
+
+// The converter's outline of the document, nested lists of links to
+// "page-N.html", kept as pdftohtml writes it; only a PDF with an outline
+// (bookmarks) has one.
+inline constexpr char kOutlinePage[] = "outline.html";
 
 // Converts `pdf_file` (in the working folder) into the folder `output_folder`,
 // which must not exist yet, with `magnification` as zoom, in as many

@@ -8,6 +8,7 @@
 #include <set>
 
 #include "platform/console.h"
+#include "shell/run_shell.h"
 #include "testing/working_folder.h"
 #include "tools/pdf_writer.h"
 
@@ -72,12 +73,17 @@ class ConvertedDocumentTest : public ::testing::Test {
   RecordingConsole console_;
 };
 
-TEST_F(ConvertedDocumentTest, WritesIndexPagesAndImagesAndNothingElse) {
+TEST_F(ConvertedDocumentTest, WritesIndexPagesImagesAndOutlineAndNothingElse) {
   EXPECT_EQ(console_.output, "");
-  // The frameset, the frame index and the outline are gone.
+  // The frameset and the frame index are gone; the outline stays as pdftohtml wrote it.
   EXPECT_EQ(folder_listing("htm_in"),
-            (std::set<std::string>{"index.html", "page1.html", "page2.html", "page3.html",
-                                   "page001.png", "page002.png", "page003.png"}));
+            (std::set<std::string>{"index.html", "outline.html", "page1.html", "page2.html",
+                                   "page3.html", "page001.png", "page002.png", "page003.png"}));
+  std::string report;
+  std::filesystem::create_directory("direct");
+  ASSERT_EQ(run_for_output({"pdftohtml", "-q", "-c", "doc.pdf", "direct/page"}, &report), 0)
+      << report;
+  EXPECT_EQ(read_file("htm_in/outline.html"), read_file("direct/page-outline.html"));
   EXPECT_EQ(read_file("htm_in/index.html"),
             "<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<meta charset=\"UTF-8\">\r\n"
             "<title>Index</title>\r\n</head>\r\n<body>\r\n"
@@ -145,6 +151,8 @@ TEST(Converter, NamesWithBlanksOrLeadingHyphensConvert) {
   RecordingConsole console;
   EXPECT_TRUE(run_converter("1.5", "my river notes.pdf", "out folder"));
   EXPECT_TRUE(std::filesystem::exists("out folder/page3.html"));
+  // A PDF without an outline gets no outline file.
+  EXPECT_FALSE(std::filesystem::exists("out folder/outline.html"));
   EXPECT_TRUE(run_converter("1.5", "-q.pdf", "htm_in"));
   EXPECT_TRUE(std::filesystem::exists("htm_in/page3.html"));
   EXPECT_EQ(console.output, "");

@@ -3,7 +3,8 @@
 // "River") stands on pages 1, 2 and 4, three times on page 2, and nowhere on
 // page 3, so that a reader can watch one word lit on several pages and the
 // other words stay dark. Two links lead between pages of the document and
-// one to a web address, so that the finished site carries those too.
+// one to a web address, so that the finished site carries those too; its
+// outline names every page, nested, each title ending in "(page N)".
 // run_browser_test.sh names the word and the page count to site_test.mjs.
 // With --wordless-pages it writes a document with pages that hold no word.
 #include <exception>
@@ -18,6 +19,7 @@ namespace {
 
 using lexiweb::testing::external_link;
 using lexiweb::testing::internal_link;
+using lexiweb::testing::PdfOutlineEntry;
 using lexiweb::testing::PdfPage;
 
 std::vector<PdfPage> river_document() {
@@ -43,6 +45,13 @@ std::vector<PdfPage> river_document() {
                   "Travellers rest under tall green trees."};
 
   return {first, second, third, fourth};
+}
+
+std::vector<PdfOutlineEntry> river_outline() {
+  return {{"The river (page 1)",
+           1,
+           {{"Willows and herons (page 2)", 2}, {"Mountains & snow (page 3)", 3}}},
+          {"River stones (page 4)", 4}};
 }
 
 // A document whose first page, a middle page and last two pages hold no
@@ -71,7 +80,8 @@ int main(int argc, char** argv) {
     const std::filesystem::path pdf_folder = std::filesystem::path(argv[1]) / "pdf_in";
     std::filesystem::create_directories(pdf_folder);
     lexiweb::testing::write_pdf(pdf_folder / "doc.pdf",
-                                wordless_pages ? document_with_wordless_pages() : river_document());
+                                wordless_pages ? document_with_wordless_pages() : river_document(),
+                                wordless_pages ? std::vector<PdfOutlineEntry>{} : river_outline());
   } catch (const std::exception& error) {
     std::cerr << "make_browser_site: " << error.what() << "\n";
     return 1;

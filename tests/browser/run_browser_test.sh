@@ -12,9 +12,11 @@ lexiweb=$(realpath "$1")
 make_browser_site=$(realpath "$2")
 here=$(cd "$(dirname "$0")" && pwd)
 
-# What make_browser_site.cc writes: the word on several pages, and the page count.
+# What make_browser_site.cc writes: the word on several pages, the page count
+# and the number of outline entries.
 word=river
 page_count=4
+outline_entries=4
 
 if [ ! -x /usr/bin/chromium ]; then
   echo "browser test: /usr/bin/chromium is missing (scripts/install-dependencies installs it)" >&2
@@ -44,7 +46,7 @@ run_lexiweb_in() {
 status=0
 run_lexiweb_in "$work/river"
 node "$here/link_check.mjs" htm_out || status=1
-node "$here/site_test.mjs" htm_out "$word" "$page_count" || status=1
+node "$here/site_test.mjs" htm_out "$word" "$page_count" "$outline_entries" || status=1
 
 # A document with pages that hold no word: its site has no dangling link either.
 run_lexiweb_in "$work/wordless" --wordless-pages

@@ -3,9 +3,11 @@
 // occurrence of WORD to open the index at its item, follows the item back to
 // the page and checks that the word is lit red and the other words black,
 // and checks that every entry of the all-words page (the nav bar's index
-// link) leads to its word's first occurrence in the index. The bytes of the
-// contents and search pages are the end-to-end tests' business.
-// Usage: node site_test.mjs HTM_OUT WORD PAGE_COUNT (every page holds words).
+// link) leads to its word's first occurrence in the index, and that every
+// entry of the document's outline on the contents page opens its page. The
+// bytes of the contents and search pages are the end-to-end tests' business.
+// Usage: node site_test.mjs HTM_OUT WORD PAGE_COUNT OUTLINE_ENTRIES (every
+// page holds words; every outline title ends in "(page N)").
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
@@ -14,14 +16,15 @@ import { chromium } from 'playwright-core';
 
 const RED = 'rgb(255, 0, 0)';
 const BLACK = 'rgb(0, 0, 0)';
-const [folderArgument, wordArgument, pageCountArgument] = process.argv.slice(2);
-if (!folderArgument || !wordArgument || !(Number(pageCountArgument) > 0)) {
-  console.error('usage: node site_test.mjs HTM_OUT WORD PAGE_COUNT');
+const [folderArgument, wordArgument, pageCountArgument, outlineArgument] = process.argv.slice(2);
+if (!folderArgument || !wordArgument || !(Number(pageCountArgument) > 0) || !(Number(outlineArgument) >= 0)) {
+  console.error('usage: node site_test.mjs HTM_OUT WORD PAGE_COUNT OUTLINE_ENTRIES');
   process.exit(2);
 }
 const folder = path.resolve(folderArgument);
 const word = wordArgument.toLowerCase();
 const pageCount = Number(pageCountArgument);
+const outlineEntries = Number(outlineArgument);
 
 let passed = 0;
 const failures = [];
@@ -167,6 +170,23 @@ async function checkAllWordsPage(reader, pages) {
   check(opened === href && found, `entry "${word}" opened ${opened}, which lacks the item ${firstOccurrence.get(word)}`);
 }
 
+// Each outline entry of the contents page (the nav bar's Contents link),
+// clicked in turn, opens the page its title names.
+async function checkOutline(reader, pages) {
+  await reader.goto(urlOf(pages[0].name));
+  await clickAndLoad(reader, navLink(reader, 'Contents'));
+  const contents = reader.url();
+  const titles = await reader.$$eval('ul a', (links) => links.map((a) => a.textContent.trim()));
+  need(titles.length === outlineEntries, `${nameOf(contents)}: ${titles.length} outline entries, expected ${outlineEntries}`);
+  for (const [i, title] of titles.entries()) {
+    const expected = outputName(Number(/\(page (\d+)\)$/.exec(title)?.[1]));
+    if (i > 0) await reader.goto(contents);
+    await clickAndLoad(reader, reader.locator('ul a').nth(i));
+    const opened = nameOf(reader.url());
+    check(opened === expected, `outline entry "${title}" opened ${opened}, not ${expected}`);
+  }
+}
+
 async function main() {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'lexiweb-chromium-'));
   const context = await chromium.launchPersistentContext(profile, {
@@ -208,6 +228,7 @@ async function main() {
       await reader.goto(urlOf(pages[0].name));
       await checkAllWordsPage(reader, pages);
     });
+    await part(async () => checkOutline(reader, pages));
   } catch (error) {
     if (!(error instanceof Stop)) failures.push(`stopped: ${error.message.split('\n')[0]}`);
   } finally {
