@@ -135,5 +135,35 @@ TEST(ConversionTest, FailingRangeEndsTheConversionAndTheOtherConverters) {
   }
 }
 
+// pdftohtml exits with status 0 even when it could not write a page image
+// in full; the run must take such an image for a failed conversion.
+TEST(ConversionTest, UnfinishedPageImageIsAFailedConversion) {
+  WorkingFolder folder;
+  // The real converter, then page 2's image loses its closing IEND chunk.
+  write_program(folder.path() / "bin" / "pdftohtml",
+                "/usr/bin/pdftohtml \"$@\" || exit $?\n"
+                "for last; do :; done\n"
+                "image=\"$(dirname \"$last\")/page002.png\"\n"
+                "[ ! -e \"$image\" ] || truncate -s -12 \"$image\"\n");
+  ProgramRun run = run_in(folder.path() / "work", folder.path() / "bin", 3,
+                          kKeysToInput + "\n" + "www.example.org\n" + "1");
+
+  EXPECT_EQ(run.exit_status, 0) << run.errors;
+  const std::string ending =
+      kTargetSiteScreen +
+      "pdftohtml did not finish page 2 of doc.pdf: its image page002.png ends before its IEND "
+      "chunk\n"
+      "\n"
+      "number of *.htm files = 0\n"
+      "\n"
+      "----------------------------\n"
+      "Subfolder htm_in is empty\n"
+      "\n"
+      "<1> = continue and end\n";
+  ASSERT_GE(run.output.size(), ending.size()) << run.output;
+  EXPECT_EQ(run.output.substr(run.output.size() - ending.size()), ending) << run.output;
+  EXPECT_TRUE(fs::is_empty(folder.path() / "work" / "htm_in"));
+}
+
 }  // namespace
 }  // namespace lexiweb::testing
