@@ -6,10 +6,14 @@
 #include <stdlib.h>
 
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <sstream>
+#include <thread>
 
+#include "driver/scratch_files.h"
 #include "e2e_support.h"
 #include "tools/pdf_writer.h"
 
@@ -163,6 +167,49 @@ TEST(ConversionTest, UnfinishedPageImageIsAFailedConversion) {
   ASSERT_GE(run.output.size(), ending.size()) << run.output;
   EXPECT_EQ(run.output.substr(run.output.size() - ending.size()), ending) << run.output;
   EXPECT_TRUE(fs::is_empty(folder.path() / "work" / "htm_in"));
+}
+
+// True while process `id` runs: an ended process that nobody has waited for
+// yet (its parent gone) does not count.
+bool still_runs(pid_t id) {
+  std::ifstream stat("/proc/" + std::to_string(id) + "/stat");
+  std::string fields;
+  if (!std::getline(stat, fields)) return false;
+  const size_t name_end = fields.rfind(')');
+  return name_end != std::string::npos && fields.substr(name_end + 2, 1) != "Z";
+}
+
+TEST(ConversionTest, TermEndsTheConvertersAndTheRun) {
+  WorkingFolder folder;
+  const fs::path started = folder.path() / "bin" / "started";
+  write_program(folder.path() / "bin" / "pdftohtml",
+                "echo $$ >> \"" + started.string() + "\"\nexec sleep 1000\n");
+  fs::create_directories(folder.path() / "work" / "pdf_in");
+  write_pdf(folder.path() / "work" / "pdf_in" / "doc.pdf", linked_pages(2));
+  const StartedProgram run = start_program_run(LEXIWEB_BINARY, folder.path() / "work",
+                                               kKeysToInput + "\n" + "www.example.org\n",
+                                               {(folder.path() / "bin").string(), {}, 0});
+  ASSERT_GT(run.id, 0);
+  const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+  while (read_file(started).empty() && std::chrono::steady_clock::now() < give_up) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  ASSERT_FALSE(read_file(started).empty()) << "no converter started";
+  kill(run.id, SIGTERM);
+  const ProgramRun ended = finish_program_run(run);
+
+  EXPECT_EQ(ended.exit_status, 128 + SIGTERM) << ended.errors;
+  for (const std::string& id : lines_of(read_file(started))) {
+    // The ended converters are taken by whoever inherits them; wait for that a little.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (still_runs(std::stoi(id)) && std::chrono::steady_clock::now() < deadline) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    EXPECT_FALSE(still_runs(std::stoi(id))) << "converter " << id << " still runs";
+  }
+  for (const auto& entry : fs::directory_iterator(folder.path() / "work")) {
+    EXPECT_FALSE(is_scratch_file(entry.path().filename().string())) << entry.path();
+  }
 }
 
 }  // namespace
