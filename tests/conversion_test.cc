@@ -6,10 +6,14 @@
 #include <stdlib.h>
 
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <sstream>
+#include <thread>
 
+#include "driver/scratch_files.h"
 #include "e2e_support.h"
 #include "tools/pdf_writer.h"
 
@@ -133,6 +137,79 @@ TEST(ConversionTest, FailingRangeEndsTheConversionAndTheOtherConverters) {
   for (const std::string& id : lines_of(read_file(started))) {
     EXPECT_EQ(kill(std::stoi(id), 0), -1) << "converter " << id << " still runs";
     EXPECT_EQ(errno, ESRCH);
+  }
+}
+
+// pdftohtml exits with status 0 even when it could not write a page image
+// in full; the run must take such an image for a failed conversion.
+TEST(ConversionTest, UnfinishedPageImageIsAFailedConversion) {
+  WorkingFolder folder;
+  // The real converter, then page 2's image loses its closing IEND chunk.
+  write_program(folder.path() / "bin" / "pdftohtml",
+                "/usr/bin/pdftohtml \"$@\" || exit $?\n"
+                "for last; do :; done\n"
+                "image=\"$(dirname \"$last\")/page002.png\"\n"
+                "[ ! -e \"$image\" ] || truncate -s -12 \"$image\"\n");
+  ProgramRun run = run_in(folder.path() / "work", folder.path() / "bin", 3,
+                          kKeysToInput + "\n" + "www.example.org\n" + "1");
+
+  EXPECT_EQ(run.exit_status, 0) << run.errors;
+  const std::string ending =
+      kTargetSiteScreen +
+      "pdftohtml did not finish page 2 of doc.pdf: its image page002.png ends before its IEND "
+      "chunk\n"
+      "\n"
+      "number of *.htm files = 0\n"
+      "\n"
+      "----------------------------\n"
+      "Subfolder htm_in is empty\n"
+      "\n"
+      "<1> = continue and end\n";
+  ASSERT_GE(run.output.size(), ending.size()) << run.output;
+  EXPECT_EQ(run.output.substr(run.output.size() - ending.size()), ending) << run.output;
+  EXPECT_TRUE(fs::is_empty(folder.path() / "work" / "htm_in"));
+}
+
+// True while process `id` runs: an ended process that nobody has waited for
+// yet (its parent gone) does not count.
+bool still_runs(pid_t id) {
+  std::ifstream stat("/proc/" + std::to_string(id) + "/stat");
+  std::string fields;
+  if (!std::getline(stat, fields)) return false;
+  const size_t name_end = fields.rfind(')');
+  return name_end != std::string::npos && fields.substr(name_end + 2, 1) != "Z";
+}
+
+TEST(ConversionTest, TermEndsTheConvertersAndTheRun) {
+  WorkingFolder folder;
+  const fs::path started = folder.path() / "bin" / "started";
+  write_program(folder.path() / "bin" / "pdftohtml",
+                "echo $$ >> \"" + started.string() + "\"\nexec sleep 1000\n");
+  fs::create_directories(folder.path() / "work" / "pdf_in");
+  write_pdf(folder.path() / "work" / "pdf_in" / "doc.pdf", linked_pages(2));
+  const StartedProgram run = start_program_run(LEXIWEB_BINARY, folder.path() / "work",
+                                               kKeysToInput + "\n" + "www.example.org\n",
+                                               {(folder.path() / "bin").string(), {}, 0});
+  ASSERT_GT(run.id, 0);
+  const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+  while (read_file(started).empty() && std::chrono::steady_clock::now() < give_up) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  ASSERT_FALSE(read_file(started).empty()) << "no converter started";
+  kill(run.id, SIGTERM);
+  const ProgramRun ended = finish_program_run(run);
+
+  EXPECT_EQ(ended.exit_status, 128 + SIGTERM) << ended.errors;
+  for (const std::string& id : lines_of(read_file(started))) {
+    // The ended converters are taken by whoever inherits them; wait for that a little.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (still_runs(std::stoi(id)) && std::chrono::steady_clock::now() < deadline) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    EXPECT_FALSE(still_runs(std::stoi(id))) << "converter " << id << " still runs";
+  }
+  for (const auto& entry : fs::directory_iterator(folder.path() / "work")) {
+    EXPECT_FALSE(is_scratch_file(entry.path().filename().string())) << entry.path();
   }
 }
 

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <set>
 
+#include "driver/scratch_files.h"
 #include "e2e_support.h"
 #include "tools/pdf_writer.h"
 
@@ -184,6 +185,26 @@ TEST(FullRunTest, FailedPageCopyEndsTheRunWithItsSource) {
   EXPECT_TRUE(fs::exists("w_2.htm")) << "pages copied before stay";
   EXPECT_FALSE(fs::exists("w_3.htm"));
   EXPECT_TRUE(files_in("htm_out").empty()) << "htm_out holds nothing of this run";
+}
+
+// A write the system refuses (here one past the file size limit, with
+// SIGXFSZ ignored) ends the run at once: no further progress line, no
+// results screen, no scratch file left.
+TEST(FullRunTest, RefusedWriteEndsTheRunWithOneLine) {
+  WorkingFolder folder;
+  fs::create_directory("pdf_in");
+  std::vector<std::string> lines(40, "water stone river bridge valley forest meadow harbour");
+  write_pdf("pdf_in/doc.pdf", {PdfPage{lines, {}}, PdfPage{lines, {}}});
+  // The converted pages and their images stay below the limit; the word
+  // records, which carry a context with every word, do not.
+  ProgramRun run = finish_program_run(
+      start_program_run(LEXIWEB_BINARY, folder.path(), kCompleteRunInput, {"", {}, 60'000}));
+
+  EXPECT_EQ(run.exit_status, 1);
+  EXPECT_EQ(run.errors, "lexiweb: cannot write wrd_2.txt: File too large\n");
+  EXPECT_TRUE(run.output.ends_with("processed 1%\nprocessed 10%\n")) << run.output;
+  for (const std::string& name : files_in(".")) EXPECT_FALSE(is_scratch_file(name)) << name;
+  EXPECT_TRUE(fs::exists("htm_in/page2.htm"));
 }
 
 TEST(FullRunTest, DocumentWithoutWordsGetsEveryPageAndTheFinalPagesAfterThem) {

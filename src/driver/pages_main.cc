@@ -14,7 +14,9 @@
 #include "driver/run_driver.h"
 #include "driver/scratch_files.h"
 #include "lexiweb_pages_help.h"  // written at build time from man/lexiweb-pages.1.in
+#include "platform/ending_signals.h"
 #include "shell/file_ops.h"
+#include "shell/run_failure.h"
 
 namespace {
 
@@ -31,9 +33,13 @@ int main(int argc, char** argv) {
   using namespace lexiweb;
   if (answer_help_or_version(argc, argv, kProgram, kLexiwebPagesHelp)) return 0;
   if (argc < 2 || argc > 3) return report_wrong_usage(kProgram, "expects WORKDIR [TARGET_SITE]");
+  set_program_name(kProgram);
+  handle_ending_signals();
   const std::string workdir = argv[1];
   if (!folder_exists(workdir)) fail("no working folder " + workdir);
   if (chdir(workdir.c_str()) != 0) fail("cannot enter the working folder " + workdir);
+  // Only now: the scratch files are those of the working folder.
+  set_run_cleanup(delete_scratch_files);
   if (!folder_exists("htm_in")) fail("no folder htm_in in " + workdir);
   if (matching_files("htm_in", "*").empty()) fail("the folder htm_in in " + workdir + " is empty");
   if (!file_exists("htm_in/index.htm")) fail("htm_in in " + workdir + " has no index.htm");

@@ -31,6 +31,10 @@ Console& console();
 // Sets the console in force; nullptr restores the process's own.
 void set_console(Console* replacement);
 
+// Gives the terminal back its settings and keeps them: for a run that ends
+// on a signal (ending_signals.h) while another thread may be asking for a key.
+void restore_terminal_for_good();
+
 // Writes the text and a line end.
 inline void print_line(std::string_view text = {}) {
   console().write(text);

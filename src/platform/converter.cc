@@ -19,6 +19,7 @@
 #include "platform/console.h"
 #include "platform/converter_page.h"
 #include "platform/converter_processes.h"
+#include "platform/finished_output.h"
 #include "platform/page_ranges.h"
 #include "platform/system_info.h"
 #include "shell/file_ops.h"
@@ -161,13 +162,6 @@ bool read_whole_file(const std::string& path, std::string* bytes) {
   return !in.bad();
 }
 
-bool write_whole_file(const std::string& path, std::string_view bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  return static_cast<bool>(out);
-}
-
 std::string raw_page_path(const std::string& folder, int page) {
   return folder + "/" + converter_page_file(page);
 }
@@ -177,7 +171,8 @@ std::string page_name(int page) { return "page" + std::to_string(page) + ".html"
 // Reshapes pages 1, 2, ... one page in memory at a time: up to
 // `page_count` when it is known, else as long as pdftohtml wrote them.
 // Returns the number of pages, or -1 after a console line when a page is
-// missing or could not be read or written.
+// missing, could not be read or was not finished; a page that cannot be
+// written ends the run.
 int reshape_pages(const std::string& folder, int page_count, const std::string& pdf_file) {
   int page = 0;
   std::string raw;
@@ -189,10 +184,17 @@ int reshape_pages(const std::string& folder, int page_count, const std::string& 
       print_line("pdftohtml wrote no page " + std::to_string(page) + " of " + pdf_file);
       return -1;
     }
-    if (!read_whole_file(raw_path, &raw) || !write_whole_file(page_path, reshape_page(raw))) {
+    if (!read_whole_file(raw_path, &raw)) {
       print_line("The converted page " + raw_path + " could not be rewritten as " + page_path);
       return -1;
     }
+    const std::string unfinished = unfinished_page_reason(raw, folder);
+    if (!unfinished.empty()) {
+      print_line("pdftohtml did not finish page " + std::to_string(page) + " of " + pdf_file +
+                 ": " + unfinished);
+      return -1;
+    }
+    write_whole_file(page_path, reshape_page(raw));
     delete_file(raw_path);
   }
   return page;
@@ -200,16 +202,15 @@ int reshape_pages(const std::string& folder, int page_count, const std::string& 
 
 // The index the run reads: one line per page, linking it; no other line
 // names a page.
-bool write_index(const std::string& folder, int page_count) {
-  std::ofstream out(folder + "/index.html", std::ios::binary | std::ios::trunc);
-  out << "<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<meta charset=\"UTF-8\">\r\n"
-         "<title>Index</title>\r\n</head>\r\n<body>\r\n";
+void write_index(const std::string& folder, int page_count) {
+  std::string index =
+      "<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<meta charset=\"UTF-8\">\r\n"
+      "<title>Index</title>\r\n</head>\r\n<body>\r\n";
   for (int page = 1; page <= page_count; ++page) {
-    out << "<a href=\"" << page_name(page) << "\">page" << page << "</a><br>\r\n";
+    index += "<a href=\"" + page_name(page) + "\">page" + std::to_string(page) + "</a><br>\r\n";
   }
-  out << "</body>\r\n</html>\r\n";
-  out.close();
-  return static_cast<bool>(out);
+  index += "</body>\r\n</html>\r\n";
+  write_whole_file(folder + "/index.html", index);
 }
 
 // Removes pdftohtml's frameset and frame index, and keeps its outline, which
@@ -259,10 +260,7 @@ bool finish_conversion(const std::string& pdf_file, const std::string& output_fo
     print_line("pdftohtml wrote no pages for " + pdf_file);
     return false;
   }
-  if (!write_index(output_folder, pages)) {
-    print_line("The page index " + output_folder + "/index.html could not be written");
-    return false;
-  }
+  write_index(output_folder, pages);
   return true;
 }
 

@@ -18,8 +18,8 @@ inline constexpr char kOutlinePage[] = "outline.html";
 // which must not exist yet, with `magnification` as zoom, in as many
 // processes at once as there are cores; on a terminal the progress shows on
 // the current line meanwhile. Returns false, after one console line saying
-// why, when the converter is missing or fails; nothing of a failed
-// conversion then stays in the folder.
+// why, when the converter is missing or fails, or leaves a page or a page
+// image unfinished; nothing of a failed conversion then stays in the folder.
 bool run_converter(const std::string& magnification, const std::string& pdf_file,
                    const std::string& output_folder);
 

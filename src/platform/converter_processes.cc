@@ -1,8 +1,9 @@
 // The running processes are waited for with SIGCHLD blocked and taken with
 // sigtimedwait, so that the end of a process is seen at once while the page
 // count is still looked at a few times a second. Their ids also stand in a
-// fixed table that the signal handlers read, so that an interrupted run
-// leaves no converter behind.
+// table that a run ending on a signal reads, so that it leaves no converter
+// behind; a process is started and entered there under one lock, so that
+// none can start unseen.
 #include "platform/converter_processes.h"
 
 #include <signal.h>
@@ -12,6 +13,7 @@
 #include <cerrno>
 #include <ctime>
 #include <fstream>
+#include <mutex>
 
 #include "platform/converter_page.h"
 #include "shell/file_ops.h"
@@ -22,49 +24,18 @@ namespace {
 
 // At most this many run at once, one for each place of the table below.
 constexpr int kMostProcesses = 64;
-constexpr int kEndingSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
 
-// The ids of the running processes, 0 in free places; read by the signal handlers.
-volatile sig_atomic_t running_ids[kMostProcesses];
-struct sigaction previous_actions[std::size(kEndingSignals)];
+// The ids of the running processes, 0 in free places.
+pid_t running_ids[kMostProcesses];
+// Held while a process is started and entered in running_ids; an ending run
+// takes it and keeps it.
+std::mutex starting;
 
 void end_running_processes() {
-  for (volatile sig_atomic_t& id : running_ids) {
-    if (id > 0) kill(static_cast<pid_t>(id), SIGTERM);
+  for (pid_t id : running_ids) {
+    if (id > 0) kill(id, SIGTERM);
   }
 }
-
-// Ends the converters, then lets the signal do what it did before: the
-// console's handler restores the terminal and ends the program.
-void end_processes_and_pass_on(int signal_number) {
-  end_running_processes();
-  for (size_t i = 0; i < std::size(kEndingSignals); ++i) {
-    if (kEndingSignals[i] == signal_number) sigaction(signal_number, &previous_actions[i], nullptr);
-  }
-  raise(signal_number);
-}
-
-// Holds the handlers in force while the converters run. Signals the
-// program ignores (a run under nohup) stay ignored.
-class EndingSignalsHandled {
- public:
-  EndingSignalsHandled() {
-    struct sigaction action {};
-    action.sa_handler = end_processes_and_pass_on;
-    sigemptyset(&action.sa_mask);
-    for (size_t i = 0; i < std::size(kEndingSignals); ++i) {
-      sigaction(kEndingSignals[i], nullptr, &previous_actions[i]);
-      if (previous_actions[i].sa_handler != SIG_IGN) {
-        sigaction(kEndingSignals[i], &action, nullptr);
-      }
-    }
-  }
-  ~EndingSignalsHandled() {
-    for (size_t i = 0; i < std::size(kEndingSignals); ++i) {
-      sigaction(kEndingSignals[i], &previous_actions[i], nullptr);
-    }
-  }
-};
 
 struct RunningJob {
   pid_t id = 0;
@@ -139,15 +110,19 @@ void start_jobs(Conversion& conversion) {
          static_cast<int>(conversion.running.size()) < conversion.processes) {
     const size_t job = conversion.next_job;
     RunningJob started{0, job, 0, conversion.jobs[job].pages.first};
-    while (running_ids[started.place] != 0) ++started.place;
-    started.id = start_program(conversion.jobs[job].arguments, output_path(conversion.folder, job));
+    {
+      std::lock_guard<std::mutex> hold(starting);
+      while (running_ids[started.place] != 0) ++started.place;
+      started.id =
+          start_program(conversion.jobs[job].arguments, output_path(conversion.folder, job));
+      if (started.id > 0) running_ids[started.place] = started.id;
+    }
     if (started.id < 0) {
       conversion.failure = ConverterFailure{job, false, 0, 0, ""};
       delete_file(output_path(conversion.folder, job));
       end_running_processes();
       return;
     }
-    running_ids[started.place] = started.id;
     conversion.running.push_back(started);
     ++conversion.next_job;
   }
@@ -163,7 +138,10 @@ void take_ended_jobs(Conversion& conversion) {
       ++it;
       continue;
     }
-    running_ids[it->place] = 0;
+    {
+      std::lock_guard<std::mutex> hold(starting);
+      running_ids[it->place] = 0;
+    }
     if (ended == it->id && WIFEXITED(status) && WEXITSTATUS(status) == 0) {
       conversion.pages_of_ended_jobs += job_pages(conversion.jobs[it->job]);
     } else if (!conversion.failure) {
@@ -194,25 +172,28 @@ std::optional<ConverterFailure> run_converter_jobs(const std::vector<ConverterJo
   sigaddset(&child_ended, SIGCHLD);
   sigset_t saved_mask;
   sigprocmask(SIG_BLOCK, &child_ended, &saved_mask);
-  {
-    EndingSignalsHandled handled;
-    int pages_shown = 0;
-    for (;;) {
-      // Ended processes first, so that their places are filled before the next wait.
-      take_ended_jobs(conversion);
-      if (!conversion.failure) start_jobs(conversion);
-      if (conversion.running.empty()) break;
-      if (conversion.failure) continue;
-      const int pages = pages_so_far(conversion);
-      if (pages > pages_shown) {
-        pages_shown = pages;
-        pages_written(pages);
-      }
-      wait_until_one_ends(child_ended);
+  int pages_shown = 0;
+  for (;;) {
+    // Ended processes first, so that their places are filled before the next wait.
+    take_ended_jobs(conversion);
+    if (!conversion.failure) start_jobs(conversion);
+    if (conversion.running.empty()) break;
+    if (conversion.failure) continue;
+    const int pages = pages_so_far(conversion);
+    if (pages > pages_shown) {
+      pages_shown = pages;
+      pages_written(pages);
     }
+    wait_until_one_ends(child_ended);
   }
   sigprocmask(SIG_SETMASK, &saved_mask, nullptr);
   return conversion.failure;
+}
+
+void end_converter_processes_for_good() {
+  // Never unlocked: the process ends after this.
+  starting.lock();
+  end_running_processes();
 }
 
 }  // namespace lexiweb

@@ -34,11 +34,14 @@ struct ConverterFailure {
 // While they run, `pages_written` is called with the number of pages
 // written so far each time it grows. When a job fails, the jobs still
 // running are ended and waited for, no other job starts, and the failure is
-// returned. An interrupt (Ctrl-C) or a termination signal ends the running
-// processes before the program ends as it would have without them.
+// returned.
 std::optional<ConverterFailure> run_converter_jobs(const std::vector<ConverterJob>& jobs,
                                                    int processes, const std::string& folder,
                                                    const std::function<void(int)>& pages_written);
+
+// Ends the running converter processes and lets no other start: for a run
+// that ends on a signal (ending_signals.h) while another thread runs the jobs.
+void end_converter_processes_for_good();
 
 }  // namespace lexiweb
 

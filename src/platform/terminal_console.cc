@@ -3,13 +3,13 @@
 // out, Ctrl-C included. From a pipe or a file each byte is a key and a line
 // feed is Enter, so that a whole run can be scripted. Input that ends while
 // the program waits for the user ends the run with a message and status 1.
-#include <signal.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
 #include <iostream>
+#include <mutex>
 
 #include "platform/console.h"
 
@@ -18,42 +18,42 @@ namespace lexiweb {
 namespace {
 
 struct termios saved_settings;
-volatile sig_atomic_t settings_changed = 0;
+bool settings_changed = false;
+// Held while the settings change, so that a run ending on a signal in
+// another thread cannot restore them while a key is being asked for.
+std::mutex settings_lock;
 
-void restore_terminal() {
+void restore_settings() {
   if (settings_changed) {
     tcsetattr(STDIN_FILENO, TCSANOW, &saved_settings);
-    settings_changed = 0;
+    settings_changed = false;
   }
 }
 
-void restore_and_reraise(int signal_number) {
-  restore_terminal();
-  ::signal(signal_number, SIG_DFL);
-  ::raise(signal_number);
+void leave_key_mode() {
+  std::lock_guard<std::mutex> hold(settings_lock);
+  restore_settings();
 }
 
 void enter_key_mode() {
+  std::lock_guard<std::mutex> hold(settings_lock);
   if (settings_changed) return;
-  static bool hooks_installed = false;
+  static bool hook_installed = false;
   if (tcgetattr(STDIN_FILENO, &saved_settings) != 0) return;
-  if (!hooks_installed) {
-    std::atexit(restore_terminal);
-    for (int signal_number : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
-      ::signal(signal_number, restore_and_reraise);
-    }
-    hooks_installed = true;
+  if (!hook_installed) {
+    std::atexit(leave_key_mode);
+    hook_installed = true;
   }
   struct termios raw = saved_settings;
   raw.c_lflag &= ~(ICANON | ECHO);
   raw.c_cc[VMIN] = 1;
   raw.c_cc[VTIME] = 0;
-  settings_changed = 1;
+  settings_changed = true;
   tcsetattr(STDIN_FILENO, TCSANOW, &raw);
 }
 
 [[noreturn]] void input_ended() {
-  restore_terminal();
+  leave_key_mode();
   std::cout.flush();
   std::cerr << "\nlexiweb: standard input ended while the program was waiting for an answer; "
                "the run stops here.\n";
@@ -84,13 +84,13 @@ class TerminalConsole : public Console {
     // A CR LF pair from a scripted answer file is one Enter.
     if (key == '\n' && last_was_carriage_return_) key = read_byte();
     last_was_carriage_return_ = key == '\r';
-    restore_terminal();
+    leave_key_mode();
     return (key == '\n' || key == '\r') ? kEnterKey : key;
   }
 
   std::string read_line() override {
     std::cout.flush();
-    restore_terminal();
+    leave_key_mode();
     std::string line;
     for (;;) {
       char byte = read_byte();
@@ -138,5 +138,11 @@ Console& console() {
 }
 
 void set_console(Console* replacement) { replacement_console = replacement; }
+
+void restore_terminal_for_good() {
+  // Never unlocked: the process ends after this.
+  settings_lock.lock();
+  restore_settings();
+}
 
 }  // namespace lexiweb

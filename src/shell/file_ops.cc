@@ -1,15 +1,19 @@
 #include "shell/file_ops.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <system_error>
 
 #include "common/text.h"
 #include "shell/record_reader.h"
 #include "shell/record_writer.h"
+#include "shell/run_failure.h"
 
 namespace fs = std::filesystem;
 
@@ -78,29 +82,63 @@ void delete_matching(const std::string& folder, std::string_view pattern) {
   }
 }
 
+namespace {
+
+// Writes all of `bytes` to the open file `fd`, named `path`.
+void write_all(int fd, const std::string& path, const char* bytes, size_t size) {
+  while (size > 0) {
+    const ssize_t written = ::write(fd, bytes, size);
+    if (written < 0 && errno == EINTR) continue;
+    if (written < 0) fail_write(path, errno);
+    bytes += written;
+    size -= static_cast<size_t>(written);
+  }
+}
+
+void close_written(int fd, const std::string& path) {
+  if (::close(fd) != 0) fail_write(path, errno);
+}
+
+}  // namespace
+
 bool copy_file(const std::string& source, const std::string& target) {
-  std::error_code error;
-  if (!fs::is_regular_file(source, error)) return false;
-  // The kernel copies the bytes (copy_file_range or sendfile) without a trip
-  // through this process.
-  return fs::copy_file(source, target, fs::copy_options::overwrite_existing, error) && !error;
+  if (!file_exists(source)) return false;
+  const int from = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
+  if (from < 0) fail_read(source, errno);
+  const int to = create_file(target);
+  if (to < 0) fail_write(target, errno);
+  constexpr size_t kChunk = 1 << 18;
+  std::unique_ptr<char[]> buffer(new char[kChunk]);
+  for (;;) {
+    const ssize_t got = ::read(from, buffer.get(), kChunk);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) fail_read(source, errno);
+    if (got == 0) break;
+    write_all(to, target, buffer.get(), static_cast<size_t>(got));
+  }
+  ::close(from);
+  close_written(to, target);
+  return true;
 }
 
 void copy_file_with_journal(const std::string& source, const std::string& target,
                             const std::string& journal) {
-  std::error_code error;
-  bool copied = fs::is_regular_file(source, error) &&
-                fs::copy_file(source, target, fs::copy_options::overwrite_existing, error) &&
-                !error;
+  const bool copied = copy_file(source, target);
   RecordWriter out(journal);
   if (copied) {
     out.write_line("        1 file(s) copied.");
   } else {
     // No count line: the count line is what readers take as the sign of a
     // copy made, so a failed copy must never carry one.
-    out.write_line("The file " + source + " could not be copied" +
-                   (error ? ": " + error.message() : std::string(".")));
+    out.write_line("The file " + source + " could not be copied.");
   }
+}
+
+void write_whole_file(const std::string& path, std::string_view bytes) {
+  const int fd = create_file(path);
+  if (fd < 0) fail_write(path, errno);
+  write_all(fd, path, bytes.data(), bytes.size());
+  close_written(fd, path);
 }
 
 void copy_matching(const std::string& folder, std::string_view pattern,

@@ -24,11 +24,13 @@ void delete_file(const std::string& path);
 // Deletes every plain file of `folder` whose name matches `pattern`; sub-folders stay.
 void delete_matching(const std::string& folder, std::string_view pattern);
 
-// Byte copy of `source` over `target`; false when it could not be made.
+// Byte copy of `source` over `target`; false when `source` is no plain file.
+// A source that cannot be read or a target that cannot be written ends the
+// run (run_failure.h).
 bool copy_file(const std::string& source, const std::string& target);
 
 // Copies and writes a journal: "        1 file(s) copied." when the copy was
-// made, only the reason when it was not.
+// made, only the reason when `source` is no plain file.
 void copy_file_with_journal(const std::string& source, const std::string& target,
                             const std::string& journal);
 
@@ -36,6 +38,9 @@ void copy_file_with_journal(const std::string& source, const std::string& target
 // under its own name.
 void copy_matching(const std::string& folder, std::string_view pattern,
                    const std::string& target_folder);
+
+// Writes `bytes` as the whole of `path`; a failed write ends the run.
+void write_whole_file(const std::string& path, std::string_view bytes);
 
 bool file_exists(const std::string& path);
 bool folder_exists(const std::string& path);

@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "shell/run_failure.h"
+
 namespace lexiweb {
 
 void Record::parse(std::string_view line) {
@@ -37,6 +39,8 @@ RecordReader::RecordReader() : buffer_(new char[kBufferSize]) {}
 bool RecordReader::open(const std::string& path) {
   close();
   fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd_ < 0 && errno != ENOENT && errno != ENOTDIR) fail_read(path, errno);
+  path_ = path;
   eof_ = fd_ < 0;
   return fd_ >= 0;
 }
@@ -65,7 +69,8 @@ bool RecordReader::fill() {
   for (;;) {
     ssize_t got = ::read(fd_, buffer_.get() + end_, capacity_ - end_);
     if (got < 0 && errno == EINTR) continue;
-    if (got <= 0) {
+    if (got < 0) fail_read(path_, errno);
+    if (got == 0) {
       eof_ = true;
       return false;
     }

@@ -43,8 +43,9 @@ class RecordReader {
   RecordReader(const RecordReader&) = delete;
   RecordReader& operator=(const RecordReader&) = delete;
 
-  // Opens `path` for reading; a file that cannot be opened reads as empty
-  // (and the result is false).
+  // Opens `path` for reading; a missing file reads as empty (and the result
+  // is false). A file that is there but cannot be read ends the run
+  // (run_failure.h), as does a failed read.
   bool open(const std::string& path);
   void close();
 
@@ -66,6 +67,7 @@ class RecordReader {
 
   static constexpr size_t kBufferSize = 1 << 20;
   int fd_ = -1;
+  std::string path_;
   bool eof_ = true;
   std::unique_ptr<char[]> buffer_;
   size_t capacity_ = kBufferSize;

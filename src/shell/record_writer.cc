@@ -1,29 +1,30 @@
 #include "shell/record_writer.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
 
+#include "shell/run_failure.h"
+
 namespace lexiweb {
 
-bool RecordWriter::open(const std::string& path) {
+void RecordWriter::open(const std::string& path) {
   close();
-  failed_ = false;
   used_ = 0;
-  fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  return fd_ >= 0;
+  path_ = path;
+  fd_ = create_file(path);
+  if (fd_ < 0) fail_write(path_, errno);
 }
 
-bool RecordWriter::close() {
+void RecordWriter::close() {
   if (fd_ < 0) {
     used_ = 0;
-    return !failed_;
+    return;
   }
   flush();
-  if (::close(fd_) != 0) failed_ = true;
+  const int fd = fd_;
   fd_ = -1;
-  return !failed_;
+  if (::close(fd) != 0) fail_write(path_, errno);
 }
 
 void RecordWriter::write_record(std::span<const std::string_view> fields) {
@@ -49,16 +50,12 @@ void RecordWriter::write_slow(std::string_view bytes) {
 }
 
 void RecordWriter::flush() {
-  // A writer that is not open drops what it was given, like a write to a
-  // file that could not be created.
+  // A writer that was never opened drops what it was given.
   size_t done = 0;
   while (fd_ >= 0 && done < used_) {
     ssize_t written = ::write(fd_, buffer_.get() + done, used_ - done);
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      failed_ = true;
-      break;
-    }
+    if (written < 0 && errno == EINTR) continue;
+    if (written < 0) fail_write(path_, errno);
     done += static_cast<size_t>(written);
   }
   used_ = 0;

@@ -1,6 +1,7 @@
-// Writes scratch files: records (quoted fields, commas, CR LF) and plain
-// lines, through one large buffer so that a record costs no system call and
-// no allocation.
+// Writes scratch files and pages: records (quoted fields, commas, CR LF) and
+// plain lines, through one large buffer so that a record costs no system call
+// and no allocation. A file that cannot be created, written or closed ends
+// the run (run_failure.h), so that no caller goes on after a lost write.
 #ifndef LEXIWEB_SHELL_RECORD_WRITER_H_
 #define LEXIWEB_SHELL_RECORD_WRITER_H_
 
@@ -21,11 +22,11 @@ class RecordWriter {
   RecordWriter(const RecordWriter&) = delete;
   RecordWriter& operator=(const RecordWriter&) = delete;
 
-  // Opens `path` for writing from its start; false when it cannot be created,
-  // and every later write is then dropped.
-  bool open(const std::string& path);
-  // Flushes and closes; false when some write failed.
-  bool close();
+  // Opens `path` for writing from its start.
+  void open(const std::string& path);
+  // Flushes and closes. Until it is closed, a file's last megabyte may not
+  // have reached the system, so its failure shows only here.
+  void close();
   bool is_open() const { return fd_ >= 0; }
 
   // One record: every field in double quotes, separated by commas, then CR LF.
@@ -60,7 +61,7 @@ class RecordWriter {
 
   static constexpr size_t kBufferSize = 1 << 20;
   int fd_ = -1;
-  bool failed_ = false;
+  std::string path_;
   std::unique_ptr<char[]> buffer_;
   size_t capacity_ = kBufferSize;
   size_t used_ = 0;

@@ -21,6 +21,27 @@ std::vector<char*> argument_vector(const std::vector<std::string>& arguments) {
   return argv;
 }
 
+// Spawn attributes that start the program with no signal blocked: the run
+// blocks its ending signals (ending_signals.h), and a program must not
+// inherit that.
+class NothingBlocked {
+ public:
+  NothingBlocked() {
+    posix_spawnattr_init(&attributes_);
+    sigset_t none;
+    sigemptyset(&none);
+    posix_spawnattr_setsigmask(&attributes_, &none);
+    posix_spawnattr_setflags(&attributes_, POSIX_SPAWN_SETSIGMASK);
+  }
+  ~NothingBlocked() { posix_spawnattr_destroy(&attributes_); }
+  NothingBlocked(const NothingBlocked&) = delete;
+  NothingBlocked& operator=(const NothingBlocked&) = delete;
+  const posix_spawnattr_t* get() const { return &attributes_; }
+
+ private:
+  posix_spawnattr_t attributes_;
+};
+
 int wait_for_exit(pid_t child) {
   int status = 0;
   while (waitpid(child, &status, 0) < 0) {
@@ -36,7 +57,10 @@ int run_shell(const std::vector<std::string>& arguments) {
   std::cout.flush();
   std::vector<char*> argv = argument_vector(arguments);
   pid_t child;
-  if (posix_spawnp(&child, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return -1;
+  NothingBlocked attributes;
+  if (posix_spawnp(&child, argv[0], nullptr, attributes.get(), argv.data(), environ) != 0) {
+    return -1;
+  }
   return wait_for_exit(child);
 }
 
@@ -51,7 +75,9 @@ int run_for_output(const std::vector<std::string>& arguments, std::string* outpu
   posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
   std::vector<char*> argv = argument_vector(arguments);
   pid_t child;
-  const bool started = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ) == 0;
+  NothingBlocked attributes;
+  const bool started =
+      posix_spawnp(&child, argv[0], &actions, attributes.get(), argv.data(), environ) == 0;
   posix_spawn_file_actions_destroy(&actions);
   close(pipe_ends[1]);
   // Read to the end before waiting, so that a long output cannot fill the pipe and stall it.
@@ -81,17 +107,11 @@ pid_t start_program(const std::vector<std::string>& arguments, const std::string
     posix_spawn_file_actions_adddup2(&actions, output, STDOUT_FILENO);
     posix_spawn_file_actions_adddup2(&actions, output, STDERR_FILENO);
   }
-  posix_spawnattr_t attributes;
-  posix_spawnattr_init(&attributes);
-  sigset_t no_signals;
-  sigemptyset(&no_signals);
-  posix_spawnattr_setsigmask(&attributes, &no_signals);
-  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK);
+  NothingBlocked attributes;
   std::vector<char*> argv = argument_vector(arguments);
   pid_t child;
   const bool started =
-      posix_spawnp(&child, argv[0], &actions, &attributes, argv.data(), environ) == 0;
-  posix_spawnattr_destroy(&attributes);
+      posix_spawnp(&child, argv[0], &actions, attributes.get(), argv.data(), environ) == 0;
   posix_spawn_file_actions_destroy(&actions);
   if (output >= 0) close(output);
   return started ? child : -1;

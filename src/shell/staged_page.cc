@@ -7,14 +7,18 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "shell/run_failure.h"
+
 namespace lexiweb {
 
 std::string staged_page_name(long page) { return "w_" + std::to_string(page) + ".htm"; }
 
 void read_staged_page(long page, std::string* characters) {
   characters->clear();
-  int fd = ::open(staged_page_name(page).c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return;
+  const std::string name = staged_page_name(page);
+  int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0 && errno == ENOENT) return;
+  if (fd < 0) fail_read(name, errno);
   struct stat info;
   if (::fstat(fd, &info) == 0 && info.st_size > 0) {
     characters->reserve(static_cast<size_t>(info.st_size));
@@ -23,7 +27,8 @@ void read_staged_page(long page, std::string* characters) {
   for (;;) {
     ssize_t got = ::read(fd, chunk, sizeof chunk);
     if (got < 0 && errno == EINTR) continue;
-    if (got <= 0) break;
+    if (got < 0) fail_read(name, errno);
+    if (got == 0) break;
     characters->append(chunk, static_cast<size_t>(got));
   }
   ::close(fd);

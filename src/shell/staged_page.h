@@ -13,7 +13,7 @@ std::string staged_page_name(long page);
 // Reads the characters of staged page `page` into `characters`, reusing its
 // storage: every byte of the file except NUL bytes, which are no characters
 // and take no position. Position n of the page is characters[n - 1]. A
-// missing page reads as empty.
+// missing page reads as empty; one that cannot be read ends the run.
 void read_staged_page(long page, std::string* characters);
 
 }  // namespace lexiweb

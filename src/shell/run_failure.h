@@ -1,0 +1,38 @@
+// How a run ends when the system refuses one of its writes or reads: one
+// line on standard error naming the file and the system's reason, the run's
+// scratch files removed, exit status 1. A run that goes on after a failed
+// write would leave a corrupt site and report it as finished.
+//
+// Files of the working folder are created through create_file(), behind one
+// gate that an ending run shuts before it removes the scratch files, so that
+// no file made during the removal can outlive it.
+#ifndef LEXIWEB_SHELL_RUN_FAILURE_H_
+#define LEXIWEB_SHELL_RUN_FAILURE_H_
+
+#include <string>
+
+namespace lexiweb {
+
+// The name the failure line starts with ("lexiweb" unless set).
+void set_program_name(const char* name);
+
+// What an ending run removes; the driver installs it once the program works
+// in its working folder, and no clean-up runs before that.
+void set_run_cleanup(void (*cleanup)());
+
+// "<program>: cannot write <path>: <reason>", the clean-up, exit status 1.
+[[noreturn]] void fail_write(const std::string& path, int error);
+// The same for a file that cannot be read: "cannot read <path>: <reason>".
+[[noreturn]] void fail_read(const std::string& path, int error);
+
+// Opens `path` for writing from its start, creating it; the descriptor, or
+// -1 with errno set.
+int create_file(const std::string& path);
+
+// Shuts the gate of create_file() for good and runs the clean-up: for a run
+// that ends on a signal, while the rest of the program may still be working.
+void clean_up_for_good();
+
+}  // namespace lexiweb
+
+#endif  // LEXIWEB_SHELL_RUN_FAILURE_H_
