@@ -295,5 +295,34 @@ TEST(FullRunTest, LinksWithinTheDocumentLeadToTheAnnotatedPages) {
             std::string::npos);
 }
 
+// Link annotations whose address would run the document author's code in
+// the site: the words of the link stay, the address goes; a web link beside
+// them stays.
+TEST(FullRunTest, ScriptLinksKeepTheirTextButLoseTheirAddress) {
+  WorkingFolder folder;
+  fs::create_directory("pdf_in");
+  PdfPage page{{"Steal the cookie", "Open the data page", "See the atlas online"}, {}};
+  page.links = {external_link(0, "javascript:alert(document.cookie)"),
+                external_link(1, "data:text/html,<script>alert(1)</script>"),
+                external_link(2, "https://example.org/atlas")};
+  write_pdf("pdf_in/doc.pdf", {page});
+  ProgramRun run = run_lexiweb(kCompleteRunInput);
+  ASSERT_EQ(run.exit_status, 0) << run.errors;
+  const std::string site_page = read_file("htm_out/f000001.htm");
+  for (const char* word : {"Steal", "cookie", "Open", "data", "page", "atlas"}) {
+    EXPECT_NE(site_page.find(std::string(">") + word + "</span>"), std::string::npos) << word;
+  }
+  EXPECT_EQ(site_page.find("javascript:"), std::string::npos) << site_page;
+  EXPECT_EQ(site_page.find("data:"), std::string::npos) << site_page;
+  EXPECT_EQ(site_page.find("alert("), std::string::npos) << site_page;
+  // The two links without address, then the web link, each around its line.
+  const size_t steal = site_page.find("<a><span");
+  const size_t open = site_page.find("</a><a><span", steal);
+  const size_t atlas = site_page.find("</a><a href=\"https://example.org/atlas\"><span", open);
+  EXPECT_NE(steal, std::string::npos) << site_page;
+  EXPECT_NE(open, std::string::npos) << site_page;
+  EXPECT_NE(atlas, std::string::npos) << site_page;
+}
+
 }  // namespace
 }  // namespace lexiweb::testing

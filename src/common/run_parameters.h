@@ -3,6 +3,7 @@
 #ifndef LEXIWEB_COMMON_RUN_PARAMETERS_H_
 #define LEXIWEB_COMMON_RUN_PARAMETERS_H_
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,9 @@ namespace lexiweb {
 inline constexpr int ui_language = 3;  // row of label_table in force: English
 inline constexpr int min_word_length = 3;
 inline constexpr int context_words = 12;
+// A context longer than this that begins before its oldest word's own
+// occurrence is cut to begin at that occurrence (see WordCutter).
+inline constexpr size_t long_context_bytes = 1000;
 inline constexpr int entries_per_index_page = 1200;
 
 // Label numbers (columns of label_table).

@@ -5,6 +5,7 @@
 #include "platform/converter_page.h"
 
 #include "common/identifiers.h"
+#include "platform/link_address.h"
 
 namespace lexiweb {
 namespace {
@@ -12,6 +13,8 @@ namespace {
 // pdftohtml writes every link start tag in exactly this form.
 constexpr std::string_view kLinkStart = "<a href=\"";
 constexpr std::string_view kLinkStartEnd = "\">";
+// The start tag of a link that was refused: an anchor without a target.
+constexpr std::string_view kPlainLinkStart = "<a>";
 
 struct TextReference {
   std::string_view reference;
@@ -63,9 +66,15 @@ void append_body(std::string_view body, std::string& out) {
     if (rest.starts_with(kLinkStart)) {
       size_t target_end = rest.find(kLinkStartEnd, kLinkStart.size());
       if (target_end != std::string_view::npos) {
-        out.append(kLinkStart);
-        out.append(link_target(rest.substr(kLinkStart.size(), target_end - kLinkStart.size())));
-        out.append(kLinkStartEnd);
+        const std::optional<std::string> target =
+            link_target(rest.substr(kLinkStart.size(), target_end - kLinkStart.size()));
+        if (target) {
+          out.append(kLinkStart);
+          out.append(*target);
+          out.append(kLinkStartEnd);
+        } else {
+          out.append(kPlainLinkStart);
+        }
         i = tag_start + target_end + kLinkStartEnd.size();
         continue;
       }
@@ -117,7 +126,8 @@ long same_document_page(std::string_view href) {
 
 }  // namespace
 
-std::string link_target(std::string_view href) {
+std::optional<std::string> link_target(std::string_view href) {
+  if (!is_followable_link(href)) return std::nullopt;
   const long page = same_document_page(href);
   if (page > 0) return output_page_stem(page) + ".htm";
   std::string target;

@@ -4,6 +4,7 @@
 #ifndef LEXIWEB_PLATFORM_CONVERTER_PAGE_H_
 #define LEXIWEB_PLATFORM_CONVERTER_PAGE_H_
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,16 +29,20 @@ inline std::string converter_page_file(int page) {
 //   are separated as the scanner expects, and the references of the double
 //   quote and the apostrophe become the plain characters; &amp; &lt; &gt;
 //   and every other byte stay;
-// - link targets are rewritten by link_target.
+// - link targets are rewritten by link_target; a link that it refuses
+//   becomes a plain <a> start tag, so that its text stays and nothing can
+//   be followed.
 std::string reshape_page(std::string_view raw);
 
-// The href for a link that pdftohtml wrote with target `href`. A link to
-// page N of the same document ("page-N.html", perhaps with a "#" part) leads
-// to the annotated page of page N, "f" and N in six digits ".htm", which
-// stands beside the other annotated pages in the finished site. Other links
-// (web and mail addresses) stay, except that characters that would end the
+// The href for a link that pdftohtml wrote with target `href`, or nothing
+// when the link must go because a browser would not just follow it
+// (is_followable_link: javascript:, data: and the like). A link to page N of
+// the same document ("page-N.html", perhaps with a "#" part) leads to the
+// annotated page of page N, "f" and N in six digits ".htm", which stands
+// beside the other annotated pages in the finished site. Other links (web
+// and mail addresses) stay, except that characters that would end the
 // attribute or the tag early (a double quote, < and >) are percent-encoded.
-std::string link_target(std::string_view href);
+std::optional<std::string> link_target(std::string_view href);
 
 }  // namespace lexiweb
 

@@ -82,6 +82,16 @@ TEST(ReshapePage, LinkTextIsTextAndLinkTargetsAreMadeSafe) {
             "<body><a href=\"http://e.org/?q=%22a%22&b=%3Cc%3E\">go on</a></body>");
 }
 
+// A link that would run code keeps its text and loses its target; the
+// links around it are untouched.
+TEST(ReshapePage, ScriptLinksBecomeAnchorsWithoutTarget) {
+  EXPECT_EQ(reshape_page("<body><a href=\"JaVa&#115;cript:alert(document.cookie)\">Click "
+                         "here</a> <a href=\"data:text/html,<script>alert(1)</script>\">data</a> "
+                         "<a href=\"page-2.html\">two</a> <a href=\"ftp://e.org/\">ftp</a></body>"),
+            "<body><a>Click here</a> <a>data</a> <a href=\"f000002.htm\">two</a> "
+            "<a href=\"ftp://e.org/\">ftp</a></body>");
+}
+
 TEST(LinkTarget, PagesOfTheSameDocumentLeadToTheirAnnotatedPages) {
   EXPECT_EQ(link_target("page-3.html"), "f000003.htm");
   EXPECT_EQ(link_target("page-1234.html#section"), "f001234.htm");

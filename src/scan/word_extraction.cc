@@ -49,7 +49,10 @@ void WordCutter::take_characters(std::string_view run, long page, long first_pos
   for (char c : run) {
     const unsigned char code = static_cast<unsigned char>(c);
     // Blanks belong to the phrase, control characters and quotes do not.
-    if (code > 31 && code != 34) phrase_.push_back(c);
+    if (code > 31 && code != 34) {
+      phrase_.push_back(c);
+      if (c == '<' || c == '>') delimiter_end_ = phrase_base_ + phrase_.size();
+    }
     if (code > 32 && code != 34) {
       word_.push_back(c);
       if (word_.size() == 1 && is_leading_punctuation(c)) word_.clear();
@@ -57,6 +60,7 @@ void WordCutter::take_characters(std::string_view run, long page, long first_pos
         started_ = true;
         start_page_ = page;
         start_position_ = position;
+        word_place_ = phrase_base_ + phrase_.size() - 1;
       }
     } else {
       end_word();
@@ -68,7 +72,7 @@ void WordCutter::take_characters(std::string_view run, long page, long first_pos
 void WordCutter::end_word() {
   if (is_accepted(word_)) {
     if (trim_blanks(word_) == "&nbsp;") {
-      phrase_.clear();
+      clear_phrase();
     } else {
       accept_word();
     }
@@ -77,25 +81,35 @@ void WordCutter::end_word() {
   started_ = false;
 }
 
+void WordCutter::cut_phrase_front(size_t bytes) {
+  phrase_.erase(0, bytes);
+  phrase_base_ += bytes;
+}
+
 void WordCutter::accept_word() {
   trim_trailing_punctuation(word_);
   newest_ = (newest_ + 1) % context_words;
   window_[newest_].assign(word_);
+  window_places_[newest_] = word_place_;
   // The context starts at the first place where the word accepted
   // context_words - 1 words ago appears.
-  const std::string& oldest = window_[(newest_ + 1) % context_words];
-  if (!oldest.empty()) {
-    size_t start = phrase_.find(oldest);
-    if (start != std::string::npos) phrase_.erase(0, start);
+  const int oldest = (newest_ + 1) % context_words;
+  if (!window_[oldest].empty()) {
+    size_t start = phrase_.find(window_[oldest]);
+    if (start != std::string::npos) cut_phrase_front(start);
+    // In a run of one word that first place stays at the front, and the
+    // context would grow with the run; a long one begins at the word's own
+    // occurrence instead, when that is still in the phrase.
+    const size_t own = window_places_[oldest];
+    if (phrase_.size() > long_context_bytes && own > phrase_base_) {
+      cut_phrase_front(own - phrase_base_);
+    }
   }
   phrase_.push_back(' ');
   ++word_count_;
   // A stray delimiter in the word or its context would break the markup of
   // the pages; such a word keeps its running number but is not written.
-  if (word_.find_first_of("<>") != std::string::npos ||
-      phrase_.find_first_of("<>") != std::string::npos) {
-    return;
-  }
+  if (word_.find_first_of("<>") != std::string::npos || delimiter_end_ > phrase_base_) return;
   NumberText running(word_count_, "%ld");
   NumberText page(start_page_, "%10ld");
   NumberText position(start_position_, "%10ld");
