@@ -6,6 +6,7 @@
 // that a document that crashes the library ends only this range. Exits as
 // pdftohtml does: 1 when the document cannot be opened, 2 when an image
 // cannot be written.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -20,6 +21,11 @@ namespace {
 constexpr int kCannotOpenPdf = 1;
 constexpr int kCannotWriteOutput = 2;
 constexpr int kWrongUsage = 64;
+
+// pdftohtml -c keeps its zoom within these bounds, for the pages as for
+// their backgrounds.
+constexpr double kSmallestZoom = 0.5;
+constexpr double kLargestZoom = 3;
 
 std::string image_path(const std::string& prefix, int page) {
   char number[16];
@@ -52,12 +58,13 @@ int main(int argc, char** argv) {
   int first = 0;
   int last = 0;
   char* zoom_end = nullptr;
-  const double zoom = argc == 6 ? std::strtod(argv[1], &zoom_end) : 0;
-  if (argc != 6 || *zoom_end != '\0' || !(zoom > 0) || !whole_number(argv[2], &first) ||
+  const double asked_zoom = argc == 6 ? std::strtod(argv[1], &zoom_end) : 0;
+  if (argc != 6 || *zoom_end != '\0' || !(asked_zoom > 0) || !whole_number(argv[2], &first) ||
       !whole_number(argv[3], &last)) {
     std::fputs("usage: lexiweb-render ZOOM FIRST LAST PDF PREFIX\n", stderr);
     return kWrongUsage;
   }
+  const double zoom = std::clamp(asked_zoom, kSmallestZoom, kLargestZoom);
   const std::string prefix = argv[5];
 
   lexiweb::BackgroundRenderer renderer(argv[4]);
