@@ -104,14 +104,17 @@ std::string whole_document_failure(int status, const std::string& pdf_file,
 }
 
 // With a `renderer`, two jobs a range: the pages, then their backgrounds.
+// The ranges are then cut as for half the processes, which keeps the number
+// of jobs, since every process reads the document's structure anew.
 std::vector<ConverterJob> conversion_jobs(const std::string& zoom, const std::string& pdf_file,
                                           const std::string& output_folder, int page_count,
                                           int processes, const std::string& renderer) {
   const std::string pdf = as_operand(pdf_file);
   const std::string prefix = as_operand(output_folder + "/" + std::string(kConverterPrefix));
   if (page_count == 0) return {{{"pdftohtml", "-q", "-c", "-zoom", zoom, pdf, prefix}, {}}};
+  const int sharing_processes = renderer.empty() ? processes : (processes + 1) / 2;
   std::vector<ConverterJob> jobs;
-  for (PageRange range : page_ranges(page_count, processes, smallest_range())) {
+  for (PageRange range : page_ranges(page_count, sharing_processes, smallest_range())) {
     const std::string first = std::to_string(range.first);
     const std::string last = std::to_string(range.last);
     if (renderer.empty()) {
