@@ -33,7 +33,7 @@ std::string image_path(const std::string& prefix, int page) {
   return prefix + number + ".png";
 }
 
-// Written under a passing name and renamed, so that an image under its own
+// Written under a temporary name and renamed, so that an image under its own
 // name is always complete.
 bool write_file(const std::string& path, const std::string& bytes) {
   const std::string partial = path + ".part";
