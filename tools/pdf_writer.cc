@@ -101,7 +101,9 @@ std::string pdf_string(const std::string& utf8, bool encode_win_ansi) {
 }
 
 std::string content_stream(const PdfPage& page) {
-  std::string text = "BT\n/F1 " + number_text(kPdfFontSize) + " Tf\n" +
+  // The drawing keeps its graphics state to itself.
+  const std::string drawing = page.drawing.empty() ? "" : "q\n" + page.drawing + "\nQ\n";
+  std::string text = drawing + "BT\n/F1 " + number_text(kPdfFontSize) + " Tf\n" +
                      number_text(kPdfLineHeight) + " TL\n" + number_text(kPdfLeftMargin) + " " +
                      number_text(kPdfFirstBaseline) + " Td\n";
   bool first = true;

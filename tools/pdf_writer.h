@@ -1,7 +1,8 @@
 // A small PDF writer for the shipped sample and for the tests: real, valid
 // PDF files made from plain data, with no outside tool. Pages hold lines of
-// text in Helvetica (WinAnsiEncoding) and, optionally, link annotations to
-// other pages of the same document or to web addresses. The namespace stays
+// text in Helvetica (WinAnsiEncoding) and, optionally, drawings beneath the
+// text and link annotations to other pages of the same document or to web
+// addresses. The namespace stays
 // lexiweb::testing because the tests are its main users.
 #ifndef LEXIWEB_TOOLS_PDF_WRITER_H_
 #define LEXIWEB_TOOLS_PDF_WRITER_H_
@@ -43,6 +44,9 @@ struct PdfPage {
   // UTF-8 text; characters outside WinAnsiEncoding are written as "?".
   std::vector<std::string> lines;
   std::vector<PdfLink> links;
+  // PDF graphics operators (paths, colours, inline images) drawn beneath the
+  // text, in points from the lower left corner; empty for a page of text only.
+  std::string drawing = {};
 };
 
 // An entry of the document outline (the bookmarks), leading to a page

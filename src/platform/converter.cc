@@ -1,11 +1,16 @@
-// Learns the page count from poppler's pdfinfo and runs pdftohtml in complex
-// mode over page ranges, one process per core at a time, straight into the
-// output folder; with -c each page and its image come out the same whether
-// the page is converted alone or with the whole document. When the count
-// cannot be read, one process converts the whole document. Then the output
-// is reshaped: its pages page-N.html become pageN.html (see
-// converter_page.h), a plain index.html lists them, its frameset and index
-// files are removed and its outline is kept as outline.html. The page images page001.png ... stay
+// Learns the page count from poppler's pdfinfo and converts page ranges, one
+// process per core at a time, straight into the output folder; with -c each
+// page and its image come out the same whether the page is converted alone
+// or with the whole document. Each range is converted twice: pdftohtml -c -i
+// writes its pages without their background images, which take most of
+// pdftohtml's time, and lexiweb's background renderer draws those images
+// (see page_backgrounds.h). Without the renderer, pdftohtml -c writes both;
+// when the count cannot be read, one pdftohtml -c process converts the whole
+// document. Then the output is reshaped: its pages page-N.html become
+// pageN.html (see converter_page.h), with the line of their background image
+// added where the renderer drew it, a plain index.html lists them, its
+// frameset and index files are removed and its outline is kept as
+// outline.html. The page images page001.png ... stay
 // as written, since the pages refer to them by those names.
 #include "platform/converter.h"
 
@@ -20,6 +25,7 @@
 #include "platform/converter_page.h"
 #include "platform/converter_processes.h"
 #include "platform/finished_output.h"
+#include "platform/page_backgrounds.h"
 #include "platform/page_ranges.h"
 #include "platform/system_info.h"
 #include "shell/file_ops.h"
@@ -100,17 +106,29 @@ std::string whole_document_failure(int status, const std::string& pdf_file,
   }
 }
 
+// With a `renderer`, two jobs a range: the pages, then their backgrounds.
+// The ranges are then cut as for half the processes, which keeps the number
+// of jobs, since every process reads the document's structure anew.
 std::vector<ConverterJob> conversion_jobs(const std::string& zoom, const std::string& pdf_file,
                                           const std::string& output_folder, int page_count,
-                                          int processes) {
+                                          int processes, const std::string& renderer) {
   const std::string pdf = as_operand(pdf_file);
   const std::string prefix = as_operand(output_folder + "/" + std::string(kConverterPrefix));
   if (page_count == 0) return {{{"pdftohtml", "-q", "-c", "-zoom", zoom, pdf, prefix}, {}}};
+  const int sharing_processes = renderer.empty() ? processes : (processes + 1) / 2;
   std::vector<ConverterJob> jobs;
-  for (PageRange range : page_ranges(page_count, processes, smallest_range())) {
-    jobs.push_back({{"pdftohtml", "-q", "-c", "-zoom", zoom, "-f", std::to_string(range.first),
-                     "-l", std::to_string(range.last), pdf, prefix},
-                    range});
+  for (PageRange range : page_ranges(page_count, sharing_processes, smallest_range())) {
+    const std::string first = std::to_string(range.first);
+    const std::string last = std::to_string(range.last);
+    if (renderer.empty()) {
+      jobs.push_back(
+          {{"pdftohtml", "-q", "-c", "-zoom", zoom, "-f", first, "-l", last, pdf, prefix}, range});
+      continue;
+    }
+    jobs.push_back(
+        {{"pdftohtml", "-q", "-c", "-i", "-zoom", zoom, "-f", first, "-l", last, pdf, prefix},
+         range});
+    jobs.push_back({{renderer, zoom, first, last, pdf, prefix}, range, background_image_file});
   }
   return jobs;
 }
@@ -169,11 +187,13 @@ std::string raw_page_path(const std::string& folder, int page) {
 std::string page_name(int page) { return "page" + std::to_string(page) + ".html"; }
 
 // Reshapes pages 1, 2, ... one page in memory at a time: up to
-// `page_count` when it is known, else as long as pdftohtml wrote them.
+// `page_count` when it is known, else as long as pdftohtml wrote them; with
+// `backgrounds_rendered`, each gets the line of its background image first.
 // Returns the number of pages, or -1 after a console line when a page is
 // missing, could not be read or was not finished; a page that cannot be
 // written ends the run.
-int reshape_pages(const std::string& folder, int page_count, const std::string& pdf_file) {
+int reshape_pages(const std::string& folder, int page_count, const std::string& pdf_file,
+                  bool backgrounds_rendered) {
   int page = 0;
   std::string raw;
   while (page_count == 0 ? file_exists(raw_page_path(folder, page + 1)) : page < page_count) {
@@ -188,6 +208,12 @@ int reshape_pages(const std::string& folder, int page_count, const std::string& 
       print_line("The converted page " + raw_path + " could not be rewritten as " + page_path);
       return -1;
     }
+    if (backgrounds_rendered && !add_background_line(raw, page)) {
+      print_line("pdftohtml wrote page " + std::to_string(page) + " of " + pdf_file +
+                 " without the page start that its background image follows");
+      return -1;
+    }
+    // Checked with its background line, so that the image it names is checked too.
     const std::string unfinished = unfinished_page_reason(raw, folder);
     if (!unfinished.empty()) {
       print_line("pdftohtml did not finish page " + std::to_string(page) + " of " + pdf_file +
@@ -230,13 +256,17 @@ bool tidy_converter_extras(const std::string& folder) {
 // Runs the converter processes, the progress on the console's current
 // line while they work. False after a console line when one failed.
 bool convert_pages(const std::string& zoom, const std::string& pdf_file,
-                   const std::string& output_folder, int page_count) {
+                   const std::string& output_folder, int page_count, const std::string& renderer) {
   const int processes = core_count();
   const std::vector<ConverterJob> jobs =
-      conversion_jobs(zoom, pdf_file, output_folder, page_count, processes);
+      conversion_jobs(zoom, pdf_file, output_folder, page_count, processes, renderer);
   const std::string of_pages = " of " + std::to_string(page_count) + " pages";
-  auto show_pages = [&](int pages) {
-    if (page_count > 0) console().show_progress("converting: " + std::to_string(pages) + of_pages);
+  // With the renderer, a page is written twice: its text and its background.
+  const int writes_per_page = renderer.empty() ? 1 : 2;
+  auto show_pages = [&](int writes) {
+    if (page_count > 0) {
+      console().show_progress("converting: " + std::to_string(writes / writes_per_page) + of_pages);
+    }
   };
   show_pages(0);
   const std::optional<ConverterFailure> failure =
@@ -249,8 +279,8 @@ bool convert_pages(const std::string& zoom, const std::string& pdf_file,
 
 // Turns what the converter wrote into the pages and the index the run reads.
 bool finish_conversion(const std::string& pdf_file, const std::string& output_folder,
-                       int page_count) {
-  const int pages = reshape_pages(output_folder, page_count, pdf_file);
+                       int page_count, bool backgrounds_rendered) {
+  const int pages = reshape_pages(output_folder, page_count, pdf_file, backgrounds_rendered);
   if (pages < 0) return false;
   if (!tidy_converter_extras(output_folder)) {
     print_line("The document outline in " + output_folder + " could not be kept");
@@ -278,8 +308,9 @@ bool run_converter(const std::string& magnification, const std::string& pdf_file
   if (!folder_exists(output_folder)) make_folder(output_folder);
   // 0 when pdfinfo cannot tell: one process then converts the whole document.
   const int page_count = document_page_count(pdf_file);
-  if (!convert_pages(zoom, pdf_file, output_folder, page_count) ||
-      !finish_conversion(pdf_file, output_folder, page_count)) {
+  const std::string renderer = page_count > 0 ? background_renderer() : "";
+  if (!convert_pages(zoom, pdf_file, output_folder, page_count, renderer) ||
+      !finish_conversion(pdf_file, output_folder, page_count, !renderer.empty())) {
     // Nothing of a failed conversion stays to be taken for a document.
     delete_matching(output_folder, "*");
     return false;

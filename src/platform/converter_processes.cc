@@ -15,7 +15,6 @@
 #include <fstream>
 #include <mutex>
 
-#include "platform/converter_page.h"
 #include "shell/file_ops.h"
 #include "shell/run_shell.h"
 
@@ -74,12 +73,12 @@ ConverterFailure failure_of(const RunningJob& running, int wait_status, const st
   return failure;
 }
 
-// Pages a running job has written: pdftohtml writes the pages of its range
-// in order, so its count grows while the next page's file appears.
+// Pages a running job has written: each process writes the pages of its
+// range in order, so its count grows while the next page's file appears.
 int pages_seen(RunningJob& running, const ConverterJob& job, const std::string& folder) {
   if (job.pages.first == 0) return 0;
   while (running.next_page <= job.pages.last &&
-         file_exists(folder + "/" + converter_page_file(running.next_page))) {
+         file_exists(folder + "/" + job.written_file(running.next_page))) {
     ++running.next_page;
   }
   return running.next_page - job.pages.first;

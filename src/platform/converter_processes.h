@@ -9,15 +9,19 @@
 #include <string>
 #include <vector>
 
+#include "platform/converter_page.h"
 #include "platform/page_ranges.h"
 
 namespace lexiweb {
 
 // One converter process: its program and arguments, and the pages it
 // writes; first and last are 0 when it converts the whole document.
+// `written_file` names the file whose appearance shows that it has
+// written a page (given the page's number), for the progress.
 struct ConverterJob {
   std::vector<std::string> arguments;
   PageRange pages;
+  std::string (*written_file)(int page) = converter_page_file;
 };
 
 // The first job that failed and how.

@@ -11,6 +11,9 @@
 #include "shell/run_shell.h"
 #include "testing/working_folder.h"
 #include "tools/pdf_writer.h"
+#ifdef LEXIWEB_RENDERER_BUILT
+#include "tools/png_pixels.h"
+#endif
 
 namespace lexiweb {
 namespace {
@@ -137,11 +140,26 @@ TEST_F(ConvertedDocumentTest, LinksToPagesOfTheDocumentLeadToTheAnnotatedPages) 
   }
 }
 
-TEST_F(ConvertedDocumentTest, ZoomFollowsTheMagnification) {
+// pdftohtml keeps the zoom between 0.5 and 3; the backgrounds follow it.
+TEST_F(ConvertedDocumentTest, ZoomFollowsTheMagnificationWithinPdftohtmlsBounds) {
   ASSERT_TRUE(run_converter(" 2 ", "doc.pdf", "large"));
-  // A US Letter page is 612 points wide.
+  ASSERT_TRUE(run_converter("4", "doc.pdf", "largest"));
+  ASSERT_TRUE(run_converter("0.25", "doc.pdf", "smallest"));
+  // A US Letter page is 612 x 792 points.
   EXPECT_NE(read_file("htm_in/page1.html").find("width:918px"), std::string::npos);
   EXPECT_NE(read_file("large/page1.html").find("width:1224px"), std::string::npos);
+  EXPECT_NE(read_file("largest/page1.html").find("<img width=\"1836\" height=\"2376\""),
+            std::string::npos);
+  EXPECT_NE(read_file("smallest/page1.html").find("<img width=\"306\" height=\"396\""),
+            std::string::npos);
+#ifdef LEXIWEB_RENDERER_BUILT
+  testing::PngPixels image;
+  std::string error;
+  ASSERT_TRUE(testing::read_png("largest/page001.png", &image, &error)) << error;
+  EXPECT_EQ(image.width, 1836u);
+  ASSERT_TRUE(testing::read_png("smallest/page001.png", &image, &error)) << error;
+  EXPECT_EQ(image.width, 306u);
+#endif
 }
 
 TEST(Converter, NamesWithBlanksOrLeadingHyphensConvert) {

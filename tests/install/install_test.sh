@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
 # cmake --install into a temporary prefix, checked as a user meets it: the
-# prefix holds exactly the two programs and their manual pages, the manual
-# pages render without a warning in mandoc and groff, and the installed
-# lexiweb, found on the PATH, converts the shipped sample into the same site
-# as the build's own lexiweb.
-# Usage: install_test.sh BUILD_DIR SOURCE_DIR
+# prefix holds exactly the two programs, the background renderer when the
+# build has one (RENDERER is ON) and the manual pages, the manual pages render
+# without a warning in mandoc and groff, and the installed lexiweb, found on
+# the PATH, converts the shipped sample into the same site as the build's own
+# lexiweb, images included byte for byte, so with its own installed renderer.
+# Usage: install_test.sh BUILD_DIR SOURCE_DIR RENDERER
 set -euo pipefail
 
-if [ $# -ne 2 ]; then
-  echo "usage: $0 BUILD_DIR SOURCE_DIR" >&2
+if [ $# -ne 3 ]; then
+  echo "usage: $0 BUILD_DIR SOURCE_DIR RENDERER" >&2
   exit 2
 fi
 build=$(realpath "$1")
 source=$(realpath "$2")
+renderer=$3
 work=$(mktemp -d "${TMPDIR:-/tmp}/lexiweb-install-XXXXXX")
 source "$(dirname "$0")/keep_install_manifest.sh"
 keep_install_manifest "$build" "$work"
@@ -27,7 +29,9 @@ prefix="$work/prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 installed=$(cd "$prefix" && find . -type f -o -type l | sort)
 expected="./bin/lexiweb
-./bin/lexiweb-pages
+./bin/lexiweb-pages"
+[ "$renderer" = ON ] && expected+=$'\n'"./lib/lexiweb/lexiweb-render"
+expected+="
 ./share/man/man1/lexiweb-pages.1
 ./share/man/man1/lexiweb.1"
 [ "$installed" = "$expected" ] ||

@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
 # The Debian package of scripts/package, made with the build's CPack
 # configuration into a temporary folder and checked without installing it:
-# it holds exactly the two programs and their manual pages under /usr, and
-# depends on poppler-utils and on the C and C++ runtime of the build.
-# Usage: package_test.sh BUILD_DIR
+# it holds exactly the two programs, the background renderer when the build
+# has one (RENDERER is ON) and the manual pages under /usr, and depends on
+# poppler-utils, on the C and C++ runtime of the build and, with the
+# renderer, on poppler's library and libpng.
+# Usage: package_test.sh BUILD_DIR RENDERER
 set -euo pipefail
 
-if [ $# -ne 1 ]; then
-  echo "usage: $0 BUILD_DIR" >&2
+if [ $# -ne 2 ]; then
+  echo "usage: $0 BUILD_DIR RENDERER" >&2
   exit 2
 fi
 build=$(realpath "$1")
+renderer=$2
 work=$(mktemp -d "${TMPDIR:-/tmp}/lexiweb-package-XXXXXX")
 source "$(dirname "$0")/keep_install_manifest.sh"
 keep_install_manifest "$build" "$work"
@@ -29,13 +32,17 @@ deb=${packages[0]}
 
 files=$(dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort)
 expected="./usr/bin/lexiweb
-./usr/bin/lexiweb-pages
+./usr/bin/lexiweb-pages"
+[ "$renderer" = ON ] && expected+=$'\n'"./usr/lib/lexiweb/lexiweb-render"
+expected+="
 ./usr/share/man/man1/lexiweb-pages.1
 ./usr/share/man/man1/lexiweb.1"
 [ "$files" = "$expected" ] || fail "the package holds"$'\n'"$files"$'\n'"instead of"$'\n'"$expected"
 
 depends=$(dpkg-deb --field "$deb" Depends)
-for needed in poppler-utils 'libc6 (>= ' 'libstdc++6 (>= '; do
+needed_packages=(poppler-utils 'libc6 (>= ' 'libstdc++6 (>= ')
+[ "$renderer" = ON ] && needed_packages+=(libpoppler libpng)
+for needed in "${needed_packages[@]}"; do
   [[ ", $depends," == *", $needed"* ]] || fail "Depends lacks $needed: $depends"
 done
 echo "package test: passed ($(basename "$deb"), Depends: $depends)"

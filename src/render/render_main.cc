@@ -1,0 +1,89 @@
+// lexiweb-render: the page backgrounds of a range of pages, for lexiweb's
+// converter, which runs it once per range beside pdftohtml -c -i (the text).
+//   lexiweb-render ZOOM FIRST LAST PDF PREFIX
+// writes page N's background as PREFIX, N in three or more digits and
+// ".png", where pdftohtml -c would write it. Runs in a process of its own so
+// that a document that crashes the library ends only this range. Exits as
+// pdftohtml does: 1 when the document cannot be opened, 2 when an image
+// cannot be written.
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <utility>
+
+#include "render/background_renderer.h"
+#include "render/png_encoder.h"
+
+namespace {
+
+constexpr int kCannotOpenPdf = 1;
+constexpr int kCannotWriteOutput = 2;
+constexpr int kWrongUsage = 64;
+
+// pdftohtml -c keeps its zoom within these bounds, for the pages as for
+// their backgrounds.
+constexpr double kSmallestZoom = 0.5;
+constexpr double kLargestZoom = 3;
+
+std::string image_path(const std::string& prefix, int page) {
+  char number[16];
+  std::snprintf(number, sizeof number, "%03d", page);
+  return prefix + number + ".png";
+}
+
+// Written under a temporary name and renamed, so that an image under its own
+// name is always complete.
+bool write_file(const std::string& path, const std::string& bytes) {
+  const std::string partial = path + ".part";
+  std::FILE* file = std::fopen(partial.c_str(), "wb");
+  if (file == nullptr) return false;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  if (std::fclose(file) != 0 || !written) return false;
+  return std::rename(partial.c_str(), path.c_str()) == 0;
+}
+
+bool whole_number(const char* text, int* value) {
+  char* end = nullptr;
+  const long number = std::strtol(text, &end, 10);
+  if (end == text || *end != '\0' || number < 1 || number > 1'000'000'000) return false;
+  *value = static_cast<int>(number);
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  int first = 0;
+  int last = 0;
+  char* zoom_end = nullptr;
+  const double asked_zoom = argc == 6 ? std::strtod(argv[1], &zoom_end) : 0;
+  if (argc != 6 || *zoom_end != '\0' || !(asked_zoom > 0) || !whole_number(argv[2], &first) ||
+      !whole_number(argv[3], &last)) {
+    std::fputs("usage: lexiweb-render ZOOM FIRST LAST PDF PREFIX\n", stderr);
+    return kWrongUsage;
+  }
+  const double zoom = std::clamp(asked_zoom, kSmallestZoom, kLargestZoom);
+  const std::string prefix = argv[5];
+
+  lexiweb::BackgroundRenderer renderer(argv[4]);
+  if (!renderer.ok()) return kCannotOpenPdf;
+  if (last > renderer.page_count()) last = renderer.page_count();
+
+  // Blank pages are common (chapter ends, empty backs), and all blank pages
+  // of one size have the same file.
+  std::map<std::pair<int, int>, std::string> blank_files;
+  std::string bytes;
+  for (int page = first; page <= last; ++page) {
+    const lexiweb::Background background = renderer.draw(page, zoom);
+    const std::pair<int, int> size(background.width, background.height);
+    const bool blank = lexiweb::all_white(background);
+    std::string* file = blank ? &blank_files[size] : &bytes;
+    if ((!blank || file->empty()) && !lexiweb::encode_png(background, file)) {
+      return kCannotWriteOutput;
+    }
+    if (!write_file(image_path(prefix, page), *file)) return kCannotWriteOutput;
+  }
+  return 0;
+}
