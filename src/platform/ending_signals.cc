@@ -23,7 +23,10 @@ constexpr int kEndingSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
   // keeps the main thread from undoing it.
   end_converter_processes_for_good();
   restore_terminal_for_good();
-  clean_up_for_good();
+  if (!clean_up_on_signal()) {
+    // A refused write or read ends the run already, with its own status.
+    for (;;) pause();
+  }
   _exit(128 + signal_number);
 }
 

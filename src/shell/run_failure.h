@@ -29,9 +29,14 @@ void set_run_cleanup(void (*cleanup)());
 // -1 with errno set.
 int create_file(const std::string& path);
 
-// Shuts the gate of create_file() for good and runs the clean-up: for a run
-// that ends on a signal, while the rest of the program may still be working.
-void clean_up_for_good();
+// For a run that ends on a signal, while the rest of the program may still
+// be working: shuts the gate of create_file() for good and runs the
+// clean-up. From then on the rest of the program can no longer end the
+// process its own way: a failure it meets in the files the clean-up
+// removes, an uncaught exception or a normal exit waits for the caller to
+// end it, so that the exit status stays the signal's. False, and nothing
+// done, when a refused write or read is already ending the run.
+bool clean_up_on_signal();
 
 }  // namespace lexiweb
 
