@@ -21,6 +21,7 @@
 #include "platform/converter_processes.h"
 #include "platform/page_ranges.h"
 #include "platform/system_info.h"
+#include "platform/typesetting.h"
 #include "shell/file_ops.h"
 #include "shell/run_shell.h"
 
@@ -174,11 +175,12 @@ std::string raw_page_path(const std::string& folder, int page) {
 
 std::string page_name(int page) { return "page" + std::to_string(page) + ".html"; }
 
-// Reshapes pages 1, 2, ... one page in memory at a time: up to
+// Reshapes and typesets pages 1, 2, ... one page in memory at a time: up to
 // `page_count` when it is known, else as long as pdftohtml wrote them.
 // Returns the number of pages, or -1 after a console line when a page is
 // missing or could not be read or written.
-int reshape_pages(const std::string& folder, int page_count, const std::string& pdf_file) {
+int reshape_pages(const std::string& folder, int page_count, const std::string& pdf_file,
+                  Typesetting& typesetting) {
   int page = 0;
   std::string raw;
   while (page_count == 0 ? file_exists(raw_page_path(folder, page + 1)) : page < page_count) {
@@ -189,7 +191,13 @@ int reshape_pages(const std::string& folder, int page_count, const std::string& 
       print_line("pdftohtml wrote no page " + std::to_string(page) + " of " + pdf_file);
       return -1;
     }
-    if (!read_whole_file(raw_path, &raw) || !write_whole_file(page_path, reshape_page(raw))) {
+    const bool read = read_whole_file(raw_path, &raw);
+    std::string page_html;
+    if (read) {
+      page_html = reshape_page(raw);
+      typesetting.set_page(page_html, page);
+    }
+    if (!read || !write_whole_file(page_path, page_html)) {
       print_line("The converted page " + raw_path + " could not be rewritten as " + page_path);
       return -1;
     }
@@ -248,9 +256,13 @@ bool convert_pages(const std::string& zoom, const std::string& pdf_file,
 
 // Turns what the converter wrote into the pages and the index the run reads.
 bool finish_conversion(const std::string& pdf_file, const std::string& output_folder,
-                       int page_count) {
-  const int pages = reshape_pages(output_folder, page_count, pdf_file);
+                       int page_count, Typesetting& typesetting) {
+  const int pages = reshape_pages(output_folder, page_count, pdf_file, typesetting);
   if (pages < 0) return false;
+  if (!typesetting.finish()) {
+    print_line("The fitting script could not be written into " + output_folder);
+    return false;
+  }
   if (!tidy_converter_extras(output_folder)) {
     print_line("The document outline in " + output_folder + " could not be kept");
     return false;
@@ -280,10 +292,16 @@ bool run_converter(const std::string& magnification, const std::string& pdf_file
   if (!folder_exists(output_folder)) make_folder(output_folder);
   // 0 when pdfinfo cannot tell: one process then converts the whole document.
   const int page_count = document_page_count(pdf_file);
-  if (!convert_pages(zoom, pdf_file, output_folder, page_count) ||
-      !finish_conversion(pdf_file, output_folder, page_count)) {
+  if (!convert_pages(zoom, pdf_file, output_folder, page_count)) {
+    delete_matching(output_folder, "*");
+    return false;
+  }
+  Typesetting typesetting(zoom, pdf_file, output_folder, page_count);
+  if (!finish_conversion(pdf_file, output_folder, page_count, typesetting)) {
     // Nothing of a failed conversion stays to be taken for a document.
     delete_matching(output_folder, "*");
+    delete_matching(output_folder + "/" + kFontFolder, "*");
+    remove_empty_folder(output_folder + "/" + kFontFolder);
     return false;
   }
   return true;
