@@ -4,11 +4,12 @@
 # pages render without a warning in mandoc and groff, and the installed
 # lexiweb, found on the PATH, converts the shipped sample into the same site
 # as the build's own lexiweb.
-# Usage: install_test.sh BUILD_DIR SOURCE_DIR
+# The font query (lib/lexiweb/lexiweb-fonts) belongs to it when FONT_QUERY is ON.
+# Usage: install_test.sh BUILD_DIR SOURCE_DIR FONT_QUERY
 set -euo pipefail
 
-if [ $# -ne 2 ]; then
-  echo "usage: $0 BUILD_DIR SOURCE_DIR" >&2
+if [ $# -ne 3 ]; then
+  echo "usage: $0 BUILD_DIR SOURCE_DIR FONT_QUERY" >&2
   exit 2
 fi
 build=$(realpath "$1")
@@ -23,12 +24,16 @@ fail() {
   exit 1
 }
 
+# The font query lies in lib/lexiweb when the build has one (FONT_QUERY is ON).
+font_query=""
+[ "$3" = ON ] && font_query="./lib/lexiweb/lexiweb-fonts
+"
 prefix="$work/prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 installed=$(cd "$prefix" && find . -type f -o -type l | sort)
 expected="./bin/lexiweb
 ./bin/lexiweb-pages
-./share/man/man1/lexiweb-pages.1
+${font_query}./share/man/man1/lexiweb-pages.1
 ./share/man/man1/lexiweb.1"
 [ "$installed" = "$expected" ] ||
   fail "the prefix holds"$'\n'"$installed"$'\n'"instead of"$'\n'"$expected"
