@@ -71,8 +71,10 @@ TEST(ConversionTest, RangesOnSeveralProcessesGiveTheSiteOfOneWholeDocumentProces
   write_noting_converter(folder.path() / "one_bin");
   ProgramRun one = run_in(folder.path() / "one", folder.path() / "one_bin");
   ASSERT_EQ(one.exit_status, 0) << one.errors;
+  // Then the fragments' widths are measured the same way.
   EXPECT_EQ(read_file(folder.path() / "one_bin" / "calls"),
-            "-q -c -zoom 1.5 doc.pdf htm_in/page\n");
+            "-q -c -zoom 1.5 doc.pdf htm_in/page\n"
+            "-q -xml -i -zoom 1.5 doc.pdf htm_in/measure-1\n");
 
   // Ranges of one page and more, several processes at a time.
   write_noting_converter(folder.path() / "ranges_bin");
