@@ -260,7 +260,8 @@ bool finish_conversion(const std::string& pdf_file, const std::string& output_fo
   const int pages = reshape_pages(output_folder, page_count, pdf_file, typesetting);
   if (pages < 0) return false;
   if (!typesetting.finish()) {
-    print_line("The fitting script could not be written into " + output_folder);
+    print_line("The fonts and the fitting script could not be written into " + output_folder + "/" +
+               kFontFolder);
     return false;
   }
   if (!tidy_converter_extras(output_folder)) {

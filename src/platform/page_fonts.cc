@@ -5,11 +5,17 @@
 // identifiers, so nothing in the style needs quotes.
 #include "platform/page_fonts.h"
 
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <set>
 #include <string_view>
 
+#include "platform/converter_processes.h"
+#include "platform/system_info.h"
 #include "shell/file_ops.h"
-#include "shell/run_shell.h"
 
 namespace lexiweb {
 namespace {
@@ -27,6 +33,25 @@ constexpr const char* kFontDirectories[] = {
 
 constexpr std::string_view kFamilyKey = "font-family:";
 constexpr std::string_view kClassKey = "class=\"";
+
+// `file` with the ending ".woff2" for its own, as woff2_compress names its output.
+std::string woff2_name(const std::string& file) {
+  return file.substr(0, file.rfind('.')) + ".woff2";
+}
+
+// The path of `name` in a folder of the PATH, or empty.
+std::string program_on_path(const std::string& name) {
+  const char* path = std::getenv("PATH");
+  std::string_view folders = path == nullptr ? "" : path;
+  while (!folders.empty()) {
+    const std::string_view folder = folders.substr(0, folders.find(':'));
+    folders.remove_prefix(std::min(folders.size(), folder.size() + 1));
+    if (folder.empty()) continue;
+    std::string candidate = std::string(folder) + "/" + name;
+    if (access(candidate.c_str(), X_OK) == 0) return candidate;
+  }
+  return "";
+}
 
 std::string installed_file(const std::string& file) {
   for (const char* directory : kFontDirectories) {
@@ -78,6 +103,9 @@ PdfFont with_style(PdfFont font, bool bold, bool italic) {
 
 }  // namespace
 
+FontShelf::FontShelf(std::string pages_folder)
+    : pages_folder_(std::move(pages_folder)), compressor_(program_on_path("woff2_compress")) {}
+
 const std::string& FontShelf::address(const FontFace& face) {
   auto [entry, added] = addresses_.try_emplace(face.file);
   if (!added) return entry->second;
@@ -87,21 +115,30 @@ const std::string& FontShelf::address(const FontFace& face) {
   if (!folder_exists(folder)) make_folder(folder);
   const std::string copy = folder + "/" + face.file;
   if (!copy_file(source, copy)) return entry->second;
-  const std::string stem = face.file.substr(0, face.file.rfind('.'));
-  if (compressor_state_ >= 0) {
-    std::string ignored;
-    const bool compressed = run_for_output({"woff2_compress", copy}, &ignored) == 0 &&
-                            file_exists(folder + "/" + stem + ".woff2");
-    if (compressed) {
-      compressor_state_ = 1;
-      delete_file(copy);
-      entry->second = std::string(kFontFolder) + "/" + stem + ".woff2";
-      return entry->second;
-    }
-    if (compressor_state_ == 0) compressor_state_ = -1;
+  if (compressor_.empty()) {
+    entry->second = std::string(kFontFolder) + "/" + face.file;
+  } else {
+    uncompressed_.push_back(copy);
+    entry->second = std::string(kFontFolder) + "/" + woff2_name(face.file);
   }
-  entry->second = std::string(kFontFolder) + "/" + face.file;
   return entry->second;
+}
+
+bool FontShelf::compress() {
+  std::vector<ConverterJob> jobs;
+  for (const std::string& copy : uncompressed_) jobs.push_back({{compressor_, copy}, {}});
+  if (!jobs.empty()) run_converter_jobs(jobs, core_count(), pages_folder_, [](int) {});
+  bool all_there = true;
+  for (const std::string& copy : uncompressed_) {
+    const std::string compressed = woff2_name(copy);
+    if (file_exists(compressed)) {
+      delete_file(copy);
+    } else if (std::rename(copy.c_str(), compressed.c_str()) != 0) {
+      all_there = false;
+    }
+  }
+  uncompressed_.clear();
+  return all_there;
 }
 
 PdfFont font_named(const std::string& converter_name, const std::vector<PdfFont>& fonts) {

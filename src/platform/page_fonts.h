@@ -18,17 +18,24 @@ namespace lexiweb {
 // when woff2_compress is on the PATH, else as the installed file.
 class FontShelf {
  public:
-  explicit FontShelf(std::string pages_folder) : pages_folder_(std::move(pages_folder)) {}
+  explicit FontShelf(std::string pages_folder);
 
   // The address of `face` relative to the pages, such as
   // "fonts/LiberationSans-Regular.woff2"; empty when its file is not
   // installed or could not be copied.
   const std::string& address(const FontFace& face);
 
+  // Compresses the faces copied, several at once, since compressing takes
+  // far longer than copying. A face the compressor fails on keeps its own
+  // bytes under the WOFF2 name, which the pages already use: browsers tell
+  // font formats by their content. False when a face is then missing.
+  bool compress();
+
  private:
   std::string pages_folder_;
+  std::string compressor_;                        // empty when there is none
   std::map<std::string, std::string> addresses_;  // by file name
-  int compressor_state_ = 0;                      // 0 untried, 1 works, -1 missing
+  std::vector<std::string> uncompressed_;         // copies waiting for the compressor
 };
 
 // The PDF's font that the converter names `converter_name` in a page's

@@ -52,6 +52,10 @@ TEST(PageFonts, ClassesNameTheFreeFacesTheirRulesLoadFromTheFontFolder) {
                       "font-weight:bold;color"),
             std::string::npos);
   EXPECT_NE(page.find(".ft02{font-size:13px;font-family:sans-serif;color"), std::string::npos);
+  ASSERT_TRUE(shelf.compress());
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator("pages/fonts"),
+                          std::filesystem::directory_iterator()),
+            3);
   for (const char* file : {"LiberationSerif-Regular.woff2", "LiberationSerif-Bold.woff2",
                            "LiberationSans-Bold.woff2"}) {
     EXPECT_TRUE(std::filesystem::is_regular_file(std::string("pages/fonts/") + file)) << file;

@@ -123,6 +123,7 @@ void Typesetting::set_page(std::string& page_html, int page) {
 
 bool Typesetting::finish() {
   for (const std::string& file : measure_files_) delete_file(file);
+  if (!shelf_.compress()) return false;
   if (!script_used_) return true;
   const std::string fonts = folder_ + "/" + kFontFolder;
   if (!folder_exists(fonts)) make_folder(fonts);

@@ -28,8 +28,9 @@ class Typesetting {
   // Sets page `page`, as reshape_page left it.
   void set_page(std::string& page_html, int page);
 
-  // Writes the fitting script beside the faces and removes what the
-  // measuring left in the folder. False when the script could not be written.
+  // Compresses the faces, writes the fitting script beside them and
+  // removes what the measuring left in the folder. False when a face or the
+  // script could not be written.
   bool finish();
 
  private:
