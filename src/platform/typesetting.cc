@@ -55,14 +55,23 @@ std::vector<std::string> xml_files(const std::vector<std::string>& files) {
   return xml;
 }
 
-std::vector<std::string> measure(const std::string& zoom, const std::string& pdf_file,
-                                 const std::string& folder, int page_count,
-                                 std::vector<ConverterJob>& jobs) {
+// The measuring jobs, widths and fonts apart: one job failing ends the
+// others of its kind only, so a document that crashes poppler's library in
+// the font query keeps its widths. Page ranges of 0 keep the converter's
+// progress count out of it.
+struct MeasuringJobs {
+  std::vector<ConverterJob> widths;
+  std::vector<ConverterJob> fonts;
+  std::vector<std::string> files;  // what they write
+};
+
+MeasuringJobs measuring_jobs(const std::string& zoom, const std::string& pdf_file,
+                             const std::string& folder, int page_count) {
   const std::string pdf = as_operand(pdf_file);
   const std::string query = font_query_program();
   std::vector<PageRange> ranges = page_ranges(page_count, core_count(), kSmallestRange);
   if (page_count == 0) ranges = {{1, 1'000'000'000}};
-  std::vector<std::string> files;
+  MeasuringJobs jobs;
   for (const PageRange& range : ranges) {
     const std::string first = std::to_string(range.first);
     const std::string last = std::to_string(range.last);
@@ -70,15 +79,14 @@ std::vector<std::string> measure(const std::string& zoom, const std::string& pdf
     std::vector<std::string> xml = {"pdftohtml", "-q", "-xml", "-i", "-zoom", zoom};
     if (page_count > 0) xml.insert(xml.end(), {"-f", first, "-l", last});
     xml.insert(xml.end(), {pdf, as_operand(stem)});
-    // Page ranges of 0 keep the converter's progress count out of it.
-    jobs.push_back({xml, {}});
-    files.push_back(stem + ".xml");
+    jobs.widths.push_back({xml, {}});
+    jobs.files.push_back(stem + ".xml");
     if (!query.empty()) {
-      jobs.push_back({{query, first, last, pdf, as_operand(stem + "-fonts.txt")}, {}});
-      files.push_back(stem + "-fonts.txt");
+      jobs.fonts.push_back({{query, first, last, pdf, as_operand(stem + "-fonts.txt")}, {}});
+      jobs.files.push_back(stem + "-fonts.txt");
     }
   }
-  return files;
+  return jobs;
 }
 
 }  // namespace
@@ -97,9 +105,10 @@ std::string font_query_program() {
 Typesetting::Typesetting(const std::string& zoom, const std::string& pdf_file,
                          const std::string& folder, int page_count)
     : folder_(folder), lines_({}), shelf_(folder) {
-  std::vector<ConverterJob> jobs;
-  measure_files_ = measure(zoom, pdf_file, folder, page_count, jobs);
-  run_converter_jobs(jobs, core_count(), folder, [](int) {});
+  MeasuringJobs jobs = measuring_jobs(zoom, pdf_file, folder, page_count);
+  run_converter_jobs(jobs.widths, core_count(), folder, [](int) {});
+  if (!jobs.fonts.empty()) run_converter_jobs(jobs.fonts, core_count(), folder, [](int) {});
+  measure_files_ = std::move(jobs.files);
   std::set<std::string> seen;
   for (const std::string& file : measure_files_) {
     if (file.ends_with(".txt")) read_fonts(file, seen, fonts_);
