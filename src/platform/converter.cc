@@ -4,7 +4,8 @@
 // the page is converted alone or with the whole document. When the count
 // cannot be read, one process converts the whole document. Then the output
 // is reshaped: its pages page-N.html become pageN.html (see
-// converter_page.h), a plain index.html lists them, its frameset and index
+// converter_page.h), set in free faces with their fragments' widths (see
+// typesetting.h), a plain index.html lists them, its frameset and index
 // files are removed and its outline is kept as outline.html. The page images page001.png ... stay
 // as written, since the pages refer to them by those names.
 #include "platform/converter.h"
