@@ -89,8 +89,8 @@ TEST(FullRunTest, ConvertsAPdfWhoseNameHoldsABlankAndCleansUp) {
   EXPECT_EQ(read_file("htm_in_02.list"), "page1.htm\r\npage2.htm\r\npage3.htm\r\n");
   EXPECT_EQ(files_in("htm_out"),
             (std::set<std::string>{"f000001.htm", "f000002.htm", "f000003.htm", "f000004.htm",
-                                   "f000005.htm", "f000006.htm", "in000001.htm", "page001.png",
-                                   "page002.png", "page003.png"}));
+                                   "f000005.htm", "f000006.htm", "fonts", "in000001.htm",
+                                   "page001.png", "page002.png", "page003.png"}));
   EXPECT_EQ(read_file("htm_out/f000004.htm"),
             "<HTML>\r\n"
             "<head> <meta http-equiv=\"content-type\"  content=\"text/HTML; charset=utf-8\">\r\n"
@@ -110,6 +110,34 @@ TEST(FullRunTest, ConvertsAPdfWhoseNameHoldsABlankAndCleansUp) {
             "<li><a href=\"f000003.htm\" >page3</a></li>\r\n"
             "</ol>\r\n"
             "</body></HTML>\r\n");
+}
+
+// The PDF writer sets its text in Helvetica, which a reader cannot be
+// counted on to have: the site carries its metric twin and the fitting
+// script, the page names them, and every fragment knows its width.
+TEST(FullRunTest, PagesAreSetInFacesTheSiteCarries) {
+  WorkingFolder folder;
+  fs::create_directory("pdf_in");
+  write_pdf("pdf_in/doc.pdf", three_page_document());
+  ProgramRun run = run_lexiweb(kCompleteRunInput);
+  ASSERT_EQ(run.exit_status, 0) << run.errors;
+
+  EXPECT_EQ(files_in("htm_out/fonts"),
+            (std::set<std::string>{"LiberationSans-Regular.woff2", "fit.js"}));
+  EXPECT_GT(fs::file_size("htm_out/fonts/LiberationSans-Regular.woff2"), 10000u);
+  const std::string page = read_file("htm_out/f000002.htm");
+  EXPECT_NE(page.find("@font-face{font-family:LiberationSans;"
+                      "src:url(fonts/LiberationSans-Regular.woff2)}\n"),
+            std::string::npos)
+      << page;
+  EXPECT_NE(page.find("font-family:LiberationSans,sans-serif;"), std::string::npos) << page;
+  EXPECT_NE(page.find("<script src=\"fonts/fit.js\" defer></script>"), std::string::npos) << page;
+  const size_t fragment = page.find("<p style=\"position:absolute;");
+  ASSERT_NE(fragment, std::string::npos) << page;
+  const std::string tag = page.substr(fragment, page.find('>', fragment) - fragment);
+  EXPECT_NE(tag.find(" data-w=\""), std::string::npos) << tag;
+  // Attributes, style and script are no words: the document has its 16 words still.
+  EXPECT_TRUE(run.output.ends_with(results_screen(16))) << run.output;
 }
 
 // The document's outline stands on the contents page, its entries leading
@@ -194,11 +222,12 @@ TEST(FullRunTest, RefusedWriteEndsTheRunWithOneLine) {
   WorkingFolder folder;
   fs::create_directory("pdf_in");
   std::vector<std::string> lines(40, "water stone river bridge valley forest meadow harbour");
-  write_pdf("pdf_in/doc.pdf", {PdfPage{lines, {}}, PdfPage{lines, {}}});
-  // The converted pages and their images stay below the limit; the word
-  // records, which carry a context with every word, do not.
+  write_pdf("pdf_in/doc.pdf", std::vector<PdfPage>(24, PdfPage{lines, {}}));
+  // The converted pages, their images and the font the pages are set in
+  // stay below the limit; the word records, which carry a context with
+  // every word, do not.
   ProgramRun run = finish_program_run(
-      start_program_run(LEXIWEB_BINARY, folder.path(), kCompleteRunInput, {"", {}, 60'000}));
+      start_program_run(LEXIWEB_BINARY, folder.path(), kCompleteRunInput, {"", {}, 800'000}));
 
   EXPECT_EQ(run.exit_status, 1);
   EXPECT_EQ(run.errors, "lexiweb: cannot write wrd_2.txt: File too large\n");
@@ -216,7 +245,7 @@ TEST(FullRunTest, DocumentWithoutWordsGetsEveryPageAndTheFinalPagesAfterThem) {
   EXPECT_EQ(run.output.substr(run.output.size() - results_screen(0).size()), results_screen(0));
   EXPECT_EQ(files_in("htm_out"),
             (std::set<std::string>{"f000001.htm", "f000002.htm", "f000003.htm", "f000004.htm",
-                                   "f000005.htm", "page001.png", "page002.png"}));
+                                   "f000005.htm", "fonts", "page001.png", "page002.png"}));
   // A page without words is written like any other, only without spans.
   std::string first = read_file("htm_out/f000001.htm");
   EXPECT_EQ(first.find("<span"), std::string::npos) << first;
@@ -253,7 +282,7 @@ TEST(FullRunTest, PagesWithoutWordsGetTheirPagesAndTheFinalPagesFollowTheLastPag
   ProgramRun run = run_lexiweb(kCompleteRunInput);
   ASSERT_EQ(run.exit_status, 0) << run.errors;
 
-  std::set<std::string> expected_files = {"f000007.htm", "f000008.htm", "f000009.htm",
+  std::set<std::string> expected_files = {"f000007.htm", "f000008.htm", "f000009.htm", "fonts",
                                           "in000001.htm"};
   for (int page = 1; page <= 6; ++page) {
     expected_files.insert("f00000" + std::to_string(page) + ".htm");

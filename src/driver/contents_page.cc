@@ -1,6 +1,6 @@
 // The contents page: the document's own outline when it has one, then one
 // link per page of the document, in page order; and the converter's page
-// images, which the annotated pages show.
+// images and fonts, which the annotated pages show.
 #include <string>
 
 #include "common/identifiers.h"
@@ -8,6 +8,7 @@
 #include "common/run_values.h"
 #include "driver/document_outline.h"
 #include "driver/final_pages.h"
+#include "platform/converter.h"
 #include "shell/file_ops.h"
 #include "shell/record_writer.h"
 #include "wordindex/page_head.h"
@@ -17,6 +18,16 @@ namespace lexiweb {
 namespace {
 
 constexpr int kEnglish = 3;
+
+// The faces and the fitting script that the converter's pages refer to,
+// when the converter left them.
+void copy_font_folder() {
+  const std::string from = std::string("htm_in/") + kFontFolder;
+  const std::string to = std::string("htm_out/") + kFontFolder;
+  if (!folder_exists(from)) return;
+  if (!folder_exists(to)) make_folder(to);
+  copy_matching(from, "*", to);
+}
 
 }  // namespace
 
@@ -43,6 +54,7 @@ void write_contents_page() {
   out.close();
 
   copy_matching("htm_in", "*.png", "htm_out");
+  copy_font_folder();
 }
 
 }  // namespace lexiweb

@@ -1,5 +1,7 @@
 #include "driver/input_conversion.h"
 
+#include <string>
+
 #include "common/run_parameters.h"
 #include "common/run_values.h"
 #include "common/text.h"
@@ -65,6 +67,8 @@ void clear_converter_folder() {
   if (!listing_names_folder("dir_01.txt", "htm_in")) return;
   list_working_folder("htm_in/f_01.txt");
   delete_matching("htm_in", "*");
+  delete_matching(std::string("htm_in/") + kFontFolder, "*");
+  remove_empty_folder(std::string("htm_in/") + kFontFolder);
   remove_empty_folder("htm_in");
 }
 

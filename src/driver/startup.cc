@@ -6,6 +6,7 @@
 #include "driver/console_helpers.h"
 #include "driver/scratch_files.h"
 #include "platform/console.h"
+#include "platform/converter.h"
 #include "shell/file_ops.h"
 
 namespace lexiweb {
@@ -35,6 +36,8 @@ void run_opening_sequence() {
   print_line("Index program name:" + program_name());
   list_working_folder("out_null.list");
   delete_matching("htm_out", "*");
+  delete_matching(std::string("htm_out/") + kFontFolder, "*");
+  remove_empty_folder(std::string("htm_out/") + kFontFolder);
   print_line();
   delete_stamped_files();
   delete_file("f_04.txt");

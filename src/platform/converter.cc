@@ -8,9 +8,10 @@
 // when the count cannot be read, one pdftohtml -c process converts the whole
 // document. Then the output is reshaped: its pages page-N.html become
 // pageN.html (see converter_page.h), with the line of their background image
-// added where the renderer drew it, a plain index.html lists them, its
-// frameset and index files are removed and its outline is kept as
-// outline.html. The page images page001.png ... stay
+// added where the renderer drew it, set in free faces with their fragments'
+// widths (see typesetting.h), a plain index.html lists them, its frameset and
+// index files are removed and its outline is kept as outline.html. The page
+// images page001.png ... stay
 // as written, since the pages refer to them by those names.
 #include "platform/converter.h"
 
@@ -28,6 +29,7 @@
 #include "platform/page_backgrounds.h"
 #include "platform/page_ranges.h"
 #include "platform/system_info.h"
+#include "platform/typesetting.h"
 #include "shell/file_ops.h"
 #include "shell/run_shell.h"
 
@@ -186,14 +188,14 @@ std::string raw_page_path(const std::string& folder, int page) {
 
 std::string page_name(int page) { return "page" + std::to_string(page) + ".html"; }
 
-// Reshapes pages 1, 2, ... one page in memory at a time: up to
+// Reshapes and typesets pages 1, 2, ... one page in memory at a time: up to
 // `page_count` when it is known, else as long as pdftohtml wrote them; with
 // `backgrounds_rendered`, each gets the line of its background image first.
 // Returns the number of pages, or -1 after a console line when a page is
 // missing, could not be read or was not finished; a page that cannot be
 // written ends the run.
 int reshape_pages(const std::string& folder, int page_count, const std::string& pdf_file,
-                  bool backgrounds_rendered) {
+                  bool backgrounds_rendered, Typesetting& typesetting) {
   int page = 0;
   std::string raw;
   while (page_count == 0 ? file_exists(raw_page_path(folder, page + 1)) : page < page_count) {
@@ -220,7 +222,9 @@ int reshape_pages(const std::string& folder, int page_count, const std::string& 
                  ": " + unfinished);
       return -1;
     }
-    write_whole_file(page_path, reshape_page(raw));
+    std::string page_html = reshape_page(raw);
+    typesetting.set_page(page_html, page);
+    write_whole_file(page_path, page_html);
     delete_file(raw_path);
   }
   return page;
@@ -279,9 +283,15 @@ bool convert_pages(const std::string& zoom, const std::string& pdf_file,
 
 // Turns what the converter wrote into the pages and the index the run reads.
 bool finish_conversion(const std::string& pdf_file, const std::string& output_folder,
-                       int page_count, bool backgrounds_rendered) {
-  const int pages = reshape_pages(output_folder, page_count, pdf_file, backgrounds_rendered);
+                       int page_count, bool backgrounds_rendered, Typesetting& typesetting) {
+  const int pages =
+      reshape_pages(output_folder, page_count, pdf_file, backgrounds_rendered, typesetting);
   if (pages < 0) return false;
+  if (!typesetting.finish()) {
+    print_line("The fonts and the fitting script could not be written into " + output_folder + "/" +
+               kFontFolder);
+    return false;
+  }
   if (!tidy_converter_extras(output_folder)) {
     print_line("The document outline in " + output_folder + " could not be kept");
     return false;
@@ -309,10 +319,17 @@ bool run_converter(const std::string& magnification, const std::string& pdf_file
   // 0 when pdfinfo cannot tell: one process then converts the whole document.
   const int page_count = document_page_count(pdf_file);
   const std::string renderer = page_count > 0 ? background_renderer() : "";
-  if (!convert_pages(zoom, pdf_file, output_folder, page_count, renderer) ||
-      !finish_conversion(pdf_file, output_folder, page_count, !renderer.empty())) {
+  bool converted = convert_pages(zoom, pdf_file, output_folder, page_count, renderer);
+  if (converted) {
+    Typesetting typesetting(zoom, pdf_file, output_folder, page_count);
+    converted =
+        finish_conversion(pdf_file, output_folder, page_count, !renderer.empty(), typesetting);
+  }
+  if (!converted) {
     // Nothing of a failed conversion stays to be taken for a document.
     delete_matching(output_folder, "*");
+    delete_matching(output_folder + "/" + kFontFolder, "*");
+    remove_empty_folder(output_folder + "/" + kFontFolder);
     return false;
   }
   return true;

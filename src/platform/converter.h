@@ -14,6 +14,11 @@ namespace lexiweb {
 // (bookmarks) has one.
 inline constexpr char kOutlinePage[] = "outline.html";
 
+// The folder beside the pages that holds the faces they are set in and the
+// script that fits their text; the pages refer to its files by this
+// relative name, so it travels with them into the site.
+inline constexpr char kFontFolder[] = "fonts";
+
 // Converts `pdf_file` (in the working folder) into the folder `output_folder`,
 // which must not exist yet, with `magnification` as zoom, in as many
 // processes at once as there are cores; on a terminal the progress shows on

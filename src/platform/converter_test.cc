@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <regex>
 #include <set>
@@ -76,12 +77,14 @@ class ConvertedDocumentTest : public ::testing::Test {
   RecordingConsole console_;
 };
 
-TEST_F(ConvertedDocumentTest, WritesIndexPagesImagesAndOutlineAndNothingElse) {
+TEST_F(ConvertedDocumentTest, WritesIndexPagesImagesOutlineAndFontsAndNothingElse) {
   EXPECT_EQ(console_.output, "");
-  // The frameset and the frame index are gone; the outline stays as pdftohtml wrote it.
-  EXPECT_EQ(folder_listing("htm_in"),
-            (std::set<std::string>{"index.html", "outline.html", "page1.html", "page2.html",
-                                   "page3.html", "page001.png", "page002.png", "page003.png"}));
+  // The frameset, the frame index and the measuring files are gone; the
+  // outline stays as pdftohtml wrote it.
+  EXPECT_EQ(
+      folder_listing("htm_in"),
+      (std::set<std::string>{"fonts", "index.html", "outline.html", "page1.html", "page2.html",
+                             "page3.html", "page001.png", "page002.png", "page003.png"}));
   std::string report;
   std::filesystem::create_directory("direct");
   ASSERT_EQ(run_for_output({"pdftohtml", "-q", "-c", "doc.pdf", "direct/page"}, &report), 0)
@@ -107,10 +110,52 @@ TEST_F(ConvertedDocumentTest, EveryPageIsCompleteWithItsStyleFirstInTheBodyAndIt
     EXPECT_EQ(head.find("<style"), std::string::npos);
     std::string body = body_of(html);
     EXPECT_TRUE(body.starts_with("\n<style type=\"text/css\">\n")) << body;
-    EXPECT_NE(body.find("</style>\n<div id=\"page" + std::to_string(page) + "-div\""),
-              std::string::npos);
+    // The fitting script follows the style on pages with text (not on the empty page 2).
+    const std::string script = page == 2 ? "" : "<script src=\"fonts/fit.js\" defer></script>\n";
+    EXPECT_NE(body.find("</style>\n" + script + "<div id=\"page" + std::to_string(page) + "-div\""),
+              std::string::npos)
+        << body;
     EXPECT_NE(body.find("src=\"page00" + std::to_string(page) + ".png\""), std::string::npos);
   }
+}
+
+// The PDF writer sets its text in Helvetica, which no reader can be
+// counted on to have; its metric twin travels with the pages instead.
+TEST_F(ConvertedDocumentTest, PagesAreSetInFacesThatTravelWithThemAndKnowTheirWidths) {
+  const std::string page = read_file("htm_in/page1.html");
+  const std::smatch face = [&] {
+    std::smatch match;
+    std::regex_search(
+        page, match, std::regex("@font-face\\{font-family:LiberationSans;src:url\\(([^)]+)\\)\\}"));
+    return match;
+  }();
+  ASSERT_FALSE(face.empty()) << page;
+  EXPECT_TRUE(std::filesystem::is_regular_file("htm_in/" + face[1].str())) << face[1];
+  EXPECT_NE(page.find("font-family:LiberationSans,sans-serif;"), std::string::npos) << page;
+  EXPECT_EQ(page.find("font-family:Helvetica"), std::string::npos) << page;
+  EXPECT_TRUE(std::filesystem::is_regular_file("htm_in/fonts/fit.js"));
+
+  // Every fragment carries its width in the PDF, one number per line, and
+  // nothing of the text changed.
+  const std::regex fragment(
+      "<p style=\"position:absolute;top:[0-9]+px;left:[0-9]+px;white-space:"
+      "nowrap\" class=\"ft[0-9]+\"( data-w=\"([0-9,]+)\")?>(.*)</p>");
+  int fragments = 0;
+  for (auto it = std::sregex_iterator(page.begin(), page.end(), fragment);
+       it != std::sregex_iterator(); ++it, ++fragments) {
+    ASSERT_TRUE((*it)[1].matched) << it->str();
+    const std::string widths = (*it)[2].str();
+    const std::string text = (*it)[3].str();
+    size_t breaks = 0;
+    for (size_t at = text.find("<br/>"); at != std::string::npos; at = text.find("<br/>", at + 1)) {
+      ++breaks;
+    }
+    EXPECT_EQ(std::count(widths.begin(), widths.end(), ','), static_cast<long>(breaks))
+        << it->str();
+    EXPECT_GT(std::stol(widths), 20) << it->str();
+  }
+  EXPECT_GE(fragments, 1);
+  EXPECT_NE(page.find("Rivers  and   lakes"), std::string::npos);
 }
 
 TEST_F(ConvertedDocumentTest, TextHasPlainBlanksAndQuotesAndEscapedSigns) {

@@ -1,5 +1,5 @@
-// Checks that a finished site holds no dangling link: every local href, src
-// and window.open('...') target of every .htm file in the folder names a file
+// Checks that a finished site holds no dangling link: every local href, src,
+// style url(...) and window.open('...') target of every .htm file in the folder names a file
 // of the folder, and every #anchor names an element (id, or name of an <a>)
 // of that file. Addresses with a scheme (https://, mailto:, ...) are left out.
 // Usage: node link_check.mjs FOLDER. Exit 1 with the list of dangling links.
@@ -40,7 +40,15 @@ export function startTags(html) {
     if (name === 'script' || name === 'style') {
       const endPattern = new RegExp(`</${name}`, 'ig');
       endPattern.lastIndex = tagPattern.lastIndex;
-      tagPattern.lastIndex = endPattern.exec(html)?.index ?? html.length;
+      const end = endPattern.exec(html)?.index ?? html.length;
+      // The files a style loads (url(...), such as the faces of @font-face
+      // rules) count as its links.
+      if (name === 'style') {
+        for (const [, , url] of html.slice(tagPattern.lastIndex, end).matchAll(/url\(\s*(['"]?)([^'")]*)\1\s*\)/g)) {
+          tags.push({ name: 'style url', attributes: { src: url } });
+        }
+      }
+      tagPattern.lastIndex = end;
     }
   }
   return tags;

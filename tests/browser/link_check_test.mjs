@@ -28,3 +28,13 @@ test('a dangling href and a dangling #anchor are reported, a sound site passes',
     'f000002.htm: <a href> "#top": no element with id "top" in f000002.htm',
   ]);
 });
+
+test('the faces a style loads and a script file are links too', () => {
+  const page = '<style>@font-face{font-family:A;src:url(fonts/a.woff2)}\n.x{background:url("b.png")}</style>' +
+    '<script src="fonts/fit.js" defer></script>';
+  assert.deepEqual(danglingIn({ 'f000001.htm': page }), [
+    'f000001.htm: <style url src> "fonts/a.woff2": no file fonts/a.woff2',
+    'f000001.htm: <style url src> "b.png": no file b.png',
+    'f000001.htm: <script src> "fonts/fit.js": no file fonts/fit.js',
+  ]);
+});

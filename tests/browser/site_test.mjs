@@ -4,7 +4,8 @@
 // the page and checks that the word is lit red and the other words black,
 // and checks that every entry of the all-words page (the nav bar's index
 // link) leads to its word's first occurrence in the index, and that every
-// entry of the document's outline on the contents page opens its page. The
+// entry of the document's outline on the contents page opens its page, and
+// that every text fragment is fitted to its width in the PDF. The
 // bytes of the contents and search pages are the end-to-end tests' business.
 // Usage: node site_test.mjs HTM_OUT WORD PAGE_COUNT OUTLINE_ENTRIES (every
 // page holds words; every outline title ends in "(page N)").
@@ -187,6 +188,56 @@ async function checkOutline(reader, pages) {
   }
 }
 
+// Every text fragment of every page carries its width in the PDF (data-w,
+// one whole number per line) and, once the fonts have loaded and the
+// fitting script has run, is as wide as that, within 5% (or a pixel, the
+// rounding of the width); the faces it is set in are loaded from the site.
+async function checkFragmentWidths(reader, pages) {
+  for (const { name } of pages) {
+    await reader.goto(urlOf(name));
+    const report = await reader.evaluate(async () => {
+      await document.fonts.ready;
+      const fragments = [...document.querySelectorAll('p')].filter((p) => getComputedStyle(p).position === 'absolute');
+      const off = [];
+      let unmeasured = 0;
+      for (const p of fragments) {
+        if (!p.dataset.w) {
+          unmeasured++;
+          continue;
+        }
+        const lines = [[]];
+        const walker = document.createTreeWalker(p, NodeFilter.SHOW_ELEMENT | NodeFilter.SHOW_TEXT);
+        for (let node = walker.nextNode(); node; node = walker.nextNode()) {
+          if (node.nodeType === Node.ELEMENT_NODE) {
+            if (node.tagName === 'BR') lines.push([]);
+          } else if (node.nodeValue.length) lines[lines.length - 1].push(node);
+        }
+        const widths = p.dataset.w.split(',').map(Number);
+        if (widths.length !== lines.length) {
+          off.push(`"${p.textContent}": ${lines.length} lines, ${widths.length} widths`);
+          continue;
+        }
+        lines.forEach((nodes, i) => {
+          if (!nodes.length) return;
+          const range = document.createRange();
+          range.setStartBefore(nodes[0]);
+          range.setEndAfter(nodes[nodes.length - 1]);
+          const width = range.getBoundingClientRect().width;
+          if (Math.abs(width - widths[i]) > Math.max(0.05 * widths[i], 1)) {
+            off.push(`"${nodes.map((node) => node.nodeValue).join('')}": ${width.toFixed(1)}px, not ${widths[i]}px`);
+          }
+        });
+      }
+      const faces = [...document.fonts].filter((face) => face.status === 'loaded').length;
+      return { fragments: fragments.length, unmeasured, off, faces };
+    });
+    check(report.fragments > 0 && report.unmeasured === 0,
+      `${name}: ${report.unmeasured} of ${report.fragments} text fragments carry no width (data-w)`);
+    check(report.off.length === 0, `${name}: fragments more than 5% off their width: ${report.off.join('; ')}`);
+    check(report.faces > 0, `${name}: no face of the site's fonts folder loaded`);
+  }
+}
+
 async function main() {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'lexiweb-chromium-'));
   const context = await chromium.launchPersistentContext(profile, {
@@ -229,6 +280,7 @@ async function main() {
       await checkAllWordsPage(reader, pages);
     });
     await part(async () => checkOutline(reader, pages));
+    await part(async () => checkFragmentWidths(reader, pages));
   } catch (error) {
     if (!(error instanceof Stop)) failures.push(`stopped: ${error.message.split('\n')[0]}`);
   } finally {

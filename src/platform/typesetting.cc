@@ -1,0 +1,145 @@
+// The measuring runs after the conversion, in processes of its own like the
+// converter's, so that a document that crashes poppler's library ends only
+// the measuring, never the run. pdftohtml -xml -i costs about a tenth of
+// pdftohtml -c, which draws the page images.
+#include "platform/typesetting.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include "platform/converter_processes.h"
+#include "platform/fit_script.h"
+#include "platform/page_ranges.h"
+#include "platform/system_info.h"
+#include "shell/file_ops.h"
+
+namespace lexiweb {
+namespace {
+
+// Ranges as small as the converter's: the measuring is quick per page.
+constexpr int kSmallestRange = 8;
+
+constexpr const char* kFontQueryPlaces[] = {"lib/lexiweb/lexiweb-fonts",
+                                            "../lib/lexiweb/lexiweb-fonts"};
+
+std::string as_operand(const std::string& path) {
+  return path.starts_with('-') ? "./" + path : path;
+}
+
+// The lines "NAME<tab>FLAGS" of a font query's output.
+void read_fonts(const std::string& path, std::set<std::string>& seen, std::vector<PdfFont>& fonts) {
+  std::ifstream in(path, std::ios::binary);
+  std::string line;
+  while (std::getline(in, line)) {
+    const size_t tab = line.find('\t');
+    if (tab == std::string::npos || tab == 0) continue;
+    PdfFont font{line.substr(0, tab)};
+    if (!seen.insert(font.name).second) continue;
+    const std::string flags = line.substr(tab + 1);
+    font.bold = flags.find('b') != std::string::npos;
+    font.italic = flags.find('i') != std::string::npos;
+    font.fixed_pitch = flags.find('f') != std::string::npos;
+    font.serif = flags.find('s') != std::string::npos;
+    fonts.push_back(std::move(font));
+  }
+}
+
+std::vector<std::string> xml_files(const std::vector<std::string>& files) {
+  std::vector<std::string> xml;
+  for (const std::string& file : files) {
+    if (file.ends_with(".xml")) xml.push_back(file);
+  }
+  return xml;
+}
+
+// The measuring jobs, widths and fonts apart: one job failing ends the
+// others of its kind only, so a document that crashes poppler's library in
+// the font query keeps its widths. Page ranges of 0 keep the converter's
+// progress count out of it.
+struct MeasuringJobs {
+  std::vector<ConverterJob> widths;
+  std::vector<ConverterJob> fonts;
+  std::vector<std::string> files;  // what they write
+};
+
+MeasuringJobs measuring_jobs(const std::string& zoom, const std::string& pdf_file,
+                             const std::string& folder, int page_count) {
+  const std::string pdf = as_operand(pdf_file);
+  const std::string query = font_query_program();
+  std::vector<PageRange> ranges = page_ranges(page_count, core_count(), kSmallestRange);
+  if (page_count == 0) ranges = {{1, 1'000'000'000}};
+  MeasuringJobs jobs;
+  for (const PageRange& range : ranges) {
+    const std::string first = std::to_string(range.first);
+    const std::string last = std::to_string(range.last);
+    const std::string stem = folder + "/measure-" + first;
+    std::vector<std::string> xml = {"pdftohtml", "-q", "-xml", "-i", "-zoom", zoom};
+    if (page_count > 0) xml.insert(xml.end(), {"-f", first, "-l", last});
+    xml.insert(xml.end(), {pdf, as_operand(stem)});
+    jobs.widths.push_back({xml, {}});
+    jobs.files.push_back(stem + ".xml");
+    if (!query.empty()) {
+      jobs.fonts.push_back({{query, first, last, pdf, as_operand(stem + "-fonts.txt")}, {}});
+      jobs.files.push_back(stem + "-fonts.txt");
+    }
+  }
+  return jobs;
+}
+
+}  // namespace
+
+std::string font_query_program() {
+  std::error_code error;
+  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (error) return "";
+  for (const char* place : kFontQueryPlaces) {
+    const std::filesystem::path query = program.parent_path() / place;
+    if (access(query.c_str(), X_OK) == 0) return query.lexically_normal().string();
+  }
+  return "";
+}
+
+Typesetting::Typesetting(const std::string& zoom, const std::string& pdf_file,
+                         const std::string& folder, int page_count)
+    : folder_(folder), lines_({}), shelf_(folder) {
+  MeasuringJobs jobs = measuring_jobs(zoom, pdf_file, folder, page_count);
+  run_converter_jobs(jobs.widths, core_count(), folder, [](int) {});
+  if (!jobs.fonts.empty()) run_converter_jobs(jobs.fonts, core_count(), folder, [](int) {});
+  measure_files_ = std::move(jobs.files);
+  std::set<std::string> seen;
+  for (const std::string& file : measure_files_) {
+    if (file.ends_with(".txt")) read_fonts(file, seen, fonts_);
+  }
+  lines_ = PageLineReader(xml_files(measure_files_));
+}
+
+void Typesetting::set_page(std::string& page_html, int page) {
+  const std::vector<TextLine> lines = lines_.lines_of(page);
+  const bool measured = !lines.empty() && add_fragment_widths(page_html, lines);
+  set_page_fonts(page_html, fonts_, shelf_);
+  if (!measured) return;
+  // The script element right after the style element, where the body starts.
+  const size_t style_end = page_html.find("</style>");
+  if (style_end == std::string::npos) return;
+  size_t at = style_end + 8;
+  if (at < page_html.size() && page_html[at] == '\n') ++at;
+  page_html.insert(at, kFitScriptElement);
+  script_used_ = true;
+}
+
+bool Typesetting::finish() {
+  for (const std::string& file : measure_files_) delete_file(file);
+  if (!shelf_.compress()) return false;
+  if (!script_used_) return true;
+  const std::string fonts = folder_ + "/" + kFontFolder;
+  if (!folder_exists(fonts)) make_folder(fonts);
+  std::ofstream out(fonts + "/" + kFitScriptFile, std::ios::binary | std::ios::trunc);
+  out.write(kFitScript.data(), static_cast<std::streamsize>(kFitScript.size()));
+  out.close();
+  return static_cast<bool>(out);
+}
+
+}  // namespace lexiweb

@@ -1,0 +1,52 @@
+// Sets the converted pages as the PDF does on any reader's machine: their
+// fonts mapped to free faces that travel with the site (page_fonts.h), each
+// text fragment carrying its width in the PDF (fragment_widths.h), and the
+// script that fits the fragments to those widths (fit_script.h).
+#ifndef LEXIWEB_PLATFORM_TYPESETTING_H_
+#define LEXIWEB_PLATFORM_TYPESETTING_H_
+
+#include <string>
+#include <vector>
+
+#include "platform/font_table.h"
+#include "platform/fragment_widths.h"
+#include "platform/page_fonts.h"
+
+namespace lexiweb {
+
+class Typesetting {
+ public:
+  // Learns the widths and the fonts of the pages pdftohtml -c has written
+  // into `folder`: pdftohtml -xml at the same zoom and the font query
+  // (lexiweb-fonts, when installed) run over page ranges, `page_count` 0
+  // meaning the whole document. What a failed run would have told is
+  // missing, and the pages then do without it: the widths, or the fonts'
+  // flags beyond their names.
+  Typesetting(const std::string& zoom, const std::string& pdf_file, const std::string& folder,
+              int page_count);
+
+  // Sets page `page`, as reshape_page left it.
+  void set_page(std::string& page_html, int page);
+
+  // Compresses the faces, writes the fitting script beside them and
+  // removes what the measuring left in the folder. False when a face or the
+  // script could not be written.
+  bool finish();
+
+ private:
+  std::string folder_;
+  std::vector<std::string> measure_files_;
+  std::vector<PdfFont> fonts_;
+  PageLineReader lines_;
+  FontShelf shelf_;
+  bool script_used_ = false;
+};
+
+// The font query installed with this program: lib/lexiweb/lexiweb-fonts in
+// the program's folder (the build tree) or beside it (an install, the
+// program in bin/). Empty when there is none.
+std::string font_query_program();
+
+}  // namespace lexiweb
+
+#endif  // LEXIWEB_PLATFORM_TYPESETTING_H_
