@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <set>
 #include <string_view>
 
@@ -51,6 +52,48 @@ std::string program_on_path(const std::string& name) {
     if (access(candidate.c_str(), X_OK) == 0) return candidate;
   }
   return "";
+}
+
+// Compressing a face takes about two seconds, more than the rest of a run
+// of a whole manual, and gives the same bytes every time: each face is
+// compressed once per user and kept in $XDG_CACHE_HOME/lexiweb/fonts (or
+// ~/.cache/lexiweb/fonts). Empty when neither variable is set.
+std::string compressed_face_cache() {
+  if (const char* cache = std::getenv("XDG_CACHE_HOME"); cache != nullptr && *cache == '/') {
+    return std::string(cache) + "/lexiweb/fonts";
+  }
+  if (const char* home = std::getenv("HOME"); home != nullptr && *home == '/') {
+    return std::string(home) + "/.cache/lexiweb/fonts";
+  }
+  return "";
+}
+
+// The name of the compressed `source` in the cache: its name, size and time
+// of change, so that a face a package update replaces is compressed anew.
+std::string cached_face_name(const std::string& source) {
+  std::error_code error;
+  const std::filesystem::path path(source);
+  const auto size = std::filesystem::file_size(path, error);
+  if (error) return "";
+  const auto changed = std::filesystem::last_write_time(path, error);
+  if (error) return "";
+  return path.stem().string() + "-" + std::to_string(size) + "-" +
+         std::to_string(changed.time_since_epoch().count()) + ".woff2";
+}
+
+// Keeps `compressed` in the cache as `cached`; a cache that cannot take it
+// only costs the next run the compression again.
+void keep_in_cache(const std::string& compressed, const std::string& cached) {
+  std::error_code error;
+  const std::filesystem::path target(cached);
+  std::filesystem::create_directories(target.parent_path(), error);
+  const std::filesystem::path partial = cached + ".part" + std::to_string(getpid());
+  if (!std::filesystem::copy_file(compressed, partial,
+                                  std::filesystem::copy_options::overwrite_existing, error)) {
+    return;
+  }
+  std::filesystem::rename(partial, target, error);
+  if (error) std::filesystem::remove(partial, error);
 }
 
 std::string installed_file(const std::string& file) {
@@ -104,7 +147,9 @@ PdfFont with_style(PdfFont font, bool bold, bool italic) {
 }  // namespace
 
 FontShelf::FontShelf(std::string pages_folder)
-    : pages_folder_(std::move(pages_folder)), compressor_(program_on_path("woff2_compress")) {}
+    : pages_folder_(std::move(pages_folder)),
+      compressor_(program_on_path("woff2_compress")),
+      cache_(compressed_face_cache()) {}
 
 const std::string& FontShelf::address(const FontFace& face) {
   auto [entry, added] = addresses_.try_emplace(face.file);
@@ -113,26 +158,34 @@ const std::string& FontShelf::address(const FontFace& face) {
   if (source.empty()) return entry->second;
   const std::string folder = pages_folder_ + "/" + kFontFolder;
   if (!folder_exists(folder)) make_folder(folder);
-  const std::string copy = folder + "/" + face.file;
-  if (!copy_file(source, copy)) return entry->second;
   if (compressor_.empty()) {
+    if (!copy_file(source, folder + "/" + face.file)) return entry->second;
     entry->second = std::string(kFontFolder) + "/" + face.file;
-  } else {
-    uncompressed_.push_back(copy);
-    entry->second = std::string(kFontFolder) + "/" + woff2_name(face.file);
+    return entry->second;
   }
+  const std::string compressed_name = woff2_name(face.file);
+  const std::string cached_name = cache_.empty() ? "" : cached_face_name(source);
+  const std::string cached = cached_name.empty() ? "" : cache_ + "/" + cached_name;
+  if (cached.empty() || access(cached.c_str(), R_OK) != 0 ||
+      !copy_file(cached, folder + "/" + compressed_name)) {
+    const std::string copy = folder + "/" + face.file;
+    if (!copy_file(source, copy)) return entry->second;
+    uncompressed_.push_back({copy, cached});
+  }
+  entry->second = std::string(kFontFolder) + "/" + compressed_name;
   return entry->second;
 }
 
 bool FontShelf::compress() {
   std::vector<ConverterJob> jobs;
-  for (const std::string& copy : uncompressed_) jobs.push_back({{compressor_, copy}, {}});
+  for (const auto& [copy, cached] : uncompressed_) jobs.push_back({{compressor_, copy}, {}});
   if (!jobs.empty()) run_converter_jobs(jobs, core_count(), pages_folder_, [](int) {});
   bool all_there = true;
-  for (const std::string& copy : uncompressed_) {
+  for (const auto& [copy, cached] : uncompressed_) {
     const std::string compressed = woff2_name(copy);
     if (file_exists(compressed)) {
       delete_file(copy);
+      if (!cached.empty()) keep_in_cache(compressed, cached);
     } else if (std::rename(copy.c_str(), compressed.c_str()) != 0) {
       all_there = false;
     }

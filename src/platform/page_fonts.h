@@ -15,7 +15,9 @@
 namespace lexiweb {
 
 // The faces copied so far into `pages_folder`/fonts, each once: as WOFF2
-// when woff2_compress is on the PATH, else as the installed file.
+// when woff2_compress is on the PATH, else as the installed file. A face
+// compressed once is kept in the user's cache (~/.cache/lexiweb/fonts) and
+// taken from there by later runs.
 class FontShelf {
  public:
   explicit FontShelf(std::string pages_folder);
@@ -34,8 +36,13 @@ class FontShelf {
  private:
   std::string pages_folder_;
   std::string compressor_;                        // empty when there is none
+  std::string cache_;                             // of compressed faces; empty when none
   std::map<std::string, std::string> addresses_;  // by file name
-  std::vector<std::string> uncompressed_;         // copies waiting for the compressor
+  struct Uncompressed {
+    std::string copy;    // in the font folder, waiting for the compressor
+    std::string cached;  // where the cache keeps it compressed; empty when nowhere
+  };
+  std::vector<Uncompressed> uncompressed_;
 };
 
 // The PDF's font that the converter names `converter_name` in a page's

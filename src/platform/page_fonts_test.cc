@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <vector>
 
 #include "platform/fragment_widths.h"
 #include "testing/working_folder.h"
@@ -60,6 +62,38 @@ TEST(PageFonts, ClassesNameTheFreeFacesTheirRulesLoadFromTheFontFolder) {
                            "LiberationSans-Bold.woff2"}) {
     EXPECT_TRUE(std::filesystem::is_regular_file(std::string("pages/fonts/") + file)) << file;
   }
+}
+
+// Compressing a face takes seconds: a later run takes it from the user's cache.
+TEST(PageFonts, FaceCompressedOnceComesFromTheCacheAfterwards) {
+  testing::WorkingFolder folder;
+  if (system("command -v woff2_compress >/dev/null") != 0) GTEST_SKIP() << "no woff2_compress";
+  const std::string saved = getenv("XDG_CACHE_HOME") == nullptr ? "" : getenv("XDG_CACHE_HOME");
+  setenv("XDG_CACHE_HOME", (folder.path() / "cache").c_str(), 1);
+  const FontFace face = free_face(PdfFont{"ABCDEF+LiberationMono"});
+  const std::filesystem::path cache = folder.path() / "cache" / "lexiweb" / "fonts";
+  const std::string compressed = "fonts/" + face.file.substr(0, face.file.rfind('.')) + ".woff2";
+
+  std::filesystem::create_directory("first");
+  FontShelf first("first");
+  EXPECT_EQ(first.address(face), compressed);
+  ASSERT_TRUE(first.compress());
+  std::vector<std::filesystem::path> cached(std::filesystem::directory_iterator(cache), {});
+  ASSERT_EQ(cached.size(), 1u);
+  EXPECT_EQ(testing::read_file(cached[0]), testing::read_file("first/" + compressed));
+  testing::write_file(cached[0], "what the cache holds");
+
+  std::filesystem::create_directory("second");
+  FontShelf second("second");
+  EXPECT_EQ(second.address(face), compressed);
+  ASSERT_TRUE(second.compress());
+  if (saved.empty()) {
+    unsetenv("XDG_CACHE_HOME");
+  } else {
+    setenv("XDG_CACHE_HOME", saved.c_str(), 1);
+  }
+  EXPECT_EQ(testing::read_file("second/" + compressed), "what the cache holds");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator("second/fonts"), {}), 1);
 }
 
 TEST(FragmentWidths, EachFragmentTakesOneWidthPerLineOrThePageStaysAsItWas) {
