@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -18,9 +19,6 @@
 
 namespace lexiweb {
 namespace {
-
-// Ranges as small as the converter's: the measuring is quick per page.
-constexpr int kSmallestRange = 8;
 
 constexpr const char* kFontQueryPlaces[] = {"lib/lexiweb/lexiweb-fonts",
                                             "../lib/lexiweb/lexiweb-fonts"};
@@ -69,9 +67,23 @@ MeasuringJobs measuring_jobs(const std::string& zoom, const std::string& pdf_fil
                              const std::string& folder, int page_count) {
   const std::string pdf = as_operand(pdf_file);
   const std::string query = font_query_program();
-  std::vector<PageRange> ranges = page_ranges(page_count, core_count(), kSmallestRange);
+  // One range per core: every pdftohtml start reads the document's
+  // structure anew, which costs as much as measuring several pages, and the
+  // pages measure in about the same time each.
+  const int cores = core_count();
+  std::vector<PageRange> ranges =
+      page_ranges(page_count, cores, std::max(1, (page_count + cores - 1) / cores));
   if (page_count == 0) ranges = {{1, 1'000'000'000}};
   MeasuringJobs jobs;
+  // The fonts are the document's: one query over all its pages, which
+  // takes a fraction of a second.
+  if (!query.empty()) {
+    const std::string stem = folder + "/measure-fonts.txt";
+    jobs.fonts.push_back({{query, "1", std::to_string(page_count > 0 ? page_count : 1'000'000'000),
+                           pdf, as_operand(stem)},
+                          {}});
+    jobs.files.push_back(stem);
+  }
   for (const PageRange& range : ranges) {
     const std::string first = std::to_string(range.first);
     const std::string last = std::to_string(range.last);
@@ -81,10 +93,6 @@ MeasuringJobs measuring_jobs(const std::string& zoom, const std::string& pdf_fil
     xml.insert(xml.end(), {pdf, as_operand(stem)});
     jobs.widths.push_back({xml, {}});
     jobs.files.push_back(stem + ".xml");
-    if (!query.empty()) {
-      jobs.fonts.push_back({{query, first, last, pdf, as_operand(stem + "-fonts.txt")}, {}});
-      jobs.files.push_back(stem + "-fonts.txt");
-    }
   }
   return jobs;
 }
