@@ -4,18 +4,13 @@
 // the img line takes them from the div line.
 #include "platform/page_backgrounds.h"
 
-#include <unistd.h>
-
 #include <cstdio>
-#include <filesystem>
 #include <string_view>
+
+#include "platform/private_programs.h"
 
 namespace lexiweb {
 namespace {
-
-// Where the renderer lies, relative to the folder of the running program.
-constexpr const char* kRendererPlaces[] = {"lib/lexiweb/lexiweb-render",
-                                           "../lib/lexiweb/lexiweb-render"};
 
 // The digits at the start of `text`, moved past; empty when there are none.
 std::string_view take_digits(std::string_view& text) {
@@ -34,16 +29,7 @@ bool take(std::string_view& text, std::string_view expected) {
 
 }  // namespace
 
-std::string background_renderer() {
-  std::error_code error;
-  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (error) return "";
-  for (const char* place : kRendererPlaces) {
-    const std::filesystem::path renderer = program.parent_path() / place;
-    if (access(renderer.c_str(), X_OK) == 0) return renderer.lexically_normal().string();
-  }
-  return "";
-}
+std::string background_renderer() { return private_program("lexiweb-render"); }
 
 std::string background_image_file(int page) {
   char name[32];

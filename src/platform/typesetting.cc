@@ -14,14 +14,12 @@
 #include "platform/converter_processes.h"
 #include "platform/fit_script.h"
 #include "platform/page_ranges.h"
+#include "platform/private_programs.h"
 #include "platform/system_info.h"
 #include "shell/file_ops.h"
 
 namespace lexiweb {
 namespace {
-
-constexpr const char* kFontQueryPlaces[] = {"lib/lexiweb/lexiweb-fonts",
-                                            "../lib/lexiweb/lexiweb-fonts"};
 
 std::string as_operand(const std::string& path) {
   return path.starts_with('-') ? "./" + path : path;
@@ -99,16 +97,7 @@ MeasuringJobs measuring_jobs(const std::string& zoom, const std::string& pdf_fil
 
 }  // namespace
 
-std::string font_query_program() {
-  std::error_code error;
-  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (error) return "";
-  for (const char* place : kFontQueryPlaces) {
-    const std::filesystem::path query = program.parent_path() / place;
-    if (access(query.c_str(), X_OK) == 0) return query.lexically_normal().string();
-  }
-  return "";
-}
+std::string font_query_program() { return private_program("lexiweb-fonts"); }
 
 Typesetting::Typesetting(const std::string& zoom, const std::string& pdf_file,
                          const std::string& folder, int page_count)
