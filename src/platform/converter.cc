@@ -15,6 +15,7 @@
 // as written, since the pages refer to them by those names.
 #include "platform/converter.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -257,13 +258,19 @@ bool tidy_converter_extras(const std::string& folder) {
          std::rename(outline.c_str(), (folder + "/" + kOutlinePage).c_str()) == 0;
 }
 
-// Runs the converter processes, the progress on the console's current
-// line while they work. False after a console line when one failed.
+// Runs the converter processes and the measuring ones, the progress on the
+// console's current line while they work. False after a console line when
+// a converter failed.
 bool convert_pages(const std::string& zoom, const std::string& pdf_file,
-                   const std::string& output_folder, int page_count, const std::string& renderer) {
+                   const std::string& output_folder, int page_count, const std::string& renderer,
+                   const std::vector<ConverterJob>& measuring) {
   const int processes = core_count();
-  const std::vector<ConverterJob> jobs =
+  std::vector<ConverterJob> jobs =
       conversion_jobs(zoom, pdf_file, output_folder, page_count, processes, renderer);
+  // The measuring goes after the first, largest ranges, so that the
+  // shrinking ranges after it let the cores finish together.
+  jobs.insert(jobs.begin() + std::min<size_t>(jobs.size(), processes), measuring.begin(),
+              measuring.end());
   const std::string of_pages = " of " + std::to_string(page_count) + " pages";
   // With the renderer, a page is written twice: its text and its background.
   const int writes_per_page = renderer.empty() ? 1 : 2;
@@ -319,9 +326,11 @@ bool run_converter(const std::string& magnification, const std::string& pdf_file
   // 0 when pdfinfo cannot tell: one process then converts the whole document.
   const int page_count = document_page_count(pdf_file);
   const std::string renderer = page_count > 0 ? background_renderer() : "";
-  bool converted = convert_pages(zoom, pdf_file, output_folder, page_count, renderer);
+  const Measuring measuring = measuring_jobs(zoom, pdf_file, output_folder, page_count);
+  bool converted =
+      convert_pages(zoom, pdf_file, output_folder, page_count, renderer, measuring.jobs);
   if (converted) {
-    Typesetting typesetting(zoom, pdf_file, output_folder, page_count);
+    Typesetting typesetting(output_folder, measuring);
     converted =
         finish_conversion(pdf_file, output_folder, page_count, !renderer.empty(), typesetting);
   }

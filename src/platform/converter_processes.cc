@@ -116,6 +116,11 @@ void start_jobs(Conversion& conversion) {
           start_program(conversion.jobs[job].arguments, output_path(conversion.folder, job));
       if (started.id > 0) running_ids[started.place] = started.id;
     }
+    if (started.id < 0 && conversion.jobs[job].may_fail) {
+      delete_file(output_path(conversion.folder, job));
+      ++conversion.next_job;
+      continue;
+    }
     if (started.id < 0) {
       conversion.failure = ConverterFailure{job, false, 0, 0, ""};
       delete_file(output_path(conversion.folder, job));
@@ -143,7 +148,7 @@ void take_ended_jobs(Conversion& conversion) {
     }
     if (ended == it->id && WIFEXITED(status) && WEXITSTATUS(status) == 0) {
       conversion.pages_of_ended_jobs += job_pages(conversion.jobs[it->job]);
-    } else if (!conversion.failure) {
+    } else if (!conversion.failure && !conversion.jobs[it->job].may_fail) {
       conversion.failure = failure_of(*it, status, conversion.folder);
       end_running_processes();
     }

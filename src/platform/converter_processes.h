@@ -18,10 +18,13 @@ namespace lexiweb {
 // writes; first and last are 0 when it converts the whole document.
 // `written_file` names the file whose appearance shows that it has
 // written a page (given the page's number), for the progress.
+// A job that `may_fail` writes what the run can do without: its failure
+// ends no other job and is not reported.
 struct ConverterJob {
   std::vector<std::string> arguments;
   PageRange pages;
   std::string (*written_file)(int page) = converter_page_file;
+  bool may_fail = false;
 };
 
 // The first job that failed and how.

@@ -1,6 +1,6 @@
-// The measuring runs after the conversion, in processes of its own like the
-// converter's, so that a document that crashes poppler's library ends only
-// the measuring, never the run. pdftohtml -xml -i costs about a tenth of
+// The measuring runs among the converter's processes, in processes of its
+// own, so that a document that crashes poppler's library ends only the
+// measuring, never the run. pdftohtml -xml -i costs about a tenth of
 // pdftohtml -c, which draws the page images.
 #include "platform/typesetting.h"
 
@@ -51,18 +51,10 @@ std::vector<std::string> xml_files(const std::vector<std::string>& files) {
   return xml;
 }
 
-// The measuring jobs, widths and fonts apart: one job failing ends the
-// others of its kind only, so a document that crashes poppler's library in
-// the font query keeps its widths. Page ranges of 0 keep the converter's
-// progress count out of it.
-struct MeasuringJobs {
-  std::vector<ConverterJob> widths;
-  std::vector<ConverterJob> fonts;
-  std::vector<std::string> files;  // what they write
-};
+}  // namespace
 
-MeasuringJobs measuring_jobs(const std::string& zoom, const std::string& pdf_file,
-                             const std::string& folder, int page_count) {
+Measuring measuring_jobs(const std::string& zoom, const std::string& pdf_file,
+                         const std::string& folder, int page_count) {
   const std::string pdf = as_operand(pdf_file);
   const std::string query = font_query_program();
   // One range per core: every pdftohtml start reads the document's
@@ -72,14 +64,16 @@ MeasuringJobs measuring_jobs(const std::string& zoom, const std::string& pdf_fil
   std::vector<PageRange> ranges =
       page_ranges(page_count, cores, std::max(1, (page_count + cores - 1) / cores));
   if (page_count == 0) ranges = {{1, 1'000'000'000}};
-  MeasuringJobs jobs;
+  Measuring jobs;
   // The fonts are the document's: one query over all its pages, which
   // takes a fraction of a second.
   if (!query.empty()) {
     const std::string stem = folder + "/measure-fonts.txt";
-    jobs.fonts.push_back({{query, "1", std::to_string(page_count > 0 ? page_count : 1'000'000'000),
-                           pdf, as_operand(stem)},
-                          {}});
+    jobs.jobs.push_back({{query, "1", std::to_string(page_count > 0 ? page_count : 1'000'000'000),
+                          pdf, as_operand(stem)},
+                         {},
+                         converter_page_file,
+                         true});
     jobs.files.push_back(stem);
   }
   for (const PageRange& range : ranges) {
@@ -89,23 +83,16 @@ MeasuringJobs measuring_jobs(const std::string& zoom, const std::string& pdf_fil
     std::vector<std::string> xml = {"pdftohtml", "-q", "-xml", "-i", "-zoom", zoom};
     if (page_count > 0) xml.insert(xml.end(), {"-f", first, "-l", last});
     xml.insert(xml.end(), {pdf, as_operand(stem)});
-    jobs.widths.push_back({xml, {}});
+    jobs.jobs.push_back({xml, {}, converter_page_file, true});
     jobs.files.push_back(stem + ".xml");
   }
   return jobs;
 }
 
-}  // namespace
-
 std::string font_query_program() { return private_program("lexiweb-fonts"); }
 
-Typesetting::Typesetting(const std::string& zoom, const std::string& pdf_file,
-                         const std::string& folder, int page_count)
-    : folder_(folder), lines_({}), shelf_(folder) {
-  MeasuringJobs jobs = measuring_jobs(zoom, pdf_file, folder, page_count);
-  run_converter_jobs(jobs.widths, core_count(), folder, [](int) {});
-  if (!jobs.fonts.empty()) run_converter_jobs(jobs.fonts, core_count(), folder, [](int) {});
-  measure_files_ = std::move(jobs.files);
+Typesetting::Typesetting(const std::string& folder, const Measuring& measuring)
+    : folder_(folder), measure_files_(measuring.files), lines_({}), shelf_(folder) {
   std::set<std::string> seen;
   for (const std::string& file : measure_files_) {
     if (file.ends_with(".txt")) read_fonts(file, seen, fonts_);

@@ -8,22 +8,31 @@
 #include <string>
 #include <vector>
 
+#include "platform/converter_processes.h"
 #include "platform/font_table.h"
 #include "platform/fragment_widths.h"
 #include "platform/page_fonts.h"
 
 namespace lexiweb {
 
+// How the pages are measured: pdftohtml -xml at the same zoom over page
+// ranges and the font query (lexiweb-fonts, when installed) over the
+// document, `page_count` 0 meaning the whole document; as jobs that the
+// converter runs among its own, each in a process of its own, and the files
+// they write into `folder`. The jobs may fail: what a failed one would have
+// told is missing, and the pages then do without it, the widths or the
+// fonts' flags beyond their names.
+struct Measuring {
+  std::vector<ConverterJob> jobs;
+  std::vector<std::string> files;
+};
+Measuring measuring_jobs(const std::string& zoom, const std::string& pdf_file,
+                         const std::string& folder, int page_count);
+
 class Typesetting {
  public:
-  // Learns the widths and the fonts of the pages pdftohtml -c has written
-  // into `folder`: pdftohtml -xml at the same zoom and the font query
-  // (lexiweb-fonts, when installed) run over page ranges, `page_count` 0
-  // meaning the whole document. What a failed run would have told is
-  // missing, and the pages then do without it: the widths, or the fonts'
-  // flags beyond their names.
-  Typesetting(const std::string& zoom, const std::string& pdf_file, const std::string& folder,
-              int page_count);
+  // Reads what the measuring jobs wrote into `folder`.
+  Typesetting(const std::string& folder, const Measuring& measuring);
 
   // Sets page `page`, as reshape_page left it.
   void set_page(std::string& page_html, int page);
