@@ -42,11 +42,6 @@ constexpr int kCannotOpenPdf = 1;
 constexpr int kCannotWriteOutput = 2;
 constexpr int kCopyingNotPermitted = 3;
 
-// A path that begins with "-" would be taken for an option.
-std::string as_operand(const std::string& path) {
-  return path.starts_with('-') ? "./" + path : path;
-}
-
 // Digits with at most one decimal point, and not zero: what pdftohtml takes as zoom.
 bool is_positive_decimal(std::string_view text) {
   bool seen_point = false;
@@ -295,8 +290,7 @@ bool finish_conversion(const std::string& pdf_file, const std::string& output_fo
       reshape_pages(output_folder, page_count, pdf_file, backgrounds_rendered, typesetting);
   if (pages < 0) return false;
   if (!typesetting.finish()) {
-    print_line("The fonts and the fitting script could not be written into " + output_folder + "/" +
-               kFontFolder);
+    print_line("The fonts could not be written into " + output_folder + "/" + kFontFolder);
     return false;
   }
   if (!tidy_converter_extras(output_folder)) {

@@ -18,6 +18,12 @@ namespace lexiweb {
 // writes; first and last are 0 when it converts the whole document.
 // `written_file` names the file whose appearance shows that it has
 // written a page (given the page's number), for the progress.
+// `path` as a program's operand: a path that begins with "-" would be
+// taken for an option.
+inline std::string as_operand(const std::string& path) {
+  return path.starts_with('-') ? "./" + path : path;
+}
+
 // A job that `may_fail` writes what the run can do without: its failure
 // ends no other job and is not reported.
 struct ConverterJob {

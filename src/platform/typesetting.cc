@@ -21,10 +21,6 @@
 namespace lexiweb {
 namespace {
 
-std::string as_operand(const std::string& path) {
-  return path.starts_with('-') ? "./" + path : path;
-}
-
 // The lines "NAME<tab>FLAGS" of a font query's output.
 void read_fonts(const std::string& path, std::set<std::string>& seen, std::vector<PdfFont>& fonts) {
   std::ifstream in(path, std::ios::binary);
@@ -120,10 +116,8 @@ bool Typesetting::finish() {
   if (!script_used_) return true;
   const std::string fonts = folder_ + "/" + kFontFolder;
   if (!folder_exists(fonts)) make_folder(fonts);
-  std::ofstream out(fonts + "/" + kFitScriptFile, std::ios::binary | std::ios::trunc);
-  out.write(kFitScript.data(), static_cast<std::streamsize>(kFitScript.size()));
-  out.close();
-  return static_cast<bool>(out);
+  write_whole_file(fonts + "/" + kFitScriptFile, kFitScript);
+  return true;
 }
 
 }  // namespace lexiweb

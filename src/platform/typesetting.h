@@ -38,8 +38,8 @@ class Typesetting {
   void set_page(std::string& page_html, int page);
 
   // Compresses the faces, writes the fitting script beside them and
-  // removes what the measuring left in the folder. False when a face or the
-  // script could not be written.
+  // removes what the measuring left in the folder. False when a face is
+  // missing; a write the system refuses ends the run.
   bool finish();
 
  private:
