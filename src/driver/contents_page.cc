@@ -8,9 +8,9 @@
 #include "common/run_values.h"
 #include "driver/document_outline.h"
 #include "driver/final_pages.h"
-#include "platform/converter.h"
 #include "shell/file_ops.h"
 #include "shell/record_writer.h"
+#include "typeset/font_folder.h"
 #include "wordindex/page_head.h"
 
 namespace lexiweb {

@@ -1,7 +1,7 @@
 #include "driver/document_outline.h"
 
 #include "common/identifiers.h"
-#include "platform/converter_page.h"
+#include "convert/converter_page.h"
 #include "shell/record_reader.h"
 #include "shell/record_writer.h"
 

@@ -5,12 +5,13 @@
 #include "common/run_parameters.h"
 #include "common/run_values.h"
 #include "common/text.h"
+#include "convert/converter.h"
 #include "driver/console_helpers.h"
 #include "platform/console.h"
-#include "platform/converter.h"
 #include "shell/file_ops.h"
 #include "shell/record_reader.h"
 #include "shell/record_writer.h"
+#include "typeset/font_folder.h"
 
 namespace lexiweb {
 

@@ -6,8 +6,8 @@
 #include "driver/console_helpers.h"
 #include "driver/scratch_files.h"
 #include "platform/console.h"
-#include "platform/converter.h"
 #include "shell/file_ops.h"
+#include "typeset/font_folder.h"
 
 namespace lexiweb {
 

@@ -7,7 +7,7 @@
 #include <thread>
 
 #include "platform/console.h"
-#include "platform/converter_processes.h"
+#include "shell/process_pool.h"
 #include "shell/run_failure.h"
 
 namespace lexiweb {
@@ -19,9 +19,9 @@ constexpr int kEndingSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
   int signal_number = 0;
   while (sigwait(&signals, &signal_number) != 0) {
   }
-  // The converters first, since they go on writing; each step below also
+  // The processes first, since they go on writing; each step below also
   // keeps the main thread from undoing it.
-  end_converter_processes_for_good();
+  end_processes_for_good();
   restore_terminal_for_good();
   if (!clean_up_on_signal()) {
     // A refused write or read ends the run already, with its own status.
@@ -41,7 +41,7 @@ void handle_ending_signals() {
     if (current.sa_handler != SIG_IGN) sigaddset(&ending, signal_number);
   }
   // The waiting thread starts with every signal blocked and so takes no
-  // other: SIGCHLD must reach the thread that waits for the converters.
+  // other: SIGCHLD must reach the thread that waits for the processes.
   sigset_t all;
   sigfillset(&all);
   sigset_t before;

@@ -1,4 +1,4 @@
-// Ends a run on INT, TERM, HUP and QUIT: the converter processes are ended,
+// Ends a run on INT, TERM, HUP and QUIT: the processes it started are ended,
 // the terminal gets its settings back, the run's scratch files are removed
 // (run_failure.h) and the program exits with status 128 + the signal's
 // number. The signals are taken by a thread of their own with sigwait, so

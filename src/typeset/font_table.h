@@ -1,0 +1,44 @@
+// Maps the fonts a PDF names to free faces that take about the same room:
+// metric-compatible faces for the common PostScript and office fonts, Latin
+// Modern at the nearest design size for Computer Modern, and a generic
+// family when no face is known. Pure functions; finding the files is the
+// caller's job.
+#ifndef LEXIWEB_TYPESET_FONT_TABLE_H_
+#define LEXIWEB_TYPESET_FONT_TABLE_H_
+
+#include <string>
+#include <string_view>
+
+namespace lexiweb {
+
+// What the PDF tells of one font: its name (a subset prefix such as
+// "DQMPNC+" may stand in front) and its descriptor's flags.
+struct PdfFont {
+  std::string name;
+  bool bold = false;
+  bool italic = false;
+  bool fixed_pitch = false;
+  bool serif = false;
+};
+
+// A free face for a font. `family` is the CSS family the pages name it by
+// (empty when no face is known: then only `generic` applies), `file` the
+// face's file name as its Debian package installs it.
+struct FontFace {
+  std::string family;
+  std::string file;
+  bool bold = false;
+  bool italic = false;
+  std::string generic;  // "serif", "sans-serif" or "monospace"
+};
+
+// `name` without a subset prefix: six capital letters and "+".
+std::string_view without_subset_prefix(std::string_view name);
+
+// The face for `font`. Weight and slant come from the flags and from the
+// style part of the name ("-Bold", "Italic", "Oblique", ",BoldItalic"...).
+FontFace free_face(const PdfFont& font);
+
+}  // namespace lexiweb
+
+#endif  // LEXIWEB_TYPESET_FONT_TABLE_H_

@@ -1,0 +1,92 @@
+#include "typeset/font_table.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <ostream>
+
+namespace lexiweb {
+namespace {
+
+// A PDF font and the face it must get: "family/file", plus "+b", "+i" for
+// the face's weight and slant, or "generic" alone when no face is known.
+struct Mapping {
+  PdfFont font;
+  std::string face;
+};
+
+void PrintTo(const Mapping& mapping, std::ostream* out) { *out << mapping.font.name; }
+
+std::string described(const FontFace& face) {
+  std::string text = face.family.empty() ? face.generic : face.family + "/" + face.file;
+  if (face.bold) text += "+b";
+  if (face.italic) text += "+i";
+  return text;
+}
+
+PdfFont named(std::string name) { return {std::move(name)}; }
+PdfFont flagged(std::string name, bool bold, bool italic, bool fixed_pitch, bool serif) {
+  return {std::move(name), bold, italic, fixed_pitch, serif};
+}
+
+const Mapping kMappings[] = {
+    // Subset prefixes go; the converter's names drop "-Bold", the flags keep it.
+    {named("DQMPNC+LiberationSans"), "LiberationSans/LiberationSans-Regular.ttf"},
+    {flagged("EQVMNG+LiberationSans", true, false, false, false),
+     "LiberationSans/LiberationSans-Bold.ttf+b"},
+    {named("GYNSJC+LiberationMono-Italic"), "LiberationMono/LiberationMono-Italic.ttf+i"},
+    {named("Times-Roman"), "LiberationSerif/LiberationSerif-Regular.ttf"},
+    {named("Times-BoldItalic"), "LiberationSerif/LiberationSerif-BoldItalic.ttf+b+i"},
+    {named("TimesNewRomanPS-BoldMT"), "LiberationSerif/LiberationSerif-Bold.ttf+b"},
+    {named("Arial,Italic"), "LiberationSans/LiberationSans-Italic.ttf+i"},
+    {named("Helvetica-Oblique"), "LiberationSans/LiberationSans-Italic.ttf+i"},
+    {named("ABCDEF+Courier New"), "LiberationMono/LiberationMono-Regular.ttf"},
+    // The URW fonts of both generations, and the rest of the base 35.
+    {named("NimbusRomNo9L-Medi"), "LiberationSerif/LiberationSerif-Bold.ttf+b"},
+    {named("NimbusSanL-ReguItal"), "LiberationSans/LiberationSans-Italic.ttf+i"},
+    {named("NimbusMonoPS-Bold"), "LiberationMono/LiberationMono-Bold.ttf+b"},
+    {named("URWPalladioL-Roma"), "texgyrepagella/texgyrepagella-regular.otf"},
+    {named("C059-Italic"), "texgyreschola/texgyreschola-italic.otf+i"},
+    {named("Z003-MediumItalic"), "texgyrechorus/texgyrechorus-mediumitalic.otf+i"},
+    // Computer Modern at the nearest Latin Modern design size.
+    {named("AWCRRA+CMR10"), "lmroman10/lmroman10-regular.otf"},
+    {named("CMR11"), "lmroman12/lmroman12-regular.otf"},
+    {named("IFDBDF+CMBX12"), "lmroman12/lmroman12-bold.otf+b"},
+    {named("TCCLIA+CMTT10"), "lmmono10/lmmono10-regular.otf"},
+    {named("KNHUMI+CMTT9"), "lmmono9/lmmono9-regular.otf"},
+    {named("CMTT17"), "lmmono12/lmmono12-regular.otf"},
+    {named("OFAGJO+CMSL10"), "lmromanslant10/lmromanslant10-regular.otf+i"},
+    {named("FFVXNZ+CMSLTT10"), "lmmonoslant10/lmmonoslant10-regular.otf+i"},
+    {named("CMSS8"), "lmsans8/lmsans8-regular.otf"},
+    // Free faces as they come; a missing face gives the nearest one.
+    {named("DejaVuSansMono-Bold"), "DejaVuSansMono/DejaVuSansMono-Bold.ttf+b"},
+    {flagged("Inconsolata", true, false, true, false), "Inconsolata/Inconsolata.otf"},
+    // Unknown fonts: a generic family from the flags, weight and slant kept.
+    {flagged("XYZABC+CMSY10", false, false, false, true), "serif"},
+    {flagged("LucidaTypewriter-Bold", false, false, true, false), "monospace+b"},
+    {flagged("Frutiger", false, true, false, false), "sans-serif+i"},
+};
+
+class FreeFaceTest : public testing::TestWithParam<Mapping> {};
+
+TEST_P(FreeFaceTest, MapsToTheFaceOfTheTable) {
+  EXPECT_EQ(described(free_face(GetParam().font)), GetParam().face);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fonts, FreeFaceTest, testing::ValuesIn(kMappings),
+                         [](const testing::TestParamInfo<Mapping>& info) {
+                           std::string name;
+                           for (char c : info.param.font.name) {
+                             name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+                           }
+                           return name;
+                         });
+
+TEST(FontTable, SubsetPrefixIsSixCapitalsAndPlus) {
+  EXPECT_EQ(without_subset_prefix("DQMPNC+LiberationSans"), "LiberationSans");
+  EXPECT_EQ(without_subset_prefix("DqMPNC+LiberationSans"), "DqMPNC+LiberationSans");
+  EXPECT_EQ(without_subset_prefix("ABCDE+F"), "ABCDE+F");
+}
+
+}  // namespace
+}  // namespace lexiweb
