@@ -128,10 +128,8 @@ TEST(ConversionTest, RangesOnSeveralProcessesGiveTheSiteOfOneWholeDocumentProces
   write_noting_converter(folder.path() / "one_bin");
   ProgramRun one = run_in(folder.path() / "one", folder.path() / "one_bin");
   ASSERT_EQ(one.exit_status, 0) << one.errors;
-  // Then the fragments' widths are measured the same way.
   EXPECT_EQ(read_file(folder.path() / "one_bin" / "calls"),
-            "-q -c -zoom 1.5 doc.pdf htm_in/page\n"
-            "-q -xml -i -zoom 1.5 doc.pdf htm_in/measure-1\n");
+            "-q -c -zoom 1.5 doc.pdf htm_in/page\n");
 
   // Ranges of one page and more, several processes at a time.
   write_noting_converter(folder.path() / "ranges_bin");
@@ -220,7 +218,7 @@ TEST(ConversionTest, UnfinishedPageImageIsAFailedConversion) {
   const fs::path program = program_with_renderer(
       folder.path(), "\"" + real_renderer().string() +
                          "\" \"$@\" || exit $?\n"
-                         "image=\"${5}002.png\"\n"
+                         "image=\"${7}002.png\"\n"
                          "[ ! -e \"$image\" ] || truncate -s -12 \"$image\"\n");
   const fs::path bin;
 #else

@@ -7,6 +7,7 @@
 #include "driver/scratch_files.h"
 #include "e2e_support.h"
 #include "tools/pdf_writer.h"
+#include "typeset/face_file.h"
 
 namespace lexiweb::testing {
 namespace {
@@ -113,18 +114,33 @@ TEST(FullRunTest, ConvertsAPdfWhoseNameHoldsABlankAndCleansUp) {
 }
 
 // The PDF writer sets its text in Helvetica, which a reader cannot be
-// counted on to have: the site carries its metric twin and the fitting
-// script, the page names them, and every fragment knows its width.
+// counted on to have: the site carries its metric twin, cut to the
+// characters of the document, and the fitting script, the page names them,
+// and every fragment knows its width. The run writes nothing outside its
+// folder, however empty the user's home and cache.
 TEST(FullRunTest, PagesAreSetInFacesTheSiteCarries) {
   WorkingFolder folder;
+  fs::create_directories("home/user");
+  const std::string saved_home = getenv("HOME") == nullptr ? "" : getenv("HOME");
+  const std::string saved_cache =
+      getenv("XDG_CACHE_HOME") == nullptr ? "" : getenv("XDG_CACHE_HOME");
+  setenv("HOME", (folder.path() / "home/user").c_str(), 1);
+  unsetenv("XDG_CACHE_HOME");
   fs::create_directory("pdf_in");
   write_pdf("pdf_in/doc.pdf", three_page_document());
   ProgramRun run = run_lexiweb(kCompleteRunInput);
+  setenv("HOME", saved_home.c_str(), 1);
+  if (!saved_cache.empty()) setenv("XDG_CACHE_HOME", saved_cache.c_str(), 1);
   ASSERT_EQ(run.exit_status, 0) << run.errors;
+  EXPECT_TRUE(fs::is_empty("home/user"));
 
   EXPECT_EQ(files_in("htm_out/fonts"),
             (std::set<std::string>{"LiberationSans-Regular.woff2", "fit.js"}));
-  EXPECT_GT(fs::file_size("htm_out/fonts/LiberationSans-Regular.woff2"), 10000u);
+  std::set<char32_t> characters;
+  for (const PdfPage& page : three_page_document()) {
+    for (const std::string& line : page.lines) characters.insert(line.begin(), line.end());
+  }
+  EXPECT_EQ(characters_of_font_file("htm_out/fonts/LiberationSans-Regular.woff2"), characters);
   const std::string page = read_file("htm_out/f000002.htm");
   EXPECT_NE(page.find("@font-face{font-family:LiberationSans;"
                       "src:url(fonts/LiberationSans-Regular.woff2)}\n"),

@@ -13,7 +13,6 @@
 #include "common/text.h"
 #include "convert/converter_page.h"
 #include "convert/finished_output.h"
-#include "convert/measuring.h"
 #include "convert/page_backgrounds.h"
 #include "convert/page_ranges.h"
 #include "platform/console.h"
@@ -94,42 +93,81 @@ std::string whole_document_failure(int status, const std::string& pdf_file,
   }
 }
 
+// The converter's processes, and the files in which the renderer's tell
+// the text they saw drawn: the text of the ranges in page order, and the
+// fonts.
+struct ConversionJobs {
+  std::vector<ProcessJob> jobs;
+  std::vector<std::string> drawn_text;
+  std::vector<std::string> drawn_fonts;
+};
+
+// The renderer's job over `pages`: the text drawn on them, and their
+// background images as well when `images`.
+void add_renderer_job(ConversionJobs& conversion, const std::string& renderer,
+                      const std::string& zoom, const std::string& pdf,
+                      const std::string& output_folder, PageRange pages, bool images) {
+  const std::string text = output_folder + "/" + drawn_text_file(pages.first);
+  const std::string fonts = output_folder + "/" + drawn_fonts_file(pages.first);
+  std::vector<std::string> arguments = {renderer,
+                                        zoom,
+                                        std::to_string(pages.first),
+                                        std::to_string(pages.last),
+                                        pdf,
+                                        as_operand(text),
+                                        as_operand(fonts)};
+  if (images) {
+    arguments.push_back(as_operand(output_folder + "/" + std::string(kConverterPrefix)));
+    conversion.jobs.push_back({arguments, pages, background_image_file});
+  } else {
+    conversion.jobs.push_back({arguments, {}, nullptr, true});
+  }
+  conversion.drawn_text.push_back(text);
+  conversion.drawn_fonts.push_back(fonts);
+}
+
 // With -c each page and its image come out the same whether the page is
 // converted alone or with the whole document, so ranges can be converted
 // apart. With a `renderer`, two jobs a range: pdftohtml -c -i writes the
 // pages without their background images, which take most of pdftohtml's
-// time, and the renderer draws those images (see page_backgrounds.h).
-// The ranges are then cut as for half the processes, which keeps the number
-// of jobs, since every process reads the document's structure anew.
-// Without the renderer, pdftohtml -c writes both; when the count is not
-// known, one pdftohtml -c process converts the whole document.
-std::vector<ProcessJob> conversion_jobs(const std::string& zoom, const std::string& pdf_file,
-                                        const std::string& output_folder, int page_count,
-                                        int processes, const std::string& renderer) {
+// time, and the renderer draws those images (see page_backgrounds.h) and
+// records the text. The ranges are then cut as for half the processes,
+// which keeps the number of jobs, since every process reads the document's
+// structure anew. Without the renderer, pdftohtml -c writes both; when the
+// count is not known, one pdftohtml -c process converts the whole document,
+// and the renderer records only the text, over every page there is.
+ConversionJobs conversion_jobs(const std::string& zoom, const std::string& pdf_file,
+                               const std::string& output_folder, int page_count, int processes,
+                               const std::string& renderer) {
   const std::string pdf = as_operand(pdf_file);
   const std::string prefix = as_operand(output_folder + "/" + std::string(kConverterPrefix));
+  ConversionJobs conversion;
   if (page_count == 0) {
-    return {{{"pdftohtml", "-q", "-c", "-zoom", zoom, pdf, prefix}, {}, converter_page_file}};
+    conversion.jobs.push_back(
+        {{"pdftohtml", "-q", "-c", "-zoom", zoom, pdf, prefix}, {}, converter_page_file});
+    if (!renderer.empty()) {
+      add_renderer_job(conversion, renderer, zoom, pdf, output_folder, {1, 1'000'000'000}, false);
+    }
+    return conversion;
   }
   const int sharing_processes = renderer.empty() ? processes : (processes + 1) / 2;
-  std::vector<ProcessJob> jobs;
   for (PageRange range : page_ranges(page_count, sharing_processes, smallest_range())) {
     const std::string first = std::to_string(range.first);
     const std::string last = std::to_string(range.last);
     if (renderer.empty()) {
-      jobs.push_back(
+      conversion.jobs.push_back(
           {{"pdftohtml", "-q", "-c", "-zoom", zoom, "-f", first, "-l", last, pdf, prefix},
            range,
            converter_page_file});
       continue;
     }
-    jobs.push_back(
+    conversion.jobs.push_back(
         {{"pdftohtml", "-q", "-c", "-i", "-zoom", zoom, "-f", first, "-l", last, pdf, prefix},
          range,
          converter_page_file});
-    jobs.push_back({{renderer, zoom, first, last, pdf, prefix}, range, background_image_file});
+    add_renderer_job(conversion, renderer, zoom, pdf, output_folder, range, true);
   }
-  return jobs;
+  return conversion;
 }
 
 // Why a converter process failed, when it did not say so itself.
@@ -256,22 +294,13 @@ bool tidy_converter_extras(const std::string& folder) {
          std::rename(outline.c_str(), (folder + "/" + kOutlinePage).c_str()) == 0;
 }
 
-// Runs the converter processes and the measuring ones, the progress on the
-// console's current line while they work. False after a console line when
-// a converter failed.
-bool convert_pages(const std::string& zoom, const std::string& pdf_file,
-                   const std::string& output_folder, int page_count, const std::string& renderer,
-                   const std::vector<ProcessJob>& measuring) {
-  const int processes = core_count();
-  std::vector<ProcessJob> jobs =
-      conversion_jobs(zoom, pdf_file, output_folder, page_count, processes, renderer);
-  // The measuring goes after the first, largest ranges, so that the
-  // shrinking ranges after it let the cores finish together.
-  jobs.insert(jobs.begin() + std::min<size_t>(jobs.size(), processes), measuring.begin(),
-              measuring.end());
+// Runs the converter processes, the progress on the console's current line
+// while they work. False after a console line when a converter failed.
+bool convert_pages(const std::vector<ProcessJob>& jobs, const std::string& pdf_file,
+                   const std::string& output_folder, int page_count, bool rendering) {
   const std::string of_pages = " of " + std::to_string(page_count) + " pages";
   // With the renderer, a page is written twice: its text and its background.
-  const int writes_per_page = renderer.empty() ? 1 : 2;
+  const int writes_per_page = rendering ? 2 : 1;
   auto show_pages = [&](int writes) {
     if (page_count > 0) {
       console().show_progress("converting: " + std::to_string(writes / writes_per_page) + of_pages);
@@ -279,7 +308,7 @@ bool convert_pages(const std::string& zoom, const std::string& pdf_file,
   };
   show_pages(0);
   const std::optional<JobFailure> failure =
-      run_process_jobs(jobs, processes, output_folder, show_pages);
+      run_process_jobs(jobs, core_count(), output_folder, show_pages);
   if (page_count > 0) console().show_progress("");
   if (!failure) return true;
   print_line(failure_line(*failure, jobs[failure->job].pages, pdf_file, output_folder));
@@ -322,14 +351,15 @@ bool run_converter(const std::string& magnification, const std::string& pdf_file
   if (!folder_exists(output_folder)) make_folder(output_folder);
   // 0 when pdfinfo cannot tell: one process then converts the whole document.
   const int page_count = document_page_count(pdf_file);
-  const std::string renderer = page_count > 0 ? background_renderer() : "";
-  const Measuring measuring = measuring_jobs(zoom, pdf_file, output_folder, page_count);
-  bool converted =
-      convert_pages(zoom, pdf_file, output_folder, page_count, renderer, measuring.jobs);
+  const std::string renderer = background_renderer();
+  ConversionJobs conversion =
+      conversion_jobs(zoom, pdf_file, output_folder, page_count, core_count(), renderer);
+  const bool rendering = page_count > 0 && !renderer.empty();
+  bool converted = convert_pages(conversion.jobs, pdf_file, output_folder, page_count, rendering);
   if (converted) {
-    Typesetting typesetting(output_folder, measuring.files);
-    converted =
-        finish_conversion(pdf_file, output_folder, page_count, !renderer.empty(), typesetting);
+    Typesetting typesetting(output_folder, std::move(conversion.drawn_text),
+                            std::move(conversion.drawn_fonts));
+    converted = finish_conversion(pdf_file, output_folder, page_count, rendering, typesetting);
   }
   if (!converted) {
     // Nothing of a failed conversion stays to be taken for a document.

@@ -2,25 +2,93 @@
 // poppler versions; it is written against poppler 22.12 (Debian 12).
 // pdftohtml -c draws its backgrounds with a Splash device in RGB, rows
 // padded to 4 bytes, on white paper, whose text operations do nothing; the
-// same device here gives the same pixels.
+// same device here gives the same pixels, and records the text instead.
 #include "render/background_renderer.h"
 
+#include <GfxFont.h>
+#include <GfxState.h>
 #include <GlobalParams.h>
 #include <PDFDoc.h>
 #include <SplashOutputDev.h>
 #include <goo/GooString.h>
 #include <splash/SplashBitmap.h>
 
+#include <algorithm>
+
 namespace lexiweb {
 namespace {
 
-class TextlessOutputDev : public SplashOutputDev {
+// As pdftohtml decides on bold text: the descriptor's bold flag or a
+// weight of 700 or more.
+std::string flags_of(const GfxFont& font) {
+  std::string letters;
+  if (font.isBold() || font.getWeight() >= GfxFont::W700) letters += 'b';
+  if (font.isItalic()) letters += 'i';
+  if (font.isFixedWidth()) letters += 'f';
+  if (font.isSerif()) letters += 's';
+  return letters.empty() ? "-" : letters;
+}
+
+// Hands the glyphs a device is given to a recorder, placed as pdftohtml
+// places them: the advance without the character spacing, the top the
+// baseline less the font's ascent, held to 1.05 of the size as pdftohtml
+// holds it.
+class GlyphRecording {
+ public:
+  // A font's address may be taken by another font once its page is done.
+  void set_recorder(TextRecorder* recorder) {
+    recorder_ = recorder;
+    last_font_ = nullptr;
+  }
+
+  void record(GfxState* state, double x, double y, double dx, double dy, const Unicode* u,
+              int u_length) {
+    if (recorder_ == nullptr) return;
+    GfxFont* font = state->getFont().get();
+    if (font != last_font_) {
+      last_font_ = font;
+      if (font != nullptr && font->getName()) {
+        recorder_->add_font(*font->getName(), flags_of(*font));
+      }
+    }
+    DrawnGlyph glyph;
+    double spacing_x = 0;
+    double spacing_y = 0;
+    state->textTransformDelta(state->getCharSpace() * state->getHorizScaling(), 0, &spacing_x,
+                              &spacing_y);
+    double advance_x = 0;
+    double advance_y = 0;
+    state->transformDelta(dx - spacing_x, dy - spacing_y, &advance_x, &advance_y);
+    state->transform(x, y, &glyph.left, &glyph.base);
+    glyph.right = glyph.left + advance_x;
+    const double size = state->getTransformedFontSize();
+    const double ascent = font == nullptr ? 0.95 : std::min(font->getAscent(), 1.05);
+    glyph.top = glyph.base - ascent * size;
+    GfxRGB colour;
+    state->getFillRGB(&colour);
+    glyph.style = {font, size,
+                   (static_cast<unsigned>(colToByte(colour.r)) << 16) |
+                       (static_cast<unsigned>(colToByte(colour.g)) << 8) | colToByte(colour.b),
+                   (state->getRender() & 3) != 3};
+    glyph.text = u;
+    glyph.text_length = u_length;
+    recorder_->add_glyph(glyph);
+  }
+
+ private:
+  TextRecorder* recorder_ = nullptr;
+  const GfxFont* last_font_ = nullptr;
+};
+
+class TextlessOutputDev : public SplashOutputDev, public GlyphRecording {
  public:
   explicit TextlessOutputDev(SplashColorPtr paper)
       : SplashOutputDev(splashModeRGB8, 4, false, paper) {}
 
-  void drawChar(GfxState*, double, double, double, double, double, double, CharCode, int,
-                const Unicode*, int) override {}
+  void drawChar(GfxState* state, double x, double y, double dx, double dy, double, double, CharCode,
+                int, const Unicode* u, int u_length) override {
+    record(state, x, y, dx, dy, u, u_length);
+  }
   bool beginType3Char(GfxState*, double, double, double, double, CharCode, const Unicode*,
                       int) override {
     return false;
@@ -31,6 +99,19 @@ class TextlessOutputDev : public SplashOutputDev {
   bool interpretType3Chars() override { return false; }
 };
 
+// Draws nothing: only the text is recorded.
+class TextOnlyOutputDev : public OutputDev, public GlyphRecording {
+ public:
+  bool upsideDown() override { return true; }
+  bool useDrawChar() override { return true; }
+  bool interpretType3Chars() override { return false; }
+  bool needNonText() override { return false; }
+  void drawChar(GfxState* state, double x, double y, double dx, double dy, double, double, CharCode,
+                int, const Unicode* u, int u_length) override {
+    record(state, x, y, dx, dy, u, u_length);
+  }
+};
+
 SplashColor white_paper = {255, 255, 255, 255};
 
 }  // namespace
@@ -38,6 +119,7 @@ SplashColor white_paper = {255, 255, 255, 255};
 struct BackgroundRenderer::Library {
   std::unique_ptr<PDFDoc> document;
   TextlessOutputDev output{white_paper};
+  TextOnlyOutputDev text_only;
 };
 
 BackgroundRenderer::BackgroundRenderer(const std::string& pdf_file) {
@@ -57,11 +139,20 @@ bool BackgroundRenderer::ok() const { return library_->document->isOk(); }
 
 int BackgroundRenderer::page_count() const { return library_->document->getNumPages(); }
 
-Background BackgroundRenderer::draw(int page, double zoom) {
+Background BackgroundRenderer::draw(int page, double zoom, TextRecorder& text) {
   const double dpi = 72 * zoom;
+  library_->output.set_recorder(&text);
   library_->document->displayPage(&library_->output, page, dpi, dpi, 0, true, false, false);
+  library_->output.set_recorder(nullptr);
   SplashBitmap* bitmap = library_->output.getBitmap();
   return {bitmap->getWidth(), bitmap->getHeight(), bitmap->getRowSize(), bitmap->getDataPtr()};
+}
+
+void BackgroundRenderer::record_text(int page, double zoom, TextRecorder& text) {
+  const double dpi = 72 * zoom;
+  library_->text_only.set_recorder(&text);
+  library_->document->displayPage(&library_->text_only, page, dpi, dpi, 0, true, false, false);
+  library_->text_only.set_recorder(nullptr);
 }
 
 }  // namespace lexiweb

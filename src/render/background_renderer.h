@@ -1,6 +1,7 @@
 // Draws the page backgrounds of a PDF as pdftohtml's complex mode draws
 // them: every page through poppler's Splash renderer with its text left
-// out, so that the text can lie on top of it as HTML.
+// out, so that the text can lie on top of it as HTML; the text it leaves
+// out goes to a recorder, with where it stands.
 #ifndef LEXIWEB_RENDER_BACKGROUND_RENDERER_H_
 #define LEXIWEB_RENDER_BACKGROUND_RENDERER_H_
 
@@ -8,6 +9,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+
+#include "render/text_recorder.h"
 
 namespace lexiweb {
 
@@ -32,8 +35,12 @@ class BackgroundRenderer {
   int page_count() const;
 
   // Draws page `page` (counted from 1) at 72 * `zoom` dots per inch on white
-  // paper. The background stays valid until the next call.
-  Background draw(int page, double zoom);
+  // paper, its text into `text`. The background stays valid until the next
+  // call.
+  Background draw(int page, double zoom, TextRecorder& text);
+
+  // Only the text of page `page` into `text`, as draw records it.
+  void record_text(int page, double zoom, TextRecorder& text);
 
  private:
   struct Library;

@@ -1,11 +1,13 @@
-// lexiweb-render: the page backgrounds of a range of pages, for lexiweb's
-// converter, which runs it once per range beside pdftohtml -c -i (the text).
-//   lexiweb-render ZOOM FIRST LAST PDF PREFIX
-// writes page N's background as PREFIX, N in three or more digits and
-// ".png", where pdftohtml -c would write it. Runs in a process of its own so
-// that a document that crashes the library ends only this range. Exits as
-// pdftohtml does: 1 when the document cannot be opened, 2 when an image
-// cannot be written.
+// lexiweb-render: the page backgrounds of a range of pages and the text
+// drawn on them, for lexiweb's converter, which runs it once per range
+// beside pdftohtml -c -i (the pages).
+//   lexiweb-render ZOOM FIRST LAST PDF TEXT FONTS [PREFIX]
+// writes the text drawn on the pages to TEXT and the fonts that drew it to
+// FONTS (common/drawn_text.h), and with PREFIX page N's background as
+// PREFIX, N in three or more digits and ".png", where pdftohtml -c would
+// write it. Runs in a process of its own so that a document that crashes
+// the library ends only this range. Exits as pdftohtml does: 1 when the
+// document cannot be opened, 2 when an output file cannot be written.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -33,8 +35,8 @@ std::string image_path(const std::string& prefix, int page) {
   return prefix + number + ".png";
 }
 
-// Written under a temporary name and renamed, so that an image under its own
-// name is always complete.
+// An image is written under a temporary name and renamed, so that an image
+// under its own name is always complete.
 bool write_file(const std::string& path, const std::string& bytes) {
   const std::string partial = path + ".part";
   std::FILE* file = std::fopen(partial.c_str(), "wb");
@@ -42,6 +44,10 @@ bool write_file(const std::string& path, const std::string& bytes) {
   const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   if (std::fclose(file) != 0 || !written) return false;
   return std::rename(partial.c_str(), path.c_str()) == 0;
+}
+
+bool write_all(std::FILE* file, const std::string& bytes) {
+  return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;
 }
 
 bool whole_number(const char* text, int* value) {
@@ -58,14 +64,16 @@ int main(int argc, char** argv) {
   int first = 0;
   int last = 0;
   char* zoom_end = nullptr;
-  const double asked_zoom = argc == 6 ? std::strtod(argv[1], &zoom_end) : 0;
-  if (argc != 6 || *zoom_end != '\0' || !(asked_zoom > 0) || !whole_number(argv[2], &first) ||
+  const bool usage = argc == 7 || argc == 8;
+  const double asked_zoom = usage ? std::strtod(argv[1], &zoom_end) : 0;
+  if (!usage || *zoom_end != '\0' || !(asked_zoom > 0) || !whole_number(argv[2], &first) ||
       !whole_number(argv[3], &last)) {
-    std::fputs("usage: lexiweb-render ZOOM FIRST LAST PDF PREFIX\n", stderr);
+    std::fputs("usage: lexiweb-render ZOOM FIRST LAST PDF TEXT FONTS [PREFIX]\n", stderr);
     return kWrongUsage;
   }
   const double zoom = std::clamp(asked_zoom, kSmallestZoom, kLargestZoom);
-  const std::string prefix = argv[5];
+  const bool images = argc == 8;
+  const std::string prefix = images ? argv[7] : "";
 
   lexiweb::BackgroundRenderer renderer(argv[4]);
   if (!renderer.ok()) return kCannotOpenPdf;
@@ -75,8 +83,26 @@ int main(int argc, char** argv) {
   // of one size have the same file.
   std::map<std::pair<int, int>, std::string> blank_files;
   std::string bytes;
+  lexiweb::TextRecorder recorder;
+  std::string drawn_text;
+  std::string fonts;
+  std::FILE* text_file = std::fopen(argv[5], "wb");
+  std::FILE* fonts_file = std::fopen(argv[6], "wb");
+  if (text_file == nullptr || fonts_file == nullptr) return kCannotWriteOutput;
   for (int page = first; page <= last; ++page) {
-    const lexiweb::Background background = renderer.draw(page, zoom);
+    lexiweb::Background background;
+    if (images) {
+      background = renderer.draw(page, zoom, recorder);
+    } else {
+      renderer.record_text(page, zoom, recorder);
+    }
+    recorder.end_page(page, drawn_text);
+    fonts = recorder.take_new_fonts();
+    if (!write_all(text_file, drawn_text) || !write_all(fonts_file, fonts)) {
+      return kCannotWriteOutput;
+    }
+    drawn_text.clear();
+    if (!images) continue;
     const std::pair<int, int> size(background.width, background.height);
     const bool blank = lexiweb::all_white(background);
     std::string* file = blank ? &blank_files[size] : &bytes;
@@ -85,5 +111,6 @@ int main(int argc, char** argv) {
     }
     if (!write_file(image_path(prefix, page), *file)) return kCannotWriteOutput;
   }
+  if (std::fclose(text_file) != 0 || std::fclose(fonts_file) != 0) return kCannotWriteOutput;
   return 0;
 }

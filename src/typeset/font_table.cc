@@ -73,6 +73,33 @@ constexpr Family kDejaVuSansMono = {
      "DejaVuSansMono-BoldOblique.ttf"}};
 constexpr Family kInconsolata = {"Inconsolata", Kind::kMono, {"Inconsolata.otf", "", "", ""}};
 
+// Metric-compatible with Microsoft's Calibri and Cambria, the faces of
+// current office documents.
+constexpr Family kCarlito = {
+    "Carlito",
+    Kind::kSans,
+    {"Carlito-Regular.ttf", "Carlito-Bold.ttf", "Carlito-Italic.ttf", "Carlito-BoldItalic.ttf"}};
+constexpr Family kCaladea = {
+    "Caladea",
+    Kind::kSerif,
+    {"Caladea-Regular.ttf", "Caladea-Bold.ttf", "Caladea-Italic.ttf", "Caladea-BoldItalic.ttf"}};
+
+// Chinese, Japanese and Korean: VL Gothic for the Japanese gothics it was
+// made after (fixed and proportional), Noto CJK for the rest. A collection
+// of Noto CJK holds a face per language, all with every character; the
+// first is the Japanese one.
+constexpr Family kVLGothic = {"VLGothic", Kind::kSans, {"VL-Gothic-Regular.ttf", "", "", ""}};
+constexpr Family kVLPGothic = {"VLPGothic", Kind::kSans, {"VL-PGothic-Regular.ttf", "", "", ""}};
+constexpr Family kNotoSansCJK = {
+    "NotoSansCJK", Kind::kSans, {"NotoSansCJK-Regular.ttc", "NotoSansCJK-Bold.ttc", "", ""}};
+constexpr Family kNotoSerifCJK = {
+    "NotoSerifCJK", Kind::kSerif, {"NotoSerifCJK-Regular.ttc", "NotoSerifCJK-Bold.ttc", "", ""}};
+
+// Mathematical symbols: TeX's symbol and extension fonts, and what the
+// other faces lack.
+constexpr Family kLatinModernMath = {
+    "LatinModernMath", Kind::kSerif, {"latinmodern-math.otf", "", "", ""}};
+
 // Family names by the start of the lower-case name, the longer names of
 // one start first.
 struct NamedFamily {
@@ -130,7 +157,74 @@ constexpr NamedFamily kNamedFamilies[] = {
     {"dejavusans", &kDejaVuSans},
     {"dejavuserif", &kDejaVuSerif},
     {"inconsolata", &kInconsolata},
+    {"carlito", &kCarlito},
+    {"calibri", &kCarlito},
+    {"caladea", &kCaladea},
+    {"cambriamath", &kLatinModernMath},
+    {"cambria", &kCaladea},
+    // Symbol's Greek and mathematical signs, and the dingbats.
+    {"symbol", &kDejaVuSerif},
+    {"standardsym", &kDejaVuSerif},
+    {"zapfdingbats", &kDejaVuSans},
+    {"dingbats", &kDejaVuSans},
+    {"d050000l", &kDejaVuSans},
+    {"latinmodernmath", &kLatinModernMath},
 };
+
+// Names of Chinese, Japanese and Korean faces, compared with their hyphens
+// and underscores taken out as well ("MS-PGothic", "VL-Gothic-Regular").
+constexpr NamedFamily kCjkFamilies[] = {
+    {"mspgothic", &kVLPGothic},         {"msuigothic", &kVLPGothic},
+    {"msgothic", &kVLGothic},           {"ipapgothic", &kVLPGothic},
+    {"ipaexgothic", &kVLPGothic},       {"ipagothic", &kVLGothic},
+    {"takaopgothic", &kVLPGothic},      {"takaogothic", &kVLGothic},
+    {"vlpgothic", &kVLPGothic},         {"vlgothic", &kVLGothic},
+    {"yugothic", &kNotoSansCJK},        {"hiraginokaku", &kNotoSansCJK},
+    {"hiraginosans", &kNotoSansCJK},    {"kozgo", &kNotoSansCJK},
+    {"heiseikakugo", &kNotoSansCJK},    {"gothicbbb", &kNotoSansCJK},
+    {"meiryo", &kNotoSansCJK},          {"notosanscjk", &kNotoSansCJK},
+    {"notosansjp", &kNotoSansCJK},      {"notosanskr", &kNotoSansCJK},
+    {"notosanssc", &kNotoSansCJK},      {"notosanstc", &kNotoSansCJK},
+    {"sourcehansans", &kNotoSansCJK},   {"simhei", &kNotoSansCJK},
+    {"microsoftyahei", &kNotoSansCJK},  {"microsoftjhenghei", &kNotoSansCJK},
+    {"stheiti", &kNotoSansCJK},         {"heiti", &kNotoSansCJK},
+    {"wenquanyi", &kNotoSansCJK},       {"gulim", &kNotoSansCJK},
+    {"dotum", &kNotoSansCJK},           {"malgungothic", &kNotoSansCJK},
+    {"nanumgothic", &kNotoSansCJK},     {"undotum", &kNotoSansCJK},
+    {"hygothic", &kNotoSansCJK},        {"msmincho", &kNotoSerifCJK},
+    {"mspmincho", &kNotoSerifCJK},      {"ipamincho", &kNotoSerifCJK},
+    {"ipapmincho", &kNotoSerifCJK},     {"ipaexmincho", &kNotoSerifCJK},
+    {"takaomincho", &kNotoSerifCJK},    {"takaopmincho", &kNotoSerifCJK},
+    {"yumincho", &kNotoSerifCJK},       {"hiraginomincho", &kNotoSerifCJK},
+    {"hiraginoserif", &kNotoSerifCJK},  {"kozmin", &kNotoSerifCJK},
+    {"heiseimin", &kNotoSerifCJK},      {"ryumin", &kNotoSerifCJK},
+    {"notoserifcjk", &kNotoSerifCJK},   {"notoserifjp", &kNotoSerifCJK},
+    {"sourcehanserif", &kNotoSerifCJK}, {"simsun", &kNotoSerifCJK},
+    {"nsimsun", &kNotoSerifCJK},        {"songti", &kNotoSerifCJK},
+    {"stsong", &kNotoSerifCJK},         {"adobesong", &kNotoSerifCJK},
+    {"adobeming", &kNotoSerifCJK},      {"adobemyungjo", &kNotoSerifCJK},
+    {"mingliu", &kNotoSerifCJK},        {"pmingliu", &kNotoSerifCJK},
+    {"batang", &kNotoSerifCJK},         {"gungsuh", &kNotoSerifCJK},
+    {"nanummyeongjo", &kNotoSerifCJK},  {"unbatang", &kNotoSerifCJK},
+    {"hysmyeongjo", &kNotoSerifCJK},    {"fangsong", &kNotoSerifCJK},
+    {"kaiti", &kNotoSerifCJK},          {"stkaiti", &kNotoSerifCJK},
+};
+
+// TeX's fonts of mathematical symbols, by the letters before their size:
+// symbols, extensible delimiters, the AMS symbols and the alphabets of
+// formulas. Math italic (cmmi) is set in the text italic instead, which is
+// close in width, and takes its Greek from the fallbacks.
+constexpr const char* kTexMathFonts[] = {"cmsy", "cmbsy", "cmex", "msam", "msbm",   "eufm",
+                                         "eufb", "rsfs",  "lasy", "wasy", "stmary", "cmmib"};
+
+// What draws the characters that a face lacks, by the kind of face: DejaVu
+// for most scripts and signs, Latin Modern Math for the rest of the
+// mathematical ones, Noto CJK for Chinese, Japanese and Korean.
+constexpr const Family* kSerifFallbacks[] = {&kDejaVuSerif, &kDejaVuSans, &kLatinModernMath,
+                                             &kNotoSerifCJK};
+constexpr const Family* kSansFallbacks[] = {&kDejaVuSans, &kLatinModernMath, &kNotoSansCJK};
+constexpr const Family* kMonoFallbacks[] = {&kDejaVuSansMono, &kDejaVuSans, &kLatinModernMath,
+                                            &kNotoSansCJK};
 
 // A Latin Modern design: the file stem before the size ("lmroman"), the
 // sizes it is drawn at, the face after the size, and what it is.
@@ -246,6 +340,23 @@ FontFace family_face(const Family& family, bool bold, bool italic) {
   return {};
 }
 
+std::string without_hyphens(std::string_view text) {
+  std::string result;
+  for (char c : text) {
+    if (c != '-' && c != '_') result += c;
+  }
+  return result;
+}
+
+// True for "cmsy10", "msam7" and the like.
+bool is_tex_math_font(std::string_view name) {
+  while (!name.empty() && name.back() >= '0' && name.back() <= '9') name.remove_suffix(1);
+  for (const char* letters : kTexMathFonts) {
+    if (name == letters) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 std::string_view without_subset_prefix(std::string_view name) {
@@ -261,6 +372,7 @@ FontFace free_face(const PdfFont& font) {
   const std::string family_part = name.substr(0, name.find_first_of("-,"));
   const std::string_view style_part = std::string_view(name).substr(family_part.size());
 
+  if (is_tex_math_font(family_part)) return family_face(kLatinModernMath, false, false);
   if (FontFace face = modern_face(family_part); !face.family.empty()) return face;
 
   // The style part of the name, or of the whole name when the family part
@@ -273,11 +385,27 @@ FontFace free_face(const PdfFont& font) {
   for (const NamedFamily& entry : kNamedFamilies) {
     if (family_part.starts_with(entry.start)) return family_face(*entry.family, bold, italic);
   }
+  const std::string compact = without_hyphens(name.substr(0, name.find(',')));
+  for (const NamedFamily& entry : kCjkFamilies) {
+    if (compact.starts_with(entry.start)) return family_face(*entry.family, bold, italic);
+  }
   FontFace generic;
   generic.bold = bold;
   generic.italic = italic;
   generic.generic = font.fixed_pitch ? "monospace" : font.serif ? "serif" : "sans-serif";
   return generic;
+}
+
+std::vector<FontFace> fallback_faces(const FontFace& face) {
+  std::span<const Family* const> chain = kSansFallbacks;
+  if (face.generic == "serif") chain = kSerifFallbacks;
+  if (face.generic == "monospace") chain = kMonoFallbacks;
+  std::vector<FontFace> faces;
+  for (const Family* family : chain) {
+    if (face.family != family->family)
+      faces.push_back(family_face(*family, face.bold, face.italic));
+  }
+  return faces;
 }
 
 }  // namespace lexiweb

@@ -1,13 +1,15 @@
 // Maps the fonts a PDF names to free faces that take about the same room:
 // metric-compatible faces for the common PostScript and office fonts, Latin
-// Modern at the nearest design size for Computer Modern, and a generic
-// family when no face is known. Pure functions; finding the files is the
-// caller's job.
+// Modern at the nearest design size for Computer Modern, faces for Chinese,
+// Japanese and Korean and for mathematical signs, and a generic family
+// when no face is known; and names the faces that draw what a face lacks.
+// Pure functions; finding the files is the caller's job.
 #ifndef LEXIWEB_TYPESET_FONT_TABLE_H_
 #define LEXIWEB_TYPESET_FONT_TABLE_H_
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lexiweb {
 
@@ -22,8 +24,8 @@ struct PdfFont {
 };
 
 // A free face for a font. `family` is the CSS family the pages name it by
-// (empty when no face is known: then only `generic` applies), `file` the
-// face's file name as its Debian package installs it.
+// (empty when no face is known: then only `generic` and the fallbacks
+// apply), `file` the face's file name as its Debian package installs it.
 struct FontFace {
   std::string family;
   std::string file;
@@ -38,6 +40,11 @@ std::string_view without_subset_prefix(std::string_view name);
 // The face for `font`. Weight and slant come from the flags and from the
 // style part of the name ("-Bold", "Italic", "Oblique", ",BoldItalic"...).
 FontFace free_face(const PdfFont& font);
+
+// The faces that draw the characters `face` lacks, in the order to try
+// them, with its weight and slant where they have them: for its generic
+// family, DejaVu, Latin Modern Math, then Noto CJK.
+std::vector<FontFace> fallback_faces(const FontFace& face);
 
 }  // namespace lexiweb
 

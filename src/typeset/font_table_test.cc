@@ -61,8 +61,20 @@ const Mapping kMappings[] = {
     // Free faces as they come; a missing face gives the nearest one.
     {named("DejaVuSansMono-Bold"), "DejaVuSansMono/DejaVuSansMono-Bold.ttf+b"},
     {flagged("Inconsolata", true, false, true, false), "Inconsolata/Inconsolata.otf"},
+    // Office, Chinese, Japanese and Korean faces, and the symbol fonts.
+    {named("ABCDEF+Calibri-Bold"), "Carlito/Carlito-Bold.ttf+b"},
+    {named("Cambria,Italic"), "Caladea/Caladea-Italic.ttf+i"},
+    {named("CambriaMath"), "LatinModernMath/latinmodern-math.otf"},
+    {named("MS-PGothic"), "VLPGothic/VL-PGothic-Regular.ttf"},
+    {named("MS-Gothic,Bold"), "VLGothic/VL-Gothic-Regular.ttf"},
+    {named("MS-Mincho"), "NotoSerifCJK/NotoSerifCJK-Regular.ttc"},
+    {named("SimHei,Bold"), "NotoSansCJK/NotoSansCJK-Bold.ttc+b"},
+    {named("ABCDEF+Batang"), "NotoSerifCJK/NotoSerifCJK-Regular.ttc"},
+    {named("XYZABC+CMSY10"), "LatinModernMath/latinmodern-math.otf"},
+    {named("CMEX10"), "LatinModernMath/latinmodern-math.otf"},
+    {named("SymbolMT"), "DejaVuSerif/DejaVuSerif.ttf"},
+    {named("ZapfDingbats"), "DejaVuSans/DejaVuSans.ttf"},
     // Unknown fonts: a generic family from the flags, weight and slant kept.
-    {flagged("XYZABC+CMSY10", false, false, false, true), "serif"},
     {flagged("LucidaTypewriter-Bold", false, false, true, false), "monospace+b"},
     {flagged("Frutiger", false, true, false, false), "sans-serif+i"},
 };

@@ -1,34 +1,171 @@
-// Both formats are read by their fixed forms: pdftohtml writes a text
-// element as one line beginning "<text top=" and a fragment of a -c page as
-// a p start tag beginning "<p style="position:absolute;top:".
+// Lines are compared by their text without blanks, since pdftohtml puts a
+// blank where two runs stand apart whether the PDF draws one there or not.
+// Positions are compared in the renderer's tenths of a pixel; pdftohtml
+// places a fragment at its first line's top and left rounded to whole
+// pixels, and sizes a line from its first glyph's start to its last
+// glyph's advance.
 #include "typeset/fragment_widths.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "common/text.h"
+#include "typeset/markup_text.h"
 
 namespace lexiweb {
 namespace {
 
-constexpr std::string_view kPageStart = "<page number=\"";
-constexpr std::string_view kPageEnd = "</page>";
-constexpr std::string_view kTextStart = "<text ";
 constexpr std::string_view kFragmentStart = "<p style=\"position:absolute;top:";
 constexpr std::string_view kLineBreak = "<br/>";
 constexpr std::string_view kFragmentEnd = "</p>";
 
-// The whole number after `name="` in `tag`, or `fallback`.
-long attribute_number(std::string_view tag, std::string_view name, long fallback) {
-  const std::string key = " " + std::string(name) + "=\"";
-  const size_t at = tag.find(key);
-  if (at == std::string_view::npos) return fallback;
-  std::string_view rest = tag.substr(at + key.size());
-  const bool negative = rest.starts_with('-');
-  if (negative) rest.remove_prefix(1);
-  if (rest.empty() || rest[0] < '0' || rest[0] > '9') return fallback;
-  const long value = whole_value(rest);
-  return negative ? -value : value;
+std::string without_blanks(std::string_view text) {
+  std::string kept;
+  kept.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == ' ' || text[i] == '\t') continue;
+    if (text.substr(i, 2) == "\xC2\xA0") {  // a no-break space
+      ++i;
+      continue;
+    }
+    kept += text[i];
+  }
+  return kept;
 }
+
+struct Run {
+  long top;
+  long base;
+  long left;
+  long right;
+  long height;
+  std::string key;  // its text without blanks
+};
+
+// The visible runs of a page, looked up by where they start and by their
+// baselines.
+class PageRuns {
+ public:
+  explicit PageRuns(const std::vector<DrawnRun>& drawn) {
+    for (const DrawnRun& run : drawn) {
+      if (!run.visible) continue;
+      std::string key = without_blanks(run.text);
+      if (key.empty()) continue;
+      runs_.push_back({run.top, run.base, run.left, run.right, std::max(1L, run.base - run.top),
+                       std::move(key)});
+    }
+    for (size_t i = 0; i < runs_.size(); ++i) by_left_.push_back(i);
+    by_base_ = by_left_;
+    std::sort(by_left_.begin(), by_left_.end(),
+              [&](size_t a, size_t b) { return runs_[a].left < runs_[b].left; });
+    std::sort(by_base_.begin(), by_base_.end(),
+              [&](size_t a, size_t b) { return runs_[a].base < runs_[b].base; });
+  }
+
+  // The line with `key` whose first run stands at `top` and `left` (whole
+  // pixels): its width in tenths, or -1. `start` becomes its first run.
+  long first_line(long top, long left, std::string_view key, size_t* start) const {
+    std::vector<size_t> candidates;
+    for (size_t i : range(by_left_, &Run::left, 10 * left - kPlace, 10 * left + kPlace)) {
+      const Run& run = runs_[i];
+      if (std::abs(run.top - 10 * top) <= std::max(2 * kPlace, run.height / 3) &&
+          key.starts_with(run.key)) {
+        candidates.push_back(i);
+      }
+    }
+    std::sort(candidates.begin(), candidates.end(), [&](size_t a, size_t b) {
+      return std::abs(runs_[a].top - 10 * top) < std::abs(runs_[b].top - 10 * top);
+    });
+    return first_that_fits(candidates, key, start);
+  }
+
+  // The line with `key` below the line that starts at run `previous` and is
+  // `width` wide: pdftohtml joins lines into a fragment only where they
+  // stand one above the other, so the line overlaps it from side to side.
+  // Lines that start at the fragment's `left` first, as most do, then the
+  // nearest below.
+  long next_line(size_t previous, long width, long left, std::string_view key,
+                 size_t* start) const {
+    const Run& above = runs_[previous];
+    std::vector<size_t> candidates;
+    for (size_t i : range(by_base_, &Run::base, above.base + above.height / 2,
+                          above.base + 3 * above.height)) {
+      const Run& run = runs_[i];
+      if (run.base > above.base && run.left <= above.left + width && run.right >= above.left &&
+          key.starts_with(run.key)) {
+        candidates.push_back(i);
+      }
+    }
+    const auto aligned = [&](size_t i) { return std::abs(runs_[i].left - 10 * left) <= kPlace; };
+    std::sort(candidates.begin(), candidates.end(), [&](size_t a, size_t b) {
+      if (aligned(a) != aligned(b)) return aligned(a);
+      if (runs_[a].base != runs_[b].base) return runs_[a].base < runs_[b].base;
+      return std::abs(runs_[a].left - 10 * left) < std::abs(runs_[b].left - 10 * left);
+    });
+    return first_that_fits(candidates, key, start);
+  }
+
+ private:
+  // How far a run may start from where pdftohtml placed its line: the
+  // rounding to whole pixels and some.
+  static constexpr long kPlace = 15;
+
+  // The runs of `index` (sorted by `field`) whose field lies in [low, high].
+  std::vector<size_t> range(const std::vector<size_t>& index, long Run::*field, long low,
+                            long high) const {
+    auto begin = std::partition_point(index.begin(), index.end(),
+                                      [&](size_t i) { return runs_[i].*field < low; });
+    auto end =
+        std::partition_point(begin, index.end(), [&](size_t i) { return runs_[i].*field <= high; });
+    return {begin, end};
+  }
+
+  long first_that_fits(const std::vector<size_t>& candidates, std::string_view key,
+                       size_t* start) const {
+    for (size_t candidate : candidates) {
+      const long width = line_width(candidate, key);
+      if (width >= 0) {
+        *start = candidate;
+        return width;
+      }
+    }
+    return -1;
+  }
+
+  // The width of the line that begins with run `first` and holds `key`:
+  // the runs on its baseline from there on, left to right, until their
+  // texts make up the key. Runs that do not go on with the key are passed
+  // over: the same text drawn twice (a bold made by overprinting), or the
+  // text of a neighbouring column that runs into the line. pdftohtml joins
+  // runs into a line only across small gaps, raised or lowered ones
+  // included (the E of TeX, an index).
+  long line_width(size_t first, std::string_view key) const {
+    const Run& start = runs_[first];
+    const long slack = std::max(5L, start.height * 2 / 5);
+    std::vector<size_t> line;
+    for (size_t i : range(by_base_, &Run::base, start.base - slack, start.base + slack)) {
+      if (runs_[i].left >= start.left && i != first) line.push_back(i);
+    }
+    std::sort(line.begin(), line.end(),
+              [&](size_t a, size_t b) { return runs_[a].left < runs_[b].left; });
+    const Run* last = &start;
+    size_t matched = start.key.size();
+    for (size_t i : line) {
+      if (matched == key.size()) break;
+      const Run& run = runs_[i];
+      if (run.left > last->right + 3 * start.height) break;
+      if (key.substr(matched).starts_with(run.key)) {
+        matched += run.key.size();
+        last = &run;
+      }
+    }
+    return matched == key.size() ? last->right - start.left : -1;
+  }
+
+  std::vector<Run> runs_;
+  std::vector<size_t> by_left_;
+  std::vector<size_t> by_base_;
+};
 
 // The whole number that follows `key` in `text`, or -1 when none does.
 long number_after(std::string_view text, std::string_view key) {
@@ -42,87 +179,57 @@ long number_after(std::string_view text, std::string_view key) {
   return negative ? -value : value;
 }
 
+// The widths of the fragment's lines, "w1,w2,...", or empty when a line is
+// not found.
+std::string fragment_widths(const PageRuns& runs, long top, long left, std::string_view content) {
+  std::string widths;
+  size_t previous = 0;
+  long previous_width = 0;
+  for (size_t line = 0;; ++line) {
+    const size_t line_end = content.find(kLineBreak);
+    const std::string key = without_blanks(text_of_markup(content.substr(0, line_end)));
+    if (key.empty()) return "";
+    size_t start = 0;
+    const long width = line == 0 ? runs.first_line(top, left, key, &start)
+                                 : runs.next_line(previous, previous_width, left, key, &start);
+    if (width < 0) return "";
+    previous_width = width;
+    if (line > 0) widths += ',';
+    widths += std::to_string((width + 5) / 10);
+    previous = start;
+    if (line_end == std::string_view::npos) return widths;
+    content.remove_prefix(line_end + kLineBreak.size());
+  }
+}
+
 }  // namespace
 
-bool PageLineReader::next_line(std::string& line) {
-  while (true) {
-    if (in_.is_open() && std::getline(in_, line)) return true;
-    in_.close();
-    in_.clear();
-    if (next_file_ == files_.size()) return false;
-    in_.open(files_[next_file_++], std::ios::binary);
-  }
-}
-
-std::vector<TextLine> PageLineReader::lines_of(int page) {
-  std::vector<TextLine> lines;
-  std::string line;
-  // Find the page's start line, passing over earlier pages.
-  while (true) {
-    if (!pending_.empty()) {
-      line = std::move(pending_);
-      pending_.clear();
-    } else if (!next_line(line)) {
-      return lines;
-    }
-    if (!line.starts_with(kPageStart)) continue;
-    const long number = attribute_number(line, "number", 0);
-    if (number == page) break;
-    if (number > page) {
-      pending_ = std::move(line);
-      return lines;
-    }
-  }
-  while (next_line(line) && !line.starts_with(kPageEnd)) {
-    if (line.starts_with(kPageStart)) {  // a page cut short
-      pending_ = std::move(line);
-      break;
-    }
-    if (!line.starts_with(kTextStart)) continue;
-    lines.push_back({attribute_number(line, "top", 0), attribute_number(line, "left", 0),
-                     attribute_number(line, "width", 0)});
-  }
-  return lines;
-}
-
-bool add_fragment_widths(std::string& page_html, const std::vector<TextLine>& lines) {
+int add_fragment_widths(std::string& page_html, const std::vector<DrawnRun>& drawn) {
+  const PageRuns runs(drawn);
   std::string result;
-  result.reserve(page_html.size() + lines.size() * 16);
+  result.reserve(page_html.size() + page_html.size() / 16);
   const std::string_view page(page_html);
-  size_t next_line = 0;
   size_t copied = 0;
+  int measured = 0;
   for (size_t start = page.find(kFragmentStart); start != std::string_view::npos;
        start = page.find(kFragmentStart, start + 1)) {
     const size_t tag_end = page.find('>', start);
     const size_t end =
         tag_end == std::string_view::npos ? tag_end : page.find(kFragmentEnd, tag_end);
-    if (end == std::string_view::npos) return false;
+    if (end == std::string_view::npos) break;
     const std::string_view tag = page.substr(start, tag_end - start);
-    const std::string_view content = page.substr(tag_end + 1, end - tag_end - 1);
-    size_t line_count = 1;
-    for (size_t at = content.find(kLineBreak); at != std::string_view::npos;
-         at = content.find(kLineBreak, at + 1)) {
-      ++line_count;
-    }
-    if (next_line + line_count > lines.size() ||
-        number_after(tag, "top:") != lines[next_line].top ||
-        number_after(tag, "left:") != lines[next_line].left) {
-      return false;
-    }
-    std::string widths;
-    for (size_t i = 0; i < line_count; ++i) {
-      if (i > 0) widths += ',';
-      widths += std::to_string(lines[next_line + i].width);
-    }
-    next_line += line_count;
+    const std::string widths =
+        fragment_widths(runs, number_after(tag, "top:"), number_after(tag, "left:"),
+                        page.substr(tag_end + 1, end - tag_end - 1));
+    if (widths.empty()) continue;
     result.append(page.substr(copied, tag_end - copied));
     result += " data-w=\"" + widths + "\"";
     copied = tag_end;
+    ++measured;
   }
-  if (next_line != lines.size()) return false;
   result.append(page.substr(copied));
   page_html = std::move(result);
-  return true;
+  return measured;
 }
 
 }  // namespace lexiweb

@@ -10,11 +10,12 @@
 namespace lexiweb {
 namespace {
 
-// The lines "NAME<tab>FLAGS" of a font query's output.
+// The lines "NAME<tab>FLAGS" of the fonts drawn.
 void read_fonts(const std::string& path, std::set<std::string>& seen, std::vector<PdfFont>& fonts) {
   std::ifstream in(path, std::ios::binary);
   std::string line;
   while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
     const size_t tab = line.find('\t');
     if (tab == std::string::npos || tab == 0) continue;
     PdfFont font{line.substr(0, tab)};
@@ -28,28 +29,20 @@ void read_fonts(const std::string& path, std::set<std::string>& seen, std::vecto
   }
 }
 
-std::vector<std::string> xml_files(const std::vector<std::string>& files) {
-  std::vector<std::string> xml;
-  for (const std::string& file : files) {
-    if (file.ends_with(".xml")) xml.push_back(file);
-  }
-  return xml;
-}
-
 }  // namespace
 
-Typesetting::Typesetting(const std::string& folder, std::vector<std::string> measure_files)
-    : folder_(folder), measure_files_(std::move(measure_files)), lines_({}), shelf_(folder) {
+Typesetting::Typesetting(const std::string& folder, std::vector<std::string> drawn_text,
+                         std::vector<std::string> drawn_fonts)
+    : folder_(folder), drawn_text_(drawn_text), shelf_(folder) {
   std::set<std::string> seen;
-  for (const std::string& file : measure_files_) {
-    if (file.ends_with(".txt")) read_fonts(file, seen, fonts_);
-  }
-  lines_ = PageLineReader(xml_files(measure_files_));
+  for (const std::string& file : drawn_fonts) read_fonts(file, seen, fonts_);
+  drawn_files_ = std::move(drawn_text);
+  drawn_files_.insert(drawn_files_.end(), drawn_fonts.begin(), drawn_fonts.end());
 }
 
 void Typesetting::set_page(std::string& page_html, int page) {
-  const std::vector<TextLine> lines = lines_.lines_of(page);
-  const bool measured = !lines.empty() && add_fragment_widths(page_html, lines);
+  const bool measured =
+      drawn_text_.runs_of(page, runs_) && add_fragment_widths(page_html, runs_) > 0;
   set_page_fonts(page_html, fonts_, shelf_);
   if (!measured) return;
   // The script element right after the style element, where the body starts.
@@ -62,8 +55,8 @@ void Typesetting::set_page(std::string& page_html, int page) {
 }
 
 bool Typesetting::finish() {
-  for (const std::string& file : measure_files_) delete_file(file);
-  if (!shelf_.compress()) return false;
+  for (const std::string& file : drawn_files_) delete_file(file);
+  if (!shelf_.write_faces()) return false;
   if (!script_used_) return true;
   const std::string fonts = folder_ + "/" + kFontFolder;
   if (!folder_exists(fonts)) make_folder(fonts);

@@ -1,13 +1,16 @@
 // Sets the converted pages as the PDF does on any reader's machine: their
 // fonts mapped to free faces that travel with the site (page_fonts.h), each
 // text fragment carrying its width in the PDF (fragment_widths.h), and the
-// script that fits the fragments to those widths (fit_script.h).
+// script that fits the fragments to those widths (fit_script.h). What it
+// knows of the PDF it learns from the text the renderer saw drawn.
 #ifndef LEXIWEB_TYPESET_TYPESETTING_H_
 #define LEXIWEB_TYPESET_TYPESETTING_H_
 
 #include <string>
 #include <vector>
 
+#include "common/drawn_text.h"
+#include "typeset/drawn_text_reader.h"
 #include "typeset/font_table.h"
 #include "typeset/fragment_widths.h"
 #include "typeset/page_fonts.h"
@@ -16,25 +19,28 @@ namespace lexiweb {
 
 class Typesetting {
  public:
-  // Reads what the measuring wrote: the font query's lists of fonts
-  // (".txt", lines "NAME<tab>FLAGS") and pdftohtml -xml's pages (".xml",
-  // in page order). `folder` holds the pages.
-  Typesetting(const std::string& folder, std::vector<std::string> measure_files);
+  // `folder` holds the pages, and the files that the renderer wrote there
+  // (common/drawn_text.h): `drawn_text`, the text of the page ranges in page
+  // order, and `drawn_fonts`, the fonts that drew it. Without them the
+  // fragments go without widths and the fonts are known by their names.
+  Typesetting(const std::string& folder, std::vector<std::string> drawn_text,
+              std::vector<std::string> drawn_fonts);
 
   // Sets page `page`, as reshape_page left it.
   void set_page(std::string& page_html, int page);
 
-  // Compresses the faces, writes the fitting script beside them and
-  // removes what the measuring left in the folder. False when a face is
-  // missing; a write the system refuses ends the run.
+  // Writes the faces and the fitting script into the font folder and
+  // removes the renderer's files. False when a face could not be made; a
+  // write the system refuses ends the run.
   bool finish();
 
  private:
   std::string folder_;
-  std::vector<std::string> measure_files_;
+  std::vector<std::string> drawn_files_;
   std::vector<PdfFont> fonts_;
-  PageLineReader lines_;
-  FontShelf shelf_;
+  DrawnTextReader drawn_text_;
+  std::vector<DrawnRun> runs_;
+  FaceShelf shelf_;
   bool script_used_ = false;
 };
 

@@ -1,20 +1,19 @@
 #!/usr/bin/env bash
 # The Debian package of scripts/package, made with the build's CPack
 # configuration into a temporary folder and checked without installing it:
-# it holds exactly the two programs, the background renderer and the font
-# query when the build has them (RENDERER, FONT_QUERY are ON) and the manual
+# it holds exactly the two programs, the background renderer when the
+# build has it (RENDERER is ON) and the manual
 # pages under /usr, and depends on poppler-utils, on the C and C++ runtime of
 # the build and, with the renderer, on poppler's library and libpng.
-# Usage: package_test.sh BUILD_DIR RENDERER FONT_QUERY
+# Usage: package_test.sh BUILD_DIR RENDERER
 set -euo pipefail
 
-if [ $# -ne 3 ]; then
-  echo "usage: $0 BUILD_DIR RENDERER FONT_QUERY" >&2
+if [ $# -ne 2 ]; then
+  echo "usage: $0 BUILD_DIR RENDERER" >&2
   exit 2
 fi
 build=$(realpath "$1")
 renderer=$2
-font_query=$3
 work=$(mktemp -d "${TMPDIR:-/tmp}/lexiweb-package-XXXXXX")
 source "$(dirname "$0")/keep_install_manifest.sh"
 keep_install_manifest "$build" "$work"
@@ -34,7 +33,6 @@ deb=${packages[0]}
 files=$(dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort)
 expected="./usr/bin/lexiweb
 ./usr/bin/lexiweb-pages"
-[ "$font_query" = ON ] && expected+=$'\n'"./usr/lib/lexiweb/lexiweb-fonts"
 [ "$renderer" = ON ] && expected+=$'\n'"./usr/lib/lexiweb/lexiweb-render"
 expected+="
 ./usr/share/man/man1/lexiweb-pages.1

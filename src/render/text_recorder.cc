@@ -1,0 +1,68 @@
+// A glyph continues the run before it when it has its style, stands on its
+// baseline and starts where the run's advance ends, give or take what
+// kerning moves a glyph. pdftohtml starts a new string wherever a glyph
+// stands apart from the one before, so a line of its output always ends
+// where a run ends, and the typesetting can measure lines by whole runs.
+#include "render/text_recorder.h"
+
+#include <cmath>
+#include <utility>
+
+#include "common/utf8.h"
+
+namespace lexiweb {
+namespace {
+
+// Kerning moves glyphs by a few hundredths of the font size; the space
+// between words is a quarter of it or more.
+constexpr double kKerningShare = 0.05;
+
+long tenths(double pixels) { return std::lround(pixels * 10); }
+
+}  // namespace
+
+void TextRecorder::add_glyph(const DrawnGlyph& glyph) {
+  if (glyph.text_length <= 0) return;
+  const double slack = kKerningShare * glyph.style.size;
+  const bool continues = !runs_.empty() && glyph.style == style_ &&
+                         std::fabs(glyph.base - base_) <= slack &&
+                         std::fabs(glyph.left - right_) <= slack;
+  if (!continues) {
+    DrawnRun run;
+    run.top = tenths(glyph.top);
+    run.base = tenths(glyph.base);
+    run.left = tenths(glyph.left);
+    run.visible = glyph.style.visible;
+    runs_.push_back(std::move(run));
+    style_ = glyph.style;
+    base_ = glyph.base;
+  }
+  DrawnRun& run = runs_.back();
+  for (int i = 0; i < glyph.text_length; ++i) {
+    const char32_t code = glyph.text[i];
+    append_utf8(run.text, code < 0x20 || code == 0x7F ? U' ' : code);
+  }
+  right_ = glyph.right;
+  run.right = tenths(glyph.right);
+}
+
+void TextRecorder::add_font(const std::string& name, const std::string& flags) {
+  if (name.empty() || !font_names_.insert(name).second) return;
+  // A name holds no tab or line end in practice; one that did would only
+  // fail to match the converter's name for it.
+  for (char c : name) new_fonts_ += static_cast<unsigned char>(c) < 0x20 ? '?' : c;
+  new_fonts_ += "\t" + flags + "\r\n";
+}
+
+void TextRecorder::end_page(int page, std::string& out) {
+  out += kDrawnPageStart;
+  out += ' ' + std::to_string(page) + "\r\n";
+  for (const DrawnRun& run : runs_) append_drawn_run(out, run);
+  out += kDrawnPageEnd;
+  out += "\r\n";
+  runs_.clear();
+}
+
+std::string TextRecorder::take_new_fonts() { return std::exchange(new_fonts_, {}); }
+
+}  // namespace lexiweb

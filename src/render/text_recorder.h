@@ -1,0 +1,61 @@
+// Gathers the glyphs drawn on a page into runs (common/drawn_text.h) and
+// the fonts that drew them, without poppler's types so that the renderer's
+// device only hands over numbers.
+#ifndef LEXIWEB_RENDER_TEXT_RECORDER_H_
+#define LEXIWEB_RENDER_TEXT_RECORDER_H_
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "common/drawn_text.h"
+
+namespace lexiweb {
+
+// What decides whether two glyphs may share a run, besides their places:
+// pdftohtml puts text of another font, size or colour into another fragment.
+struct GlyphStyle {
+  const void* font = nullptr;
+  double size = 0;
+  unsigned colour = 0;
+  bool visible = true;
+  bool operator==(const GlyphStyle&) const = default;
+};
+
+// One drawn glyph, in pixels at the page's zoom.
+struct DrawnGlyph {
+  double left = 0;
+  double right = 0;  // where its advance ends
+  double base = 0;
+  double top = 0;
+  GlyphStyle style;
+  const unsigned* text = nullptr;  // its Unicode characters
+  int text_length = 0;
+};
+
+class TextRecorder {
+ public:
+  void add_glyph(const DrawnGlyph& glyph);
+
+  // Adds the font `name` with `flags` (drawn_text.h) to the fonts drawn,
+  // once per name.
+  void add_font(const std::string& name, const std::string& flags);
+
+  // Appends the page's lines, "p" to "e", to `out` and starts the next page.
+  void end_page(int page, std::string& out);
+
+  // The lines of the fonts first drawn since the last call.
+  std::string take_new_fonts();
+
+ private:
+  std::vector<DrawnRun> runs_;
+  GlyphStyle style_;  // of the last run
+  double right_ = 0;  // where the last run ends, unrounded
+  double base_ = 0;   // its baseline, unrounded
+  std::set<std::string> font_names_;
+  std::string new_fonts_;
+};
+
+}  // namespace lexiweb
+
+#endif  // LEXIWEB_RENDER_TEXT_RECORDER_H_

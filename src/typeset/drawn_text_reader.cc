@@ -1,0 +1,64 @@
+#include "typeset/drawn_text_reader.h"
+
+#include <string_view>
+
+#include "common/text.h"
+
+namespace lexiweb {
+namespace {
+
+// The page number of a page start line, or 0 when `line` is none.
+long page_of(std::string_view line) {
+  if (line.size() < 3 || line[0] != kDrawnPageStart || line[1] != ' ') return 0;
+  return whole_value(line.substr(2));
+}
+
+bool is_page_end(std::string_view line) { return line.size() == 1 && line[0] == kDrawnPageEnd; }
+
+}  // namespace
+
+bool DrawnTextReader::next_line(std::string& line) {
+  while (true) {
+    if (!pending_.empty()) {
+      line = std::move(pending_);
+      pending_.clear();
+      return true;
+    }
+    if (in_.is_open() && std::getline(in_, line)) {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      return true;
+    }
+    in_.close();
+    in_.clear();
+    if (next_file_ == files_.size()) return false;
+    in_.open(files_[next_file_++], std::ios::binary);
+  }
+}
+
+bool DrawnTextReader::runs_of(int page, std::vector<DrawnRun>& runs) {
+  runs.clear();
+  std::string line;
+  // Find the page's start line, passing over earlier pages.
+  while (true) {
+    if (!next_line(line)) return false;
+    const long number = page_of(line);
+    if (number == page) break;
+    if (number > page) {
+      pending_ = std::move(line);
+      return false;
+    }
+  }
+  DrawnRun run;
+  while (next_line(line)) {
+    if (is_page_end(line)) return true;
+    if (page_of(line) != 0) {  // the page was cut short
+      pending_ = std::move(line);
+      break;
+    }
+    if (parse_drawn_run(line, &run)) runs.push_back(run);
+  }
+  runs.clear();
+  return false;
+}
+
+}  // namespace lexiweb

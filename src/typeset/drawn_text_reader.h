@@ -1,0 +1,35 @@
+// Reads the text that the background renderer saw drawn (common/drawn_text.h)
+// page by page, from the files of consecutive page ranges.
+#ifndef LEXIWEB_TYPESET_DRAWN_TEXT_READER_H_
+#define LEXIWEB_TYPESET_DRAWN_TEXT_READER_H_
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "common/drawn_text.h"
+
+namespace lexiweb {
+
+class DrawnTextReader {
+ public:
+  // `files` hold the pages in ascending order, each file a range of them.
+  explicit DrawnTextReader(std::vector<std::string> files) : files_(std::move(files)) {}
+
+  // The runs drawn on `page`; false when no file holds the page whole (the
+  // renderer did not reach it or was ended within it). Pages are asked for
+  // in ascending order.
+  bool runs_of(int page, std::vector<DrawnRun>& runs);
+
+ private:
+  bool next_line(std::string& line);
+
+  std::vector<std::string> files_;
+  size_t next_file_ = 0;
+  std::ifstream in_;
+  std::string pending_;  // a page start line read ahead
+};
+
+}  // namespace lexiweb
+
+#endif  // LEXIWEB_TYPESET_DRAWN_TEXT_READER_H_

@@ -1,0 +1,60 @@
+#include "typeset/fragment_widths.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace lexiweb {
+namespace {
+
+// A fragment as pdftohtml -c writes it, with the widths a measure adds.
+std::string fragment(int top, int left, const std::string& content,
+                     const std::string& widths = "") {
+  return "<p style=\"position:absolute;top:" + std::to_string(top) +
+         "px;left:" + std::to_string(left) + "px;white-space:nowrap\" class=\"ft00\"" +
+         (widths.empty() ? "" : " data-w=\"" + widths + "\"") + ">" + content + "</p>\n";
+}
+
+// A run at `left` to `right` (pixels) on the line whose top is `top`, 10
+// pixels high.
+DrawnRun run(double top, double left, double right, std::string text, bool visible = true) {
+  const auto tenths = [](double pixels) { return static_cast<long>(pixels * 10); };
+  return {tenths(top), tenths(top + 10), tenths(left), tenths(right), visible, std::move(text)};
+}
+
+// What the renderer draws does not come in the converter's lines: a line is
+// the runs on its baseline that spell its text, its blanks aside, and a
+// fragment's later lines are found below its first where they overlap it.
+TEST(FragmentWidths, LinesAreTheRunsThatSpellThemOnTheirBaseline) {
+  std::string page =
+      fragment(100, 50, "Water &amp; <b>stone</b>") +  // runs with a gap, a reference, a tag
+      fragment(200, 50, "TEX and more") +              // a raised run within the line
+      fragment(300, 50, "bold") +                      // drawn twice, a little apart
+      fragment(400, 50, "left<br/>side") +             // a second line below, beside a column
+      fragment(500, 50, "nowhere") +                   // no such runs: no width
+      fragment(600, 50, "hidden");                     // invisible text: not measured
+  const std::vector<DrawnRun> runs = {
+      run(100, 50, 90, "Water"),
+      run(100, 93, 100, "&"),
+      run(100, 103, 140.4, "stone"),
+      run(200, 50, 55, "T"),
+      run(203, 55, 60, "E"),
+      run(200, 60, 65, "X"),
+      run(200, 70, 120, " and more"),
+      run(300, 50, 80, "bold"),
+      run(300, 50.5, 80.5, "bold"),
+      run(400, 50, 70, "left"),
+      run(400, 200, 230, "left"),  // the same text in another column
+      run(414, 120, 160, "side"),
+      run(414, 50, 72.6, "side"),  // the first is the other column's
+      run(500, 50, 60, "now"),
+      run(600, 50, 80, "hidden", false)};
+  EXPECT_EQ(add_fragment_widths(page, runs), 4);
+  EXPECT_EQ(page, fragment(100, 50, "Water &amp; <b>stone</b>", "90") +
+                      fragment(200, 50, "TEX and more", "70") + fragment(300, 50, "bold", "30") +
+                      fragment(400, 50, "left<br/>side", "20,23") + fragment(500, 50, "nowhere") +
+                      fragment(600, 50, "hidden"));
+}
+
+}  // namespace
+}  // namespace lexiweb
