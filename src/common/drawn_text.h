@@ -6,7 +6,9 @@
 //   "p N"                               page N begins
 //   "r TOP BASE LEFT RIGHT V TEXT"      a run (see DrawnRun)
 //   "e"                                 page N is complete
-// Positions are in tenths of a pixel at the page's zoom, whole numbers.
+// Positions are whole numbers of kDrawnUnitsPerPixel to a pixel at the
+// page's zoom: fine enough that a width rounds to whole pixels as
+// pdftohtml rounds it.
 // The fonts drawn go to a file of their own, a line "NAME<tab>FLAGS" each,
 // FLAGS the letters b (bold), i (italic), f (fixed pitch), s (serif) or "-".
 #ifndef LEXIWEB_COMMON_DRAWN_TEXT_H_
@@ -16,6 +18,8 @@
 #include <string_view>
 
 namespace lexiweb {
+
+inline constexpr long kDrawnUnitsPerPixel = 100;
 
 struct DrawnRun {
   long top = 0;         // the baseline less the font's ascent, as pdftohtml places a line

@@ -17,7 +17,7 @@ namespace {
 // between words is a quarter of it or more.
 constexpr double kKerningShare = 0.05;
 
-long tenths(double pixels) { return std::lround(pixels * 10); }
+long drawn_units(double pixels) { return std::lround(pixels * kDrawnUnitsPerPixel); }
 
 }  // namespace
 
@@ -29,9 +29,9 @@ void TextRecorder::add_glyph(const DrawnGlyph& glyph) {
                          std::fabs(glyph.left - right_) <= slack;
   if (!continues) {
     DrawnRun run;
-    run.top = tenths(glyph.top);
-    run.base = tenths(glyph.base);
-    run.left = tenths(glyph.left);
+    run.top = drawn_units(glyph.top);
+    run.base = drawn_units(glyph.base);
+    run.left = drawn_units(glyph.left);
     run.visible = glyph.style.visible;
     runs_.push_back(std::move(run));
     style_ = glyph.style;
@@ -43,7 +43,7 @@ void TextRecorder::add_glyph(const DrawnGlyph& glyph) {
     append_utf8(run.text, code < 0x20 || code == 0x7F ? U' ' : code);
   }
   right_ = glyph.right;
-  run.right = tenths(glyph.right);
+  run.right = drawn_units(glyph.right);
 }
 
 void TextRecorder::add_font(const std::string& name, const std::string& flags) {

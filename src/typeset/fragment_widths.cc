@@ -1,6 +1,6 @@
 // Lines are compared by their text without blanks, since pdftohtml puts a
 // blank where two runs stand apart whether the PDF draws one there or not.
-// Positions are compared in the renderer's tenths of a pixel; pdftohtml
+// Positions are compared in the renderer's units (drawn_text.h); pdftohtml
 // places a fragment at its first line's top and left rounded to whole
 // pixels, and sizes a line from its first glyph's start to its last
 // glyph's advance.
@@ -15,6 +15,7 @@
 namespace lexiweb {
 namespace {
 
+constexpr long kUnit = kDrawnUnitsPerPixel;
 constexpr std::string_view kFragmentStart = "<p style=\"position:absolute;top:";
 constexpr std::string_view kLineBreak = "<br/>";
 constexpr std::string_view kFragmentEnd = "</p>";
@@ -63,18 +64,18 @@ class PageRuns {
   }
 
   // The line with `key` whose first run stands at `top` and `left` (whole
-  // pixels): its width in tenths, or -1. `start` becomes its first run.
+  // pixels): its width in drawn units, or -1. `start` becomes its first run.
   long first_line(long top, long left, std::string_view key, size_t* start) const {
     std::vector<size_t> candidates;
-    for (size_t i : range(by_left_, &Run::left, 10 * left - kPlace, 10 * left + kPlace)) {
+    for (size_t i : range(by_left_, &Run::left, kUnit * left - kPlace, kUnit * left + kPlace)) {
       const Run& run = runs_[i];
-      if (std::abs(run.top - 10 * top) <= std::max(2 * kPlace, run.height / 3) &&
+      if (std::abs(run.top - kUnit * top) <= std::max(2 * kPlace, run.height / 3) &&
           key.starts_with(run.key)) {
         candidates.push_back(i);
       }
     }
     std::sort(candidates.begin(), candidates.end(), [&](size_t a, size_t b) {
-      return std::abs(runs_[a].top - 10 * top) < std::abs(runs_[b].top - 10 * top);
+      return std::abs(runs_[a].top - kUnit * top) < std::abs(runs_[b].top - kUnit * top);
     });
     return first_that_fits(candidates, key, start);
   }
@@ -96,11 +97,11 @@ class PageRuns {
         candidates.push_back(i);
       }
     }
-    const auto aligned = [&](size_t i) { return std::abs(runs_[i].left - 10 * left) <= kPlace; };
+    const auto aligned = [&](size_t i) { return std::abs(runs_[i].left - kUnit * left) <= kPlace; };
     std::sort(candidates.begin(), candidates.end(), [&](size_t a, size_t b) {
       if (aligned(a) != aligned(b)) return aligned(a);
       if (runs_[a].base != runs_[b].base) return runs_[a].base < runs_[b].base;
-      return std::abs(runs_[a].left - 10 * left) < std::abs(runs_[b].left - 10 * left);
+      return std::abs(runs_[a].left - kUnit * left) < std::abs(runs_[b].left - kUnit * left);
     });
     return first_that_fits(candidates, key, start);
   }
@@ -108,7 +109,7 @@ class PageRuns {
  private:
   // How far a run may start from where pdftohtml placed its line: the
   // rounding to whole pixels and some.
-  static constexpr long kPlace = 15;
+  static constexpr long kPlace = 3 * kUnit / 2;
 
   // The runs of `index` (sorted by `field`) whose field lies in [low, high].
   std::vector<size_t> range(const std::vector<size_t>& index, long Run::*field, long low,
@@ -141,7 +142,7 @@ class PageRuns {
   // included (the E of TeX, an index).
   long line_width(size_t first, std::string_view key) const {
     const Run& start = runs_[first];
-    const long slack = std::max(5L, start.height * 2 / 5);
+    const long slack = std::max(kUnit / 2, start.height * 2 / 5);
     std::vector<size_t> line;
     for (size_t i : range(by_base_, &Run::base, start.base - slack, start.base + slack)) {
       if (runs_[i].left >= start.left && i != first) line.push_back(i);
@@ -195,7 +196,7 @@ std::string fragment_widths(const PageRuns& runs, long top, long left, std::stri
     if (width < 0) return "";
     previous_width = width;
     if (line > 0) widths += ',';
-    widths += std::to_string((width + 5) / 10);
+    widths += std::to_string((width + kUnit / 2) / kUnit);
     previous = start;
     if (line_end == std::string_view::npos) return widths;
     content.remove_prefix(line_end + kLineBreak.size());

@@ -18,8 +18,8 @@ std::string fragment(int top, int left, const std::string& content,
 // A run at `left` to `right` (pixels) on the line whose top is `top`, 10
 // pixels high.
 DrawnRun run(double top, double left, double right, std::string text, bool visible = true) {
-  const auto tenths = [](double pixels) { return static_cast<long>(pixels * 10); };
-  return {tenths(top), tenths(top + 10), tenths(left), tenths(right), visible, std::move(text)};
+  const auto units = [](double pixels) { return static_cast<long>(pixels * kDrawnUnitsPerPixel); };
+  return {units(top), units(top + 10), units(left), units(right), visible, std::move(text)};
 }
 
 // What the renderer draws does not come in the converter's lines: a line is

@@ -3,8 +3,9 @@
 # configuration into a temporary folder and checked without installing it:
 # it holds exactly the two programs, the background renderer when the
 # build has it (RENDERER is ON) and the manual
-# pages under /usr, and depends on poppler-utils, on the C and C++ runtime of
-# the build and, with the renderer, on poppler's library and libpng.
+# pages under /usr, and depends on poppler-utils and DejaVu, on the C and C++
+# runtime of the build, HarfBuzz's subsetter and the WOFF2 library and, with
+# the renderer, on poppler's library and libpng.
 # Usage: package_test.sh BUILD_DIR RENDERER
 set -euo pipefail
 
@@ -40,7 +41,8 @@ expected+="
 [ "$files" = "$expected" ] || fail "the package holds"$'\n'"$files"$'\n'"instead of"$'\n'"$expected"
 
 depends=$(dpkg-deb --field "$deb" Depends)
-needed_packages=(poppler-utils 'libc6 (>= ' 'libstdc++6 (>= ')
+needed_packages=(poppler-utils fonts-dejavu-core 'libc6 (>= ' 'libstdc++6 (>= ' libharfbuzz-subset0
+  libwoff1)
 [ "$renderer" = ON ] && needed_packages+=(libpoppler libpng)
 for needed in "${needed_packages[@]}"; do
   [[ ", $depends," == *", $needed"* ]] || fail "Depends lacks $needed: $depends"
