@@ -123,7 +123,7 @@ TEST(FullRunTest, PagesAreSetInFacesTheSiteCarries) {
   ASSERT_EQ(run.exit_status, 0) << run.errors;
 
   EXPECT_EQ(files_in("htm_out/fonts"),
-            (std::set<std::string>{"LiberationSans-Regular.woff2", "fit.js"}));
+            (std::set<std::string>{"LiberationSans-Regular.woff2", "fit.js", "search.js"}));
   EXPECT_GT(fs::file_size("htm_out/fonts/LiberationSans-Regular.woff2"), 10000u);
   const std::string page = read_file("htm_out/f000002.htm");
   EXPECT_NE(page.find("@font-face{font-family:LiberationSans;"
