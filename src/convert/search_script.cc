@@ -84,7 +84,9 @@ const std::string_view kSearchScript =
   }
 
   // The part where the words that begin with `prefix` start: the last one
-  // whose first word sorts before them, else the first.
+  // whose first word sorts before them, else the first; or the one after
+  // it, when it holds words of another first byte only (a part holds the
+  // words of one).
   function startingPart(prefix) {
     var low = 0;
     var high = firstKeys.length - 1;
@@ -93,6 +95,7 @@ const std::string_view kSearchScript =
       if (against(firstKeys[middle], prefix) < 0) low = middle;
       else high = middle - 1;
     }
+    if (low + 1 < firstKeys.length && firstKeys[low].charAt(0) !== prefix.charAt(0)) ++low;
     return low;
   }
 

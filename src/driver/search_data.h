@@ -28,8 +28,10 @@ namespace lexiweb {
 // The folder of the word list beside the site's pages.
 inline constexpr std::string_view kSearchDataFolder = "words";
 
-// The most bytes of a part, unless its one word is longer.
-inline constexpr size_t kSearchPartBytes = 40'000;
+// The most bytes of a part, unless its one word is longer. A query loads
+// the list of parts and the part where its words start, and the one after
+// that when they run over its end: well under 100 kB.
+inline constexpr size_t kSearchPartBytes = 30'000;
 
 // Reads the all-words list and writes htm_out/words/.
 void write_search_data(size_t part_bytes = kSearchPartBytes);
