@@ -16,6 +16,8 @@ import { createRequire } from 'node:module';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 
+import { folderBytes } from './site_bytes.mjs';
+
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '..');
 const require = createRequire(path.join(root, 'tests/browser/package.json'));
 const { chromium } = require('playwright-core');
@@ -27,15 +29,6 @@ if (!siteArgument) {
 }
 const site = path.resolve(siteArgument);
 const words = path.join(site, 'words');
-
-function bytesUnder(folder) {
-  let total = 0;
-  for (const entry of fs.readdirSync(folder, { withFileTypes: true })) {
-    const full = path.join(folder, entry.name);
-    total += entry.isDirectory() ? bytesUnder(full) : fs.statSync(full).size;
-  }
-  return total;
-}
 
 // The words of the list as the pages show them, read from its parts.
 function listedWords() {
@@ -132,8 +125,8 @@ async function main() {
 
   const worst = loads.reduce((a, b) => (b.bytes > a.bytes ? b : a));
   const worstFirst = loads.filter((load) => [...load.query].length === 1).reduce((a, b) => (b.bytes > a.bytes ? b : a));
-  const listBytes = bytesUnder(words);
-  const siteBytes = bytesUnder(site);
+  const listBytes = folderBytes(words);
+  const siteBytes = folderBytes(site);
   console.log(`queries: ${firsts.size} first characters, ${pairs.size} pairs`);
   console.log(`bytes loaded for a query of one character: largest ${worstFirst.bytes} ("${worstFirst.query}")`);
   console.log(`bytes loaded for a query of one or two: largest ${worst.bytes} ("${worst.query}"), median ${median(loads.map((load) => load.bytes))}`);
