@@ -16,6 +16,8 @@ import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 
+import { folderBytes } from './site_bytes.mjs';
+
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '..');
 const require = createRequire(path.join(root, 'tests/browser/package.json'));
 const { chromium } = require('playwright-core');
@@ -70,15 +72,6 @@ function summary(errors) {
   const median = sorted.length ? sorted[Math.floor(sorted.length / 2)] : NaN;
   const off = sorted.filter((e) => e > 0.05).length / (sorted.length || 1);
   return `median error ${(100 * median).toFixed(1)}%, more than 5% off ${(100 * off).toFixed(0)}% (${sorted.length} lines)`;
-}
-
-function folderBytes(folder) {
-  let bytes = 0;
-  for (const entry of fs.readdirSync(folder, { withFileTypes: true })) {
-    const full = path.join(folder, entry.name);
-    bytes += entry.isDirectory() ? folderBytes(full) : fs.statSync(full).size;
-  }
-  return bytes;
 }
 
 async function main() {

@@ -84,6 +84,9 @@ TEST(DialogueTest, ThreeAtTheMagnificationScreenEnds) {
   fs::create_directories("pdf_in");
   fs::create_directories("htm_out/keep");
   write_file("htm_out/old.htm", "old");
+  fs::create_directories("htm_out/words");
+  write_file("htm_out/words/p12.js", "old part of the word list");
+  write_file("htm_out/words/notes.txt", "the user's");
   write_file("f_2025_01_01_00_00_00.txt", "old stamp");
   write_file("pdf_in/My Report.pdf", "%PDF-1.4");
   ProgramRun run = run_lexiweb(kKeysToInput + "x3");
@@ -96,6 +99,8 @@ TEST(DialogueTest, ThreeAtTheMagnificationScreenEnds) {
   EXPECT_EQ(read_file("My Report.pdf"), "%PDF-1.4") << "the PDF is copied into the working folder";
   EXPECT_FALSE(fs::exists("htm_out/old.htm")) << "htm_out is emptied at the start";
   EXPECT_TRUE(fs::is_directory("htm_out/keep")) << "its sub-folders stay";
+  EXPECT_FALSE(fs::exists("htm_out/words/p12.js")) << "the last site's word list goes";
+  EXPECT_TRUE(fs::exists("htm_out/words/notes.txt")) << "but only the run's own files of it";
   EXPECT_FALSE(fs::exists("f_2025_01_01_00_00_00.txt")) << "old stamped files are removed";
   EXPECT_TRUE(fs::exists("out_null.list"));
 }

@@ -75,6 +75,10 @@ TEST_P(SiteComparisonTest, BuildsTheExpectedSite) {
     fs::create_directories(work);
     fs::copy(expected / "htm_in", work / "htm_in", fs::copy_options::recursive);
   }
+  // An earlier site goes, its word list too.
+  fs::create_directories(work / "htm_out" / "words");
+  write_file(work / "htm_out" / "f999999.htm", "old page");
+  write_file(work / "htm_out" / "words" / "p999.js", "old part of the word list");
   std::vector<std::string> arguments = {work.string()};
   if (fs::exists(expected / "site")) arguments.push_back(read_file(expected / "site"));
 

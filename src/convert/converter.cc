@@ -15,6 +15,7 @@
 #include "convert/finished_output.h"
 #include "convert/page_backgrounds.h"
 #include "convert/page_ranges.h"
+#include "convert/search_field.h"
 #include "platform/console.h"
 #include "platform/system_info.h"
 #include "shell/file_ops.h"
@@ -226,11 +227,11 @@ std::string page_name(int page) { return "page" + std::to_string(page) + ".html"
 // `page_count` when it is known, else as long as pdftohtml wrote them: each
 // page-N.html becomes pageN.html (see converter_page.h), with the line of
 // its background image first when `backgrounds_rendered`, set in free faces
-// with its fragments' widths (see typesetting.h). The page images
-// page001.png ... stay as written, since the pages refer to them by those
-// names. Returns the number of pages, or -1 after a console line when a
-// page is missing, could not be read or was not finished; a page that
-// cannot be written ends the run.
+// with its fragments' widths (see typesetting.h), and with the search field
+// (see search_field.h). The page images page001.png ... stay as written,
+// since the pages refer to them by those names. Returns the number of
+// pages, or -1 after a console line when a page is missing, could not be
+// read or was not finished; a page that cannot be written ends the run.
 int reshape_pages(const std::string& folder, int page_count, const std::string& pdf_file,
                   bool backgrounds_rendered, Typesetting& typesetting) {
   int page = 0;
@@ -261,6 +262,7 @@ int reshape_pages(const std::string& folder, int page_count, const std::string& 
     }
     std::string page_html = reshape_page(raw);
     typesetting.set_page(page_html, page);
+    add_search_field(page_html);
     write_whole_file(page_path, page_html);
     delete_file(raw_path);
   }
@@ -325,6 +327,7 @@ bool finish_conversion(const std::string& pdf_file, const std::string& output_fo
     print_line("The fonts could not be written into " + output_folder + "/" + kFontFolder);
     return false;
   }
+  write_search_script(output_folder);
   if (!tidy_converter_extras(output_folder)) {
     print_line("The document outline in " + output_folder + " could not be kept");
     return false;

@@ -15,8 +15,6 @@ namespace lexiweb {
 
 namespace {
 
-constexpr char kAllWordsList[] = "wrd_12.txt";
-
 // A block follows the entry that takes the count past this number.
 constexpr int kEntriesBeforePromotion = 150;
 

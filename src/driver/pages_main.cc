@@ -13,6 +13,7 @@
 #include "driver/input_conversion.h"
 #include "driver/run_driver.h"
 #include "driver/scratch_files.h"
+#include "driver/search_data.h"
 #include "lexiweb_pages_help.h"  // written at build time from man/lexiweb-pages.1.in
 #include "platform/ending_signals.h"
 #include "shell/file_ops.h"
@@ -50,6 +51,7 @@ int main(int argc, char** argv) {
 
   // The same fresh start as a lexiweb run: htm_out holds only this run's site.
   if (folder_exists("htm_out")) delete_matching("htm_out", "*");
+  delete_search_data("htm_out");
   delete_stamped_files();
   build_site_from_converted_pages();
   print_with_number("words in *.pdf file =", g_run.word_count);

@@ -26,17 +26,6 @@ bool all_digits(std::string_view text) {
   return true;
 }
 
-// True when `name` is `prefix`, digits and `suffix`, with `digit_count`
-// digits (any number when 0).
-bool is_numbered(std::string_view name, std::string_view prefix, std::string_view suffix,
-                 size_t digit_count = 0) {
-  if (name.size() <= prefix.size() + suffix.size()) return false;
-  if (!starts_with_ignoring_case(name, prefix)) return false;
-  if (to_lower_ascii(name.substr(name.size() - suffix.size())) != suffix) return false;
-  std::string_view digits = name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
-  return all_digits(digits) && (digit_count == 0 || digits.size() == digit_count);
-}
-
 void delete_where(bool (*selected)(std::string_view)) {
   for (const std::string& name : matching_files("", "*")) {
     if (selected(name)) delete_file(name);
@@ -44,6 +33,15 @@ void delete_where(bool (*selected)(std::string_view)) {
 }
 
 }  // namespace
+
+bool is_numbered(std::string_view name, std::string_view prefix, std::string_view suffix,
+                 size_t digit_count) {
+  if (name.size() <= prefix.size() + suffix.size()) return false;
+  if (!starts_with_ignoring_case(name, prefix)) return false;
+  if (to_lower_ascii(name.substr(name.size() - suffix.size())) != suffix) return false;
+  std::string_view digits = name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+  return all_digits(digits) && (digit_count == 0 || digits.size() == digit_count);
+}
 
 bool is_stamped_file(std::string_view name) {
   // f_2026_12_05_09_07_25.txt

@@ -3,9 +3,15 @@
 #ifndef LEXIWEB_DRIVER_SCRATCH_FILES_H_
 #define LEXIWEB_DRIVER_SCRATCH_FILES_H_
 
+#include <cstddef>
 #include <string_view>
 
 namespace lexiweb {
+
+// True when `name` is `prefix`, digits and `suffix`, with `digit_count`
+// digits (any number when 0), letters compared without regard to case.
+bool is_numbered(std::string_view name, std::string_view prefix, std::string_view suffix,
+                 size_t digit_count = 0);
 
 // A stamped capture name: f_YYYY_MM_DD_HH_MM_SS.txt.
 bool is_stamped_file(std::string_view name);

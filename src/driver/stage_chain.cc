@@ -5,6 +5,7 @@
 #include "common/run_values.h"
 #include "driver/final_pages.h"
 #include "driver/scratch_files.h"
+#include "driver/search_data.h"
 #include "platform/console.h"
 #include "scan/build_word_list.h"
 #include "scan/extract_tags_and_words.h"
@@ -28,6 +29,7 @@ void run_stage_chain() {
   write_contents_page();
   write_about_page();
   write_all_words_page();
+  write_search_data();
   print_line("processed 100%");
 }
 

@@ -5,6 +5,7 @@
 #include "common/run_parameters.h"
 #include "driver/console_helpers.h"
 #include "driver/scratch_files.h"
+#include "driver/search_data.h"
 #include "platform/console.h"
 #include "shell/file_ops.h"
 #include "typeset/font_folder.h"
@@ -38,6 +39,7 @@ void run_opening_sequence() {
   delete_matching("htm_out", "*");
   delete_matching(std::string("htm_out/") + kFontFolder, "*");
   remove_empty_folder(std::string("htm_out/") + kFontFolder);
+  delete_search_data("htm_out");
   print_line();
   delete_stamped_files();
   delete_file("f_04.txt");

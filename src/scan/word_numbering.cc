@@ -83,20 +83,32 @@ void write_all_words_list() {
   RecordReader occurrences("wrd_4.txt");
   delete_file("wrd_12.txt");
   RecordWriter all_words("wrd_12.txt");
-  bool first = true;
-  std::string last_written;
+  // A group's entry waits for the group's end, which gives its count.
+  std::string stem;
+  std::string id;
+  std::string group_word;
+  long count = 0;
+  std::string count_text;
+  auto write_group = [&] {
+    count_text.clear();
+    append_right_aligned(count_text, count, 0);
+    all_words.write_record({stem, id, group_word, count_text});
+  };
   std::string_view line;
   Record record;
   while (occurrences.read_line(&line)) {
     record.parse(line);
     const std::string_view word = record.field(kOccurrenceWordField);
-    if (first || !equal_ignoring_case(word, last_written)) {
-      first = false;
-      last_written.assign(word);
-      all_words.write_record(
-          {record.field(kIndexPageStemField), record.field(kOccurrenceIdField), word});
+    if (count == 0 || !equal_ignoring_case(word, group_word)) {
+      if (count > 0) write_group();
+      stem.assign(record.field(kIndexPageStemField));
+      id.assign(record.field(kOccurrenceIdField));
+      group_word.assign(word);
+      count = 0;
     }
+    ++count;
   }
+  if (count > 0) write_group();
 }
 
 }  // namespace lexiweb

@@ -12,7 +12,7 @@ namespace lexiweb {
 void number_occurrences();
 
 // wrd_4.txt to wrd_12.txt: index page stem, occurrence id and word of the
-// first occurrence of every group.
+// first occurrence of every group, and the group's number of occurrences.
 void write_all_words_list();
 
 }  // namespace lexiweb

@@ -4,8 +4,9 @@
 // the page and checks that the word is lit red and the other words black,
 // and checks that every entry of the all-words page (the nav bar's index
 // link) leads to its word's first occurrence in the index, and that every
-// entry of the document's outline on the contents page opens its page, and
-// that every text fragment is fitted to its width in the PDF. The
+// entry of the document's outline on the contents page opens its page,
+// that every text fragment is fitted to its width in the PDF, and that the
+// search field finds WORD from its first letters. The
 // bytes of the contents and search pages are the end-to-end tests' business.
 // Usage: node site_test.mjs HTM_OUT WORD PAGE_COUNT OUTLINE_ENTRIES (every
 // page holds words; every outline title ends in "(page N)").
@@ -238,6 +239,102 @@ async function checkFragmentWidths(reader, pages) {
   }
 }
 
+// The search field of every annotated page. It hides neither the navigation
+// bar nor a word, at the top of the page or at its end, and adds no text to
+// the page. "/" goes to it; the first letters of WORD offer it with its
+// number of occurrences; Enter on the offer, a click on it and Enter on the
+// whole word (in capitals) each open the index where the all-words page's
+// entry leads, at the first occurrence; a word the document lacks gets a
+// note, and Enter on it stays; Escape closes.
+async function checkSearchField(reader, pages) {
+  const spans = pages.flatMap((page) => page.spans).filter((span) => span.text.toLowerCase() === word);
+  need(spans.length > 0, `"${word}" stands on no annotated page`);
+  await reader.goto(urlOf(pages[0].name));
+  await clickAndLoad(reader, navLink(reader, 'index'));
+  const entries = await reader.$$eval('li a', (links) =>
+    links.map((a) => ({ href: a.getAttribute('href'), key: a.textContent.trim().toLowerCase() })),
+  );
+  const entryHref = entries.find((entry) => entry.key === word)?.href;
+  need(entryHref === `${/^in\d{6}\.htm/.exec(entryHref ?? '')?.[0]}#${spans[0].id}`,
+    `the all-words entry of "${word}" leads to ${entryHref}, not to its first occurrence ${spans[0].id}`);
+
+  const box = reader.locator('#lexiweb-find');
+  const field = box.locator('input');
+  const offers = box.locator('li[role="option"]:not(.note)');
+  for (const { name } of pages) {
+    await reader.goto(urlOf(name));
+    await field.waitFor();
+    const hidden = await reader.evaluate(() => {
+      const found = [];
+      for (const y of [0, document.documentElement.scrollHeight]) {
+        window.scrollTo(0, y);
+        const f = document.querySelector('#lexiweb-find').getBoundingClientRect();
+        for (const element of document.querySelectorAll('span[ondblclick], div[style*="position:fixed"] a')) {
+          for (const r of element.getClientRects()) {
+            if (r.left < f.right && f.left < r.right && r.top < f.bottom && f.top < r.bottom) {
+              found.push(`"${element.textContent.trim()}" at scroll ${window.scrollY}`);
+            }
+          }
+        }
+      }
+      window.scrollTo(0, 0);
+      return found;
+    });
+    check(hidden.length === 0, `${name}: the search field hides ${hidden.join(', ')}`);
+  }
+
+  const prefix = word.slice(0, 3);
+  // Types `text` into the field of page `name`, reached with "/".
+  const typeIn = async (name, text) => {
+    await reader.goto(urlOf(name));
+    await field.waitFor();
+    await reader.keyboard.press('/');
+    need(await field.evaluate((input) => input === document.activeElement), `${name}: "/" does not go to the search field`);
+    await reader.keyboard.type(text);
+    await box.locator('li').first().waitFor();
+  };
+  // Does `action` and checks that it opens the first occurrence.
+  const opens = async (how, action) => {
+    const loaded = reader.waitForEvent('load', { timeout: 5000 }).then(() => true, () => false);
+    await action();
+    if (!check(await loaded, `${how} opened nothing`)) return;
+    const opened = nameOf(reader.url());
+    const item = reader.locator(`[id="${spans[0].id}"]`);
+    const found = (await item.count()) === 1 && (await textOf(item)).toLowerCase() === word;
+    check(opened === entryHref && found, `${how} opened ${opened}, not the item ${entryHref}`);
+  };
+
+  await typeIn(pages[0].name, prefix);
+  const offered = await offers.evaluateAll((items) => items.map((item) => [item.dataset.word, item.dataset.count]));
+  const strays = offered.filter(([text]) => !text.toLowerCase().startsWith(prefix));
+  check(strays.length === 0, `"${prefix}" offers words that do not begin with it: ${strays.join('; ')}`);
+  const mine = offered.findIndex(([text]) => text.toLowerCase() === word);
+  need(mine >= 0, `"${prefix}" does not offer "${word}", only ${offered.join('; ')}`);
+  check(Number(offered[mine][1]) === spans.length,
+    `"${word}" is offered with ${offered[mine][1]} occurrences, not ${spans.length}`);
+  check((await box.evaluate((element) => element.textContent)) === '', 'the search field adds text to the page');
+  for (let i = 0; i <= mine; i++) await reader.keyboard.press('ArrowDown');
+  await opens(`Enter on the offer "${word}"`, () => reader.keyboard.press('Enter'));
+
+  await typeIn(pages.at(-1).name, prefix);
+  await opens(`a click on the offer "${word}"`, () => offers.nth(mine).click());
+
+  await typeIn(pages[0].name, word.toUpperCase());
+  await opens(`Enter on the whole word "${word.toUpperCase()}"`, () => reader.keyboard.press('Enter'));
+
+  const absent = `${word}zqx`;
+  await typeIn(pages[0].name, absent);
+  const note = await box.locator('li.note').getAttribute('data-note').catch(() => null);
+  check((await offers.count()) === 0 && note !== null && note.includes(`\u201c${absent}\u201d`),
+    `"${absent}", which the document lacks, gets ${await offers.count()} offers and the note ${note}`);
+  await reader.keyboard.press('Enter');
+  await reader.waitForTimeout(100);
+  check(nameOf(reader.url()) === pages[0].name, `Enter on "${absent}" opened ${nameOf(reader.url())}`);
+  await reader.keyboard.press('Escape');
+  check(await box.locator('ul').isHidden(), 'Escape leaves the list open');
+  check(!(await field.evaluate((input) => input === document.activeElement)), 'Escape leaves the focus in the field');
+}
+
 async function main() {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'lexiweb-chromium-'));
   const context = await chromium.launchPersistentContext(profile, {
@@ -281,6 +378,7 @@ async function main() {
     });
     await part(async () => checkOutline(reader, pages));
     await part(async () => checkFragmentWidths(reader, pages));
+    await part(async () => checkSearchField(reader, pages));
   } catch (error) {
     if (!(error instanceof Stop)) failures.push(`stopped: ${error.message.split('\n')[0]}`);
   } finally {

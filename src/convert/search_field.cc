@@ -1,0 +1,23 @@
+#include "convert/search_field.h"
+
+#include "shell/file_ops.h"
+#include "typeset/font_folder.h"
+
+namespace lexiweb {
+
+void add_search_field(std::string& page_html) {
+  // At the end, where no rule of the page's start (the style element, the
+  // fitting script) depends on it; pdftohtml ends every page's body there.
+  size_t at = page_html.rfind("</body>");
+  if (at == std::string::npos) at = page_html.rfind("</html>");
+  if (at == std::string::npos) at = page_html.size();
+  page_html.insert(at, kSearchScriptElement);
+}
+
+void write_search_script(const std::string& folder) {
+  const std::string fonts = folder + "/" + kFontFolder;
+  if (!folder_exists(fonts)) make_folder(fonts);
+  write_whole_file(fonts + "/" + kSearchScriptFile, kSearchScript);
+}
+
+}  // namespace lexiweb

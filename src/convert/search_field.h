@@ -1,0 +1,33 @@
+// The search field of the converted pages: one script element per page,
+// referring to fonts/search.js, which builds a field for finding a word of
+// the document, offers the words that begin with what was typed and opens
+// the word index at the word's first occurrence. The field reads the word
+// list that the site's stages write into words/ (driver/search_data.h);
+// where that is missing, as beside the pages in htm_in, it does not show,
+// and without scripts the page is as it was.
+#ifndef LEXIWEB_CONVERT_SEARCH_FIELD_H_
+#define LEXIWEB_CONVERT_SEARCH_FIELD_H_
+
+#include <string>
+#include <string_view>
+
+namespace lexiweb {
+
+inline constexpr char kSearchScriptFile[] = "search.js";
+
+// The element, a line of its own.
+inline constexpr std::string_view kSearchScriptElement =
+    "<script src=\"fonts/search.js\" defer></script>\n";
+
+// Puts the element at the end of the body of `page_html`.
+void add_search_field(std::string& page_html);
+
+// Writes the script into the font folder of `folder`, where the pages are.
+void write_search_script(const std::string& folder);
+
+// The script's text.
+extern const std::string_view kSearchScript;
+
+}  // namespace lexiweb
+
+#endif  // LEXIWEB_CONVERT_SEARCH_FIELD_H_

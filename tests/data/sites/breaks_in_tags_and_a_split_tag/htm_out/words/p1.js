@@ -1,0 +1,3 @@
+lexiwebWords.part(1, [
+"&quot;",1,1,1,
+]);

@@ -1,0 +1,3 @@
+lexiwebWords.part(2, [
+"delta",1,1,2,
+]);

@@ -1,0 +1,4 @@
+lexiwebWords.parts([
+"&QUOT;",
+"DELTA",
+]);

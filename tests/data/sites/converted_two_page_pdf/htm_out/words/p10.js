@@ -1,0 +1,3 @@
+lexiwebWords.part(10, [
+"out",2,1,16,
+]);

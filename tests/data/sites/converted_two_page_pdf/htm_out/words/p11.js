@@ -1,0 +1,3 @@
+lexiwebWords.part(11, [
+"page",1,1,18,
+]);

@@ -1,0 +1,3 @@
+lexiwebWords.part(15, [
+"under",1,1,37,
+]);

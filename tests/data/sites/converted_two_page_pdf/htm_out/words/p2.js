@@ -1,0 +1,3 @@
+lexiwebWords.part(2, [
+"2)",1,1,3,
+]);

@@ -1,0 +1,3 @@
+lexiwebWords.part(8, [
+"lighter",1,1,12,
+]);

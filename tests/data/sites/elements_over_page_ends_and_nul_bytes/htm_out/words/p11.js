@@ -1,0 +1,3 @@
+lexiwebWords.part(11, [
+"o'clock&nbsp;spring",1,1,49,
+]);

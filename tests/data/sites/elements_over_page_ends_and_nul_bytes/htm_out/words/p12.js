@@ -1,0 +1,3 @@
+lexiwebWords.part(12, [
+"quays",1,1,50,
+]);

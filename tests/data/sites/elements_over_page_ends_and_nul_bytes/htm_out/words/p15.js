@@ -1,0 +1,3 @@
+lexiwebWords.part(15, [
+"the",5,1,72,
+]);

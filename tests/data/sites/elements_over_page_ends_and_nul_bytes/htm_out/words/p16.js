@@ -1,0 +1,3 @@
+lexiwebWords.part(16, [
+"var",1,1,77,
+]);

@@ -1,0 +1,3 @@
+lexiwebWords.part(2, [
+"'water",1,1,7,
+]);

@@ -1,0 +1,3 @@
+lexiwebWords.part(5, [
+"corner",2,1,27,
+]);

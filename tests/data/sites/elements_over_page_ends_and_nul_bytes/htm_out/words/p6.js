@@ -1,0 +1,3 @@
+lexiwebWords.part(6, [
+"delta",1,1,29,
+]);

@@ -1,0 +1,3 @@
+lexiwebWords.part(7, [
+"estuary",1,1,30,
+]);

@@ -1,0 +1,2 @@
+lexiwebWords.parts([
+]);

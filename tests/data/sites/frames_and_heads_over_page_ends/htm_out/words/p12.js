@@ -1,0 +1,3 @@
+lexiwebWords.part(12, [
+"estuary",1,1,40,
+]);

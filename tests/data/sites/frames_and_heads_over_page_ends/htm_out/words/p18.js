@@ -1,0 +1,4 @@
+lexiwebWords.part(18, [
+"quays",2,1,53,
+"quoted",2,1,55,
+]);

@@ -1,0 +1,3 @@
+lexiwebWords.part(2, [
+"'single'",1,1,15,
+]);

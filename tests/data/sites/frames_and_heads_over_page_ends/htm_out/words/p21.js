@@ -1,0 +1,3 @@
+lexiwebWords.part(21, [
+"the",1,1,67,
+]);

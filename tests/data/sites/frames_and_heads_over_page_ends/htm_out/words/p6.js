@@ -1,0 +1,3 @@
+lexiwebWords.part(6, [
+"42",2,1,24,
+]);

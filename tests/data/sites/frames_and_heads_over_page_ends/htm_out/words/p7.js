@@ -1,0 +1,3 @@
+lexiwebWords.part(7, [
+"7",1,1,26,
+]);

@@ -1,0 +1,3 @@
+lexiwebWords.part(3, [
+"42",1,1,4,
+]);

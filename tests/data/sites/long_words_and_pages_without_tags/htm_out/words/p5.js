@@ -1,0 +1,3 @@
+lexiwebWords.part(5, [
+"flow",1,1,7,
+]);

@@ -1,0 +1,3 @@
+lexiwebWords.part(7, [
+"river",1,1,10,
+]);

@@ -1,0 +1,11 @@
+lexiwebWords.parts([
+"&AMP;",
+"2024",
+"42",
+"A.B.C",
+"FLOW",
+"MARSH",
+"RIVER",
+"SEA",
+"WATER",
+]);

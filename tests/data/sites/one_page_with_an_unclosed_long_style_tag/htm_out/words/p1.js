@@ -1,0 +1,3 @@
+lexiwebWords.part(1, [
+"0x1F",1,1,1,
+]);

@@ -1,0 +1,3 @@
+lexiwebWords.part(4, [
+"7",1,1,8,
+]);

@@ -1,0 +1,3 @@
+lexiwebWords.part(5, [
+"brook",1,1,9,
+]);

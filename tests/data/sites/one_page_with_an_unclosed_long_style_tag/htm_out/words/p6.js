@@ -1,0 +1,3 @@
+lexiwebWords.part(6, [
+"it's",1,1,10,
+]);

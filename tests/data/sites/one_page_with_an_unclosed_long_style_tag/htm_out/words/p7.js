@@ -1,0 +1,3 @@
+lexiwebWords.part(7, [
+"quays",1,1,11,
+]);

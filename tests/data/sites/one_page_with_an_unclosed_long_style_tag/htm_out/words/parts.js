@@ -1,0 +1,10 @@
+lexiwebWords.parts([
+"0X1F",
+"1",
+"42",
+"7",
+"BROOK",
+"IT'S",
+"QUAYS",
+"WATER",
+]);
