@@ -300,12 +300,16 @@ TEST(Converter, PagesThatFailAloneStandInEmptyAndOneLineNamesThem) {
     const std::string html = read_file("htm_in/page" + number + ".html");
     const bool lost = page == 2 || page == 4 || page == 5;
     EXPECT_EQ(html.find("Words of page " + number) == std::string::npos, lost) << html;
-    // A lost page keeps the size of the page it stands for, and its background.
-    EXPECT_NE(html.find("<div id=\"page" + number +
-                        "-div\" style=\"position:relative;width:918px;height:1188px;\">\n"
-                        "<img width=\"918\" height=\"1188\" src=\"page00" +
-                        number + ".png\""),
-              std::string::npos)
+    // A lost page keeps the size of the page it stands for, and its
+    // background where the renderer drew it (pdftohtml -c drew none).
+    std::string background = "<img width=\"918\" height=\"1188\" src=\"page00" + number + ".png\"";
+#ifndef LEXIWEB_RENDERER_BUILT
+    if (lost) background = "</div>";
+#endif
+    EXPECT_NE(
+        html.find("<div id=\"page" + number +
+                  "-div\" style=\"position:relative;width:918px;height:1188px;\">\n" + background),
+        std::string::npos)
         << html;
   }
 }
