@@ -1,5 +1,5 @@
-// End-to-end runs that end early: a write the system refuses, in the stages
-// and in the site, and a run ended by a signal. Each must end at once with
+// End-to-end runs that end early: a write the system refuses, in the
+// conversion, the stages and the site, and a run ended by a signal. Each must end at once with
 // its own exit status and leave none of its scratch files behind.
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -14,6 +14,7 @@
 #include "driver/scratch_files.h"
 #include "e2e_support.h"
 #include "tools/page_set.h"
+#include "tools/pdf_writer.h"
 
 namespace lexiweb::testing {
 namespace {
@@ -94,6 +95,31 @@ INSTANTIATE_TEST_SUITE_P(
         WriteFailureCase{"PageImageOfTheSite", 2, 20, 200'000, 100'000,
                          "lexiweb-pages: cannot write htm_out/page001.png: File too large\n"}),
     [](const ::testing::TestParamInfo<WriteFailureCase>& info) { return info.param.name; });
+
+// The converters do not all say when a write of theirs is refused; a page
+// image cut short at the file size limit (the first page image, the largest
+// file of the conversion) must end the run as any refused write, not stand
+// for a damaged page.
+TEST(ConverterWriteFailureTest, PageImagePastTheLimitEndsTheRunWithOneLine) {
+  WorkingFolder folder;
+  fs::create_directory("pdf_in");
+  write_pdf("pdf_in/doc.pdf", {PdfPage{{"water stone"}, {}}, PdfPage{{"river bridge"}, {}}});
+  write_file("notes.txt", "kept");
+
+  const ProgramRun run = finish_program_run(start_program_run(
+      LEXIWEB_BINARY, folder.path(), kKeysToInput + "\nwww.example.org\n\n", {"", {}, 4096}));
+
+  EXPECT_EQ(run.exit_status, 1);
+#ifdef LEXIWEB_RENDERER_BUILT
+  // The renderer writes an image under a name of its own until it is whole.
+  EXPECT_EQ(run.errors, "lexiweb: cannot write htm_in/page001.png.part: File too large\n");
+#else
+  EXPECT_EQ(run.errors, "lexiweb: cannot write htm_in/page001.png: File too large\n");
+#endif
+  EXPECT_EQ(run.output.find("words in"), std::string::npos) << run.output;
+  EXPECT_EQ(scratch_files_in(folder.path()), std::set<std::string>{});
+  EXPECT_EQ(read_file("notes.txt"), "kept");
+}
 
 // TERM while the stages work: the run removes its scratch files and exits
 // with 128 + 15; what the user keeps in the folder stays.

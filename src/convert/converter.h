@@ -17,9 +17,15 @@ inline constexpr char kOutlinePage[] = "outline.html";
 // Converts `pdf_file` (in the working folder) into the folder `output_folder`,
 // which must not exist yet, with `magnification` as zoom, in as many
 // processes at once as there are cores; on a terminal the progress shows on
-// the current line meanwhile. Returns false, after one console line saying
-// why, when the converter is missing or fails, or leaves a page or a page
-// image unfinished; nothing of a failed conversion then stays in the folder.
+// the current line meanwhile. The pages of a range whose process fails, or
+// leaves a page or a page image missing or unfinished, are converted again
+// one at a time; a page that fails alone as well shows empty, an image that
+// does leaves its page without a background, and one line on standard error
+// names such pages at the end. A write the system refused ends the run
+// (run_failure.h). Returns false, after one console line saying why, when
+// the converter is missing, cannot open the document or write its pages,
+// or converts no page; nothing of a failed conversion then stays in the
+// folder.
 bool run_converter(const std::string& magnification, const std::string& pdf_file,
                    const std::string& output_folder);
 

@@ -101,7 +101,10 @@ struct Pool {
   std::vector<RunningJob> running;
   size_t next_job = 0;
   int pages_of_ended_jobs = 0;
-  std::optional<JobFailure> failure;
+  std::vector<JobFailure> failures;
+  // Set once a program could not be started: the jobs still running are
+  // then ended, and how they end tells nothing.
+  bool stopped = false;
 };
 
 void start_jobs(Pool& pool) {
@@ -121,7 +124,8 @@ void start_jobs(Pool& pool) {
       continue;
     }
     if (started.id < 0) {
-      pool.failure = JobFailure{job, false, 0, 0, ""};
+      pool.failures.push_back(JobFailure{job, false, 0, 0, ""});
+      pool.stopped = true;
       delete_file(output_path(pool.folder, job));
       end_running_processes();
       return;
@@ -131,12 +135,12 @@ void start_jobs(Pool& pool) {
   }
 }
 
-// Takes the ended processes; once a job has failed, waits for all of them.
+// Takes the ended processes; once the pool has stopped, waits for all of them.
 void take_ended_jobs(Pool& pool) {
   auto& running = pool.running;
   for (auto it = running.begin(); it != running.end();) {
     int status = 0;
-    pid_t ended = waitpid(it->id, &status, pool.failure ? 0 : WNOHANG);
+    pid_t ended = waitpid(it->id, &status, pool.stopped ? 0 : WNOHANG);
     if (ended == 0 || (ended < 0 && errno == EINTR)) {
       ++it;
       continue;
@@ -147,9 +151,8 @@ void take_ended_jobs(Pool& pool) {
     }
     if (ended == it->id && WIFEXITED(status) && WEXITSTATUS(status) == 0) {
       pool.pages_of_ended_jobs += job_pages(pool.jobs[it->job]);
-    } else if (!pool.failure && !pool.jobs[it->job].may_fail) {
-      pool.failure = failure_of(*it, status, pool.folder);
-      end_running_processes();
+    } else if (!pool.stopped && !pool.jobs[it->job].may_fail) {
+      pool.failures.push_back(failure_of(*it, status, pool.folder));
     }
     delete_file(output_path(pool.folder, it->job));
     it = running.erase(it);
@@ -166,10 +169,10 @@ int pages_so_far(Pool& pool) {
 
 }  // namespace
 
-std::optional<JobFailure> run_process_jobs(const std::vector<ProcessJob>& jobs, int processes,
-                                           const std::string& folder,
-                                           const std::function<void(int)>& pages_written) {
-  Pool pool{jobs, folder, std::clamp(processes, 1, kMostProcesses), {}, 0, 0, {}};
+std::vector<JobFailure> run_process_jobs(const std::vector<ProcessJob>& jobs, int processes,
+                                         const std::string& folder,
+                                         const std::function<void(int)>& pages_written) {
+  Pool pool{jobs, folder, std::clamp(processes, 1, kMostProcesses), {}, 0, 0, {}, false};
   sigset_t child_ended;
   sigemptyset(&child_ended);
   sigaddset(&child_ended, SIGCHLD);
@@ -179,9 +182,9 @@ std::optional<JobFailure> run_process_jobs(const std::vector<ProcessJob>& jobs, 
   for (;;) {
     // Ended processes first, so that their places are filled before the next wait.
     take_ended_jobs(pool);
-    if (!pool.failure) start_jobs(pool);
+    if (!pool.stopped) start_jobs(pool);
     if (pool.running.empty()) break;
-    if (pool.failure) continue;
+    if (pool.stopped) continue;
     const int pages = pages_so_far(pool);
     if (pages > pages_shown) {
       pages_shown = pages;
@@ -190,7 +193,9 @@ std::optional<JobFailure> run_process_jobs(const std::vector<ProcessJob>& jobs, 
     wait_until_one_ends(child_ended);
   }
   sigprocmask(SIG_SETMASK, &saved_mask, nullptr);
-  return pool.failure;
+  std::stable_sort(pool.failures.begin(), pool.failures.end(),
+                   [](const JobFailure& a, const JobFailure& b) { return a.job < b.job; });
+  return pool.failures;
 }
 
 void end_processes_for_good() {

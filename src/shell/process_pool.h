@@ -1,11 +1,10 @@
 // Runs programs as several processes at once, each job writing its own
-// pages into one folder, and ends them all when one fails or when the
-// program is interrupted.
+// pages into one folder, and ends them all when one cannot be started or
+// when the program is interrupted.
 #ifndef LEXIWEB_SHELL_PROCESS_POOL_H_
 #define LEXIWEB_SHELL_PROCESS_POOL_H_
 
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,7 +26,7 @@ struct PageRange {
 // `written_file` names the file whose appearance shows that it has written
 // a page (given the page's number), for the progress; a job without one
 // counts no pages. A job that `may_fail` writes what the run can do
-// without: its failure ends no other job and is not reported.
+// without: its failure is not reported.
 struct ProcessJob {
   std::vector<std::string> arguments;
   PageRange pages;
@@ -35,7 +34,7 @@ struct ProcessJob {
   bool may_fail = false;
 };
 
-// The first job that failed and how.
+// A job that failed and how.
 struct JobFailure {
   size_t job = 0;
   bool started = true;  // false when the program could not be started
@@ -47,12 +46,14 @@ struct JobFailure {
 // Runs the jobs in their order, at most `processes` at once, the next one as
 // soon as one ends. Whatever the processes print is kept from the console,
 // in files of `folder` while they run. While they run, `pages_written` is
-// called with the number of pages written so far each time it grows. When
-// a job fails, the jobs still running are ended and waited for, no other
-// job starts, and the failure is returned.
-std::optional<JobFailure> run_process_jobs(const std::vector<ProcessJob>& jobs, int processes,
-                                           const std::string& folder,
-                                           const std::function<void(int)>& pages_written);
+// called with the number of pages written so far each time it grows. A job
+// that fails ends no other: the failures of the jobs that may not fail are
+// returned in the order of the jobs. When a program cannot be started, the
+// jobs still running are ended and waited for, no other job starts, and its
+// failure comes last.
+std::vector<JobFailure> run_process_jobs(const std::vector<ProcessJob>& jobs, int processes,
+                                         const std::string& folder,
+                                         const std::function<void(int)>& pages_written);
 
 // Ends the running processes and lets no other start: for a run that ends
 // on a signal while another thread runs the jobs.

@@ -1,12 +1,15 @@
 #include "shell/run_failure.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <atomic>
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <filesystem>
 #include <iostream>
 #include <mutex>
 
@@ -83,6 +86,42 @@ void fail_read(const std::string& path, int error) { fail("read", path, error); 
 int create_file(const std::string& path) {
   std::lock_guard<std::mutex> hold(creation_gate);
   return ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+}
+
+void fail_if_writes_refused(const std::string& folder) {
+  rlimit limit{};
+  if (getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY) {
+    // The first such file by name, so that the line does not depend on the listing's order.
+    std::string first;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+      std::error_code size_error;
+      const auto size = entry.is_regular_file(size_error) ? entry.file_size(size_error) : 0;
+      const std::string name = entry.path().filename().string();
+      if (!size_error && size >= limit.rlim_cur && (first.empty() || name < first)) first = name;
+    }
+    if (!first.empty()) fail_write(folder + "/" + first, EFBIG);
+  }
+  // Large enough that a disk with no room left refuses it, even one that
+  // keeps the smallest files beside their names.
+  const std::string probe = folder + "/write-probe";
+  const int fd = create_file(probe);
+  if (fd < 0) fail_write(probe, errno);
+  static const char kBlock[64 * 1024] = {};
+  int error = 0;
+  for (size_t done = 0; done < sizeof kBlock;) {
+    const ssize_t written = ::write(fd, kBlock + done, sizeof kBlock - done);
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) {
+      error = written < 0 ? errno : ENOSPC;
+      break;
+    }
+    done += static_cast<size_t>(written);
+  }
+  if (error == 0 && ::fsync(fd) != 0) error = errno;
+  if (::close(fd) != 0 && error == 0) error = errno;
+  ::unlink(probe.c_str());
+  if (error != 0) fail_write(probe, error);
 }
 
 bool clean_up_on_signal() {

@@ -29,6 +29,14 @@ void set_run_cleanup(void (*cleanup)());
 // -1 with errno set.
 int create_file(const std::string& path);
 
+// For the files that other programs write into `folder` and that came out
+// missing or unfinished, which those programs do not always say: ends the
+// run as fail_write() does when the system refused their writes, that is
+// when a file of the folder has reached the file size limit, or when the
+// folder no longer takes a probe write (a full disk, a quota, a folder that
+// may not be written). Returns when it takes the writes.
+void fail_if_writes_refused(const std::string& folder);
+
 // For a run that ends on a signal, while the rest of the program may still
 // be working: shuts the gate of create_file() for good and runs the
 // clean-up. From then on the rest of the program can no longer end the
