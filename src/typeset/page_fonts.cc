@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "typeset/markup_text.h"
+#include "typeset/symbol_characters.h"
 
 namespace lexiweb {
 namespace {
@@ -39,6 +40,32 @@ struct PageClass {
   std::vector<FontFace> faces;
   std::vector<std::string> fallback_families;
 };
+
+// The fragments of `body` whose classes are set in Symbol or Wingdings,
+// their private use characters replaced by the characters they stand for.
+std::string with_symbol_fragments(std::string_view body,
+                                  const std::map<std::string, PageClass>& classes) {
+  std::string result;
+  size_t copied = 0;
+  for (size_t at = body.find("<p "); at != std::string_view::npos; at = body.find("<p ", at + 1)) {
+    const size_t tag_end = body.find('>', at);
+    const size_t end = tag_end == std::string_view::npos ? tag_end : body.find("</p>", tag_end);
+    if (end == std::string_view::npos) break;
+    const std::string_view tag = body.substr(at, tag_end - at);
+    const size_t name_at = tag.find(kClassKey);
+    if (name_at == std::string_view::npos) continue;
+    const std::string_view rest = tag.substr(name_at + kClassKey.size());
+    const auto found = classes.find(std::string(rest.substr(0, rest.find('"'))));
+    if (found == classes.end()) continue;
+    const SymbolFont font = symbol_font_of(found->second.font.name);
+    if (font == SymbolFont::kNone) continue;
+    result.append(body.substr(copied, tag_end + 1 - copied));
+    result += with_symbol_characters(body.substr(tag_end + 1, end - tag_end - 1), font);
+    copied = end;
+  }
+  result.append(body.substr(copied));
+  return result;
+}
 
 // The characters of every fragment of `body` by class and style.
 void gather_characters(std::string_view body, std::map<std::string, std::u32string[4]>& text) {
@@ -148,6 +175,8 @@ void set_page_fonts(std::string& page_html, const std::vector<PdfFont>& fonts, F
     classes[class_name].font = font_named(page_html.substr(start, end - start), fonts);
     fields.push_back({start, end, std::move(class_name)});
   }
+  page_html.replace(style_end, std::string::npos,
+                    with_symbol_fragments(std::string_view(page_html).substr(style_end), classes));
   std::map<std::string, std::u32string[4]> text;
   gather_characters(std::string_view(page_html).substr(style_end), text);
 

@@ -25,6 +25,8 @@ PdfFont font_named(const std::string& converter_name, const std::vector<PdfFont>
 // characters to `shelf`. A character goes to the face of its class, in the
 // bold or italic face where it stands in a b or i element, or else to the
 // first fallback face that has it, which then stands in the class's list.
+// The private use characters of a class set in Symbol or Wingdings become
+// the characters they stand for (symbol_characters.h).
 void set_page_fonts(std::string& page_html, const std::vector<PdfFont>& fonts, FaceShelf& shelf);
 
 }  // namespace lexiweb

@@ -100,5 +100,33 @@ TEST(PageFonts, EachCharacterGoesToTheFirstFaceThatHasItAndFacesHoldExactlyTheir
   EXPECT_EQ(found, expected);
 }
 
+// Office documents set bullets and Greek in Symbol and Wingdings with codes
+// of the private use area, which no face draws: those of the fonts' own
+// tables become the characters they stand for; other text keeps them.
+TEST(PageFonts, PrivateUseCodesOfSymbolAndWingdingsBecomeTheirCharacters) {
+  testing::WorkingFolder folder;
+  std::filesystem::create_directory("pages");
+  FaceShelf shelf("pages");
+  std::string page =
+      "<body>\n<style type=\"text/css\">\n<!--\n"
+      "\t.ft00{font-size:15px;font-family:ABCDEF+SymbolMT;color:#000000;}\n"
+      "\t.ft01{font-size:15px;font-family:Wingdings;color:#000000;}\n"
+      "\t.ft02{font-size:15px;font-family:Arial;color:#000000;}\n"
+      "-->\n</style>\n"
+      "<p class=\"ft00\">\xEF\x82\xB7 <b>\xEF\x81\xA1</b>\xEF\x80\x80</p>\n"
+      "<p class=\"ft01\">\xEF\x82\xA7\xEF\x83\xBC\xEF\x80\xA1</p>\n"
+      "<p class=\"ft02\">\xEF\x82\xB7</p>\n";
+  set_page_fonts(page, {}, shelf);
+  // A bullet and alpha; a code below the table stays.
+  EXPECT_NE(page.find("<p class=\"ft00\">\xE2\x80\xA2 <b>\xCE\xB1</b>\xEF\x80\x80</p>"),
+            std::string::npos)
+      << page;
+  // A small square and a check mark; a Wingdings code without a known mark stays.
+  EXPECT_NE(page.find("<p class=\"ft01\">\xE2\x96\xAA\xE2\x9C\x93\xEF\x80\xA1</p>"),
+            std::string::npos)
+      << page;
+  EXPECT_NE(page.find("<p class=\"ft02\">\xEF\x82\xB7</p>"), std::string::npos) << page;
+}
+
 }  // namespace
 }  // namespace lexiweb
