@@ -1,7 +1,9 @@
 // Writes PDF files object by object: catalog, page tree, one font, per page a
-// page object and its content stream, then the link annotations and the
-// outline; the cross-reference table records the byte offset of every object.
+// page object and its content stream, then the images, the link annotations
+// and the outline; the cross-reference table records the byte offset of every object.
 #include "tools/pdf_writer.h"
+
+#include <zlib.h>
 
 #include <cstdio>
 #include <fstream>
@@ -100,10 +102,42 @@ std::string pdf_string(const std::string& utf8, bool encode_win_ansi) {
   return result + ")";
 }
 
+bool has_image(const PdfPage& page) { return page.image.width > 0 && page.image.height > 0; }
+
+// The page's width and height in points.
+std::pair<double, double> page_size(const PdfPage& page) {
+  if (!has_image(page)) return {kPdfPageWidth, kPdfPageHeight};
+  return {page.image.width * 72 / page.image.dpi, page.image.height * 72 / page.image.dpi};
+}
+
+std::string image_object(const PdfImage& image) {
+  if (image.gray.size() != static_cast<size_t>(image.width) * image.height) {
+    throw std::invalid_argument("PDF image whose pixels do not fill it");
+  }
+  uLongf size = compressBound(image.gray.size());
+  std::string compressed(size, '\0');
+  if (compress2(reinterpret_cast<Bytef*>(compressed.data()), &size,
+                reinterpret_cast<const Bytef*>(image.gray.data()), image.gray.size(),
+                Z_DEFAULT_COMPRESSION) != Z_OK) {
+    throw std::runtime_error("zlib cannot compress a PDF image");
+  }
+  compressed.resize(size);
+  return "<< /Type /XObject /Subtype /Image /Width " + std::to_string(image.width) + " /Height " +
+         std::to_string(image.height) +
+         " /ColorSpace /DeviceGray /BitsPerComponent 8 /Filter /FlateDecode /Length " +
+         std::to_string(compressed.size()) + " >>\nstream\n" + compressed + "\nendstream";
+}
+
 std::string content_stream(const PdfPage& page) {
+  std::string picture;
+  if (has_image(page)) {
+    const auto [width, height] = page_size(page);
+    picture = "q\n" + number_text(width) + " 0 0 " + number_text(height) + " 0 0 cm\n/Im1 Do\nQ\n";
+    if (page.lines.empty()) return picture;
+  }
   // The drawing keeps its graphics state to itself.
   const std::string drawing = page.drawing.empty() ? "" : "q\n" + page.drawing + "\nQ\n";
-  std::string text = drawing + "BT\n/F1 " + number_text(kPdfFontSize) + " Tf\n" +
+  std::string text = picture + drawing + "BT\n/F1 " + number_text(kPdfFontSize) + " Tf\n" +
                      number_text(kPdfLineHeight) + " TL\n" + number_text(kPdfLeftMargin) + " " +
                      number_text(kPdfFirstBaseline) + " Td\n";
   bool first = true;
@@ -217,9 +251,15 @@ std::string make_pdf(const std::vector<PdfPage>& pages,
       annotation_refs +=
           (annotation_refs.empty() ? "" : " ") + std::to_string(objects.size() - 1) + " 0 R";
     }
+    std::string images;
+    if (has_image(pages[i])) {
+      objects.push_back(image_object(pages[i].image));
+      images = " /XObject << /Im1 " + std::to_string(objects.size() - 1) + " 0 R >>";
+    }
+    const auto [width, height] = page_size(pages[i]);
     objects[page_object(i)] =
-        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + number_text(kPdfPageWidth) + " " +
-        number_text(kPdfPageHeight) + "] /Resources << /Font << /F1 3 0 R >> >> /Contents " +
+        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + number_text(width) + " " +
+        number_text(height) + "] /Resources << /Font << /F1 3 0 R >>" + images + " >> /Contents " +
         std::to_string(content_object(i)) + " 0 R" +
         (annotation_refs.empty() ? "" : " /Annots [" + annotation_refs + "]") + " >>";
     std::string stream = content_stream(pages[i]);

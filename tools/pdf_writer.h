@@ -1,8 +1,8 @@
 // A small PDF writer for the shipped sample and for the tests: real, valid
 // PDF files made from plain data, with no outside tool. Pages hold lines of
-// text in Helvetica (WinAnsiEncoding) and, optionally, drawings beneath the
-// text and link annotations to other pages of the same document or to web
-// addresses. The namespace stays
+// text in Helvetica (WinAnsiEncoding) and, optionally, a gray picture
+// beneath everything (a scanned page), drawings beneath the text and link
+// annotations to other pages of the same document or to web addresses. The namespace stays
 // lexiweb::testing because the tests are its main users.
 #ifndef LEXIWEB_TOOLS_PDF_WRITER_H_
 #define LEXIWEB_TOOLS_PDF_WRITER_H_
@@ -40,6 +40,17 @@ struct PdfLink {
   double height = kPdfLineHeight;
 };
 
+// A gray picture that fills its page, as a scanner's PDF holds it: `height`
+// rows of `width` pixels top to bottom, one byte a pixel (0 black, 255
+// white), compressed with zlib (FlateDecode). The page takes the picture's
+// size at `dpi`.
+struct PdfImage {
+  int width = 0;
+  int height = 0;
+  double dpi = 300;
+  std::string gray;
+};
+
 struct PdfPage {
   // UTF-8 text; characters outside WinAnsiEncoding are written as "?".
   std::vector<std::string> lines;
@@ -47,6 +58,8 @@ struct PdfPage {
   // PDF graphics operators (paths, colours, inline images) drawn beneath the
   // text, in points from the lower left corner; empty for a page of text only.
   std::string drawing = {};
+  // A page without lines of its own and with an image holds the image alone.
+  PdfImage image = {};
 };
 
 // An entry of the document outline (the bookmarks), leading to a page

@@ -14,6 +14,7 @@
 #include <splash/SplashBitmap.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace lexiweb {
 namespace {
@@ -114,12 +115,23 @@ class TextOnlyOutputDev : public OutputDev, public GlyphRecording {
 
 SplashColor white_paper = {255, 255, 255, 255};
 
+// As pdftoppm draws a page, smoothed: a scanner's picture of a page is
+// smooth too, and the recogniser is trained on such pictures.
+std::unique_ptr<SplashOutputDev> gray_device(PDFDoc* document) {
+  auto device = std::make_unique<SplashOutputDev>(splashModeMono8, 1, false, white_paper);
+  device->setFontAntialias(true);
+  device->setVectorAntialias(true);
+  device->startDoc(document);
+  return device;
+}
+
 }  // namespace
 
 struct BackgroundRenderer::Library {
   std::unique_ptr<PDFDoc> document;
   TextlessOutputDev output{white_paper};
   TextOnlyOutputDev text_only;
+  std::unique_ptr<SplashOutputDev> gray;  // made when first needed
 };
 
 BackgroundRenderer::BackgroundRenderer(const std::string& pdf_file) {
@@ -153,6 +165,23 @@ void BackgroundRenderer::record_text(int page, double zoom, TextRecorder& text) 
   library_->text_only.set_recorder(&text);
   library_->document->displayPage(&library_->text_only, page, dpi, dpi, 0, true, false, false);
   library_->text_only.set_recorder(nullptr);
+}
+
+double BackgroundRenderer::pixel_count(int page, double dpi) const {
+  // As the Splash device sizes its bitmap: the media box at the
+  // resolution, rounded.
+  PDFDoc& document = *library_->document;
+  const double width = std::max(1.0, std::floor(document.getPageMediaWidth(page) * dpi / 72 + 0.5));
+  const double height =
+      std::max(1.0, std::floor(document.getPageMediaHeight(page) * dpi / 72 + 0.5));
+  return width * height;
+}
+
+GrayPage BackgroundRenderer::draw_gray(int page, double dpi) {
+  if (!library_->gray) library_->gray = gray_device(library_->document.get());
+  library_->document->displayPage(library_->gray.get(), page, dpi, dpi, 0, true, false, false);
+  SplashBitmap* bitmap = library_->gray->getBitmap();
+  return {bitmap->getWidth(), bitmap->getHeight(), bitmap->getRowSize(), bitmap->getDataPtr()};
 }
 
 }  // namespace lexiweb

@@ -1,7 +1,8 @@
 // Draws the page backgrounds of a PDF as pdftohtml's complex mode draws
 // them: every page through poppler's Splash renderer with its text left
 // out, so that the text can lie on top of it as HTML; the text it leaves
-// out goes to a recorder, with where it stands.
+// out goes to a recorder, with where it stands. It also draws a whole page,
+// text and all, in gray for the text recogniser.
 #ifndef LEXIWEB_RENDER_BACKGROUND_RENDERER_H_
 #define LEXIWEB_RENDER_BACKGROUND_RENDERER_H_
 
@@ -17,6 +18,16 @@ namespace lexiweb {
 // One drawn page: `height` rows of `width` pixels, three bytes (red, green,
 // blue) a pixel, each row starting `row_size` bytes after the one before.
 struct Background {
+  int width = 0;
+  int height = 0;
+  std::ptrdiff_t row_size = 0;
+  const unsigned char* pixels = nullptr;
+};
+
+// A page drawn whole in 8-bit gray: `height` rows of `width` pixels, one
+// byte a pixel (0 black, 255 white), each row `row_size` bytes after the
+// one before.
+struct GrayPage {
   int width = 0;
   int height = 0;
   std::ptrdiff_t row_size = 0;
@@ -41,6 +52,14 @@ class BackgroundRenderer {
 
   // Only the text of page `page` into `text`, as draw records it.
   void record_text(int page, double zoom, TextRecorder& text);
+
+  // The number of pixels page `page` has when drawn at `dpi` dots per
+  // inch, found without drawing it.
+  double pixel_count(int page, double dpi) const;
+
+  // Draws page `page` whole, as a reader sees it, at `dpi` dots per inch
+  // in gray on white paper. The page stays valid until the next call.
+  GrayPage draw_gray(int page, double dpi);
 
  private:
   struct Library;

@@ -15,6 +15,7 @@
 #include <string>
 #include <utility>
 
+#include "common/complete_file.h"
 #include "render/background_renderer.h"
 #include "render/png_encoder.h"
 
@@ -33,17 +34,6 @@ std::string image_path(const std::string& prefix, int page) {
   char number[16];
   std::snprintf(number, sizeof number, "%03d", page);
   return prefix + number + ".png";
-}
-
-// An image is written under a temporary name and renamed, so that an image
-// under its own name is always complete.
-bool write_file(const std::string& path, const std::string& bytes) {
-  const std::string partial = path + ".part";
-  std::FILE* file = std::fopen(partial.c_str(), "wb");
-  if (file == nullptr) return false;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  if (std::fclose(file) != 0 || !written) return false;
-  return std::rename(partial.c_str(), path.c_str()) == 0;
 }
 
 bool write_all(std::FILE* file, const std::string& bytes) {
@@ -109,7 +99,7 @@ int main(int argc, char** argv) {
     if ((!blank || file->empty()) && !lexiweb::encode_png(background, file)) {
       return kCannotWriteOutput;
     }
-    if (!write_file(image_path(prefix, page), *file)) return kCannotWriteOutput;
+    if (!lexiweb::write_complete_file(image_path(prefix, page), *file)) return kCannotWriteOutput;
   }
   if (std::fclose(text_file) != 0 || std::fclose(fonts_file) != 0) return kCannotWriteOutput;
   return 0;

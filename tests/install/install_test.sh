@@ -1,21 +1,23 @@
 #!/usr/bin/env bash
 # cmake --install into a temporary prefix, checked as a user meets it: the
 # prefix holds exactly the two programs, the background renderer when the
-# build has it (RENDERER is ON) and the manual
-# pages, the manual pages render without a warning in mandoc and groff, and
+# build has it (RENDERER is ON), the text recogniser when the build has it
+# (RECOGNIZER is ON) and the manual pages, the manual pages render without a
+# warning in mandoc and groff, and
 # the installed lexiweb, found on the PATH, converts the shipped sample into
 # the same site as the build's own lexiweb, images included byte for byte, so
 # with its own installed renderer.
-# Usage: install_test.sh BUILD_DIR SOURCE_DIR RENDERER
+# Usage: install_test.sh BUILD_DIR SOURCE_DIR RENDERER RECOGNIZER
 set -euo pipefail
 
-if [ $# -ne 3 ]; then
-  echo "usage: $0 BUILD_DIR SOURCE_DIR RENDERER" >&2
+if [ $# -ne 4 ]; then
+  echo "usage: $0 BUILD_DIR SOURCE_DIR RENDERER RECOGNIZER" >&2
   exit 2
 fi
 build=$(realpath "$1")
 source=$(realpath "$2")
 renderer=$3
+recognizer=$4
 work=$(mktemp -d "${TMPDIR:-/tmp}/lexiweb-install-XXXXXX")
 source "$(dirname "$0")/keep_install_manifest.sh"
 keep_install_manifest "$build" "$work"
@@ -31,6 +33,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 installed=$(cd "$prefix" && find . -type f -o -type l | sort)
 expected="./bin/lexiweb
 ./bin/lexiweb-pages"
+[ "$recognizer" = ON ] && expected+=$'\n'"./lib/lexiweb/lexiweb-ocr"
 [ "$renderer" = ON ] && expected+=$'\n'"./lib/lexiweb/lexiweb-render"
 expected+="
 ./share/man/man1/lexiweb-pages.1

@@ -74,6 +74,12 @@ StartedProgram start_program_run(const std::filesystem::path& program,
     }
     environment_text.push_back(entry);
   }
+  for (const std::string& entry : setup.environment) {
+    std::erase_if(environment_text, [&entry](const std::string& old) {
+      return old.compare(0, old.find('=') + 1, entry, 0, entry.find('=') + 1) == 0;
+    });
+    environment_text.push_back(entry);
+  }
   std::vector<char*> environment;
   for (std::string& entry : environment_text) environment.push_back(entry.data());
   environment.push_back(nullptr);
@@ -101,6 +107,7 @@ ProgramRun finish_program_run(const StartedProgram& started) {
     int status = 0;
     waitpid(started.id, &status, 0);
     run.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.end_signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
   }
   run.output = read_file(started.scratch / "out");
   run.errors = read_file(started.scratch / "err");
@@ -112,7 +119,7 @@ ProgramRun run_program(const std::filesystem::path& program, const std::filesyst
                        const std::string& input, const std::string& path_prefix,
                        const std::vector<std::string>& arguments) {
   return finish_program_run(
-      start_program_run(program, folder, input, ProgramSetup{path_prefix, arguments, 0}));
+      start_program_run(program, folder, input, ProgramSetup{path_prefix, arguments, 0, {}}));
 }
 
 }  // namespace lexiweb::testing

@@ -13,6 +13,7 @@ namespace lexiweb::testing {
 
 struct ProgramRun {
   int exit_status = -1;  // -1 when the program did not exit normally
+  int end_signal = 0;    // the signal that ended it, 0 when it exited
   std::string output;    // standard output
   std::string errors;    // standard error
 };
@@ -25,6 +26,8 @@ struct ProgramSetup {
   // The largest file the program may write, when not 0. SIGXFSZ is ignored,
   // so that the write that passes it fails with EFBIG, as on a full disk.
   off_t file_size_limit = 0;
+  // "NAME=VALUE" entries set in the program's environment.
+  std::vector<std::string> environment = {};
 };
 
 // A program started and not yet waited for.
