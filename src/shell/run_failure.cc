@@ -106,7 +106,8 @@ void fail_if_writes_refused(const std::string& folder) {
   // keeps the smallest files beside their names.
   const std::string probe = folder + "/write-probe";
   const int fd = create_file(probe);
-  if (fd < 0) fail_write(probe, errno);
+  // A refused probe is reported as the folder's: the probe is no file of the user's.
+  if (fd < 0) fail_write(folder, errno);
   static const char kBlock[64 * 1024] = {};
   int error = 0;
   for (size_t done = 0; done < sizeof kBlock;) {
@@ -121,7 +122,7 @@ void fail_if_writes_refused(const std::string& folder) {
   if (error == 0 && ::fsync(fd) != 0) error = errno;
   if (::close(fd) != 0 && error == 0) error = errno;
   ::unlink(probe.c_str());
-  if (error != 0) fail_write(probe, error);
+  if (error != 0) fail_write(folder, error);
 }
 
 bool clean_up_on_signal() {
