@@ -29,4 +29,45 @@ bool parse_drawn_run(std::string_view line, DrawnRun* run) {
   return true;
 }
 
+void append_drawn_font(std::string& out, const DrawnFont& font) {
+  out += kDrawnFont;
+  out += ' ';
+  for (char c : font.name) out += static_cast<unsigned char>(c) < 0x20 ? '?' : c;
+  out += '\t';
+  out += font.flags;
+  out += "\r\n";
+}
+
+void append_drawn_page(std::string& out, const DrawnPage& page) {
+  out += kDrawnPage;
+  out += ' ';
+  append_number_field(out, page.page);
+  const size_t flags = out.size();
+  if (page.blank_background) out += 'b';
+  if (page.visible_text) out += 't';
+  if (page.invisible_text) out += 'i';
+  if (out.size() == flags) out += '-';
+  out += "\r\n";
+}
+
+bool parse_drawn_font(std::string_view line, DrawnFont* font) {
+  if (line.size() < 2 || line[0] != kDrawnFont || line[1] != ' ') return false;
+  line.remove_prefix(2);
+  const size_t tab = line.find('\t');
+  if (tab == std::string_view::npos || tab == 0) return false;
+  font->name.assign(line.substr(0, tab));
+  font->flags.assign(line.substr(tab + 1));
+  return true;
+}
+
+bool parse_drawn_page(std::string_view line, DrawnPage* page) {
+  if (line.size() < 2 || line[0] != kDrawnPage || line[1] != ' ') return false;
+  line.remove_prefix(2);
+  if (!take_number_field(line, &page->page) || line.empty()) return false;
+  page->blank_background = line.find('b') != std::string_view::npos;
+  page->visible_text = line.find('t') != std::string_view::npos;
+  page->invisible_text = line.find('i') != std::string_view::npos;
+  return true;
+}
+
 }  // namespace lexiweb

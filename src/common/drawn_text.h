@@ -9,8 +9,14 @@
 // Positions are whole numbers of kDrawnUnitsPerPixel to a pixel at the
 // page's zoom: fine enough that a width rounds to whole pixels as
 // pdftohtml rounds it.
-// The fonts drawn go to a file of their own, a line "NAME<tab>FLAGS" each,
-// FLAGS the letters b (bold), i (italic), f (fixed pitch), s (serif) or "-".
+// What the pages hold goes to a second file, small enough to read whole
+// before the pages are set, lines ended by CR LF as well:
+//   "f NAME<tab>FLAGS"   a font first drawn in the range: FLAGS the letters
+//                        b (bold), i (italic), f (fixed pitch), s (serif), or "-"
+//   "p N FLAGS"          page N drawn: FLAGS the letters b (its background is
+//                        blank), t (visible text drawn on it), i (invisible
+//                        text drawn on it), or "-"; a page recorded without
+//                        its background drawn has no b
 #ifndef LEXIWEB_COMMON_DRAWN_TEXT_H_
 #define LEXIWEB_COMMON_DRAWN_TEXT_H_
 
@@ -39,6 +45,31 @@ void append_drawn_run(std::string& out, const DrawnRun& run);
 
 // Reads a run line (without its line end); false when `line` is none.
 bool parse_drawn_run(std::string_view line, DrawnRun* run);
+
+inline constexpr char kDrawnFont = 'f';
+inline constexpr char kDrawnPage = 'p';
+
+struct DrawnFont {
+  std::string name;  // as the PDF names it, subset prefix included
+  std::string flags;
+};
+
+struct DrawnPage {
+  long page = 0;
+  bool blank_background = false;
+  bool visible_text = false;
+  bool invisible_text = false;
+};
+
+// The lines of the second file, CR LF included; a control character in a
+// font's name becomes "?".
+void append_drawn_font(std::string& out, const DrawnFont& font);
+void append_drawn_page(std::string& out, const DrawnPage& page);
+
+// Read a line of the second file (without its line end); false when
+// `line` is not one of that kind.
+bool parse_drawn_font(std::string_view line, DrawnFont* font);
+bool parse_drawn_page(std::string_view line, DrawnPage* page);
 
 }  // namespace lexiweb
 

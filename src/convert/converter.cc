@@ -99,7 +99,7 @@ std::string whole_document_failure(int status, const std::string& pdf_file,
 }
 
 // The renderer's job over `pages`: the text drawn on them into the files
-// drawn_text_file and drawn_fonts_file name by its first page, and their
+// drawn_text_file and drawn_pages_file name by its first page, and their
 // background images as well when `images`.
 ProcessJob renderer_job(const std::string& renderer, const std::string& zoom,
                         const std::string& pdf_file, const std::string& output_folder,
@@ -111,7 +111,7 @@ ProcessJob renderer_job(const std::string& renderer, const std::string& zoom,
       std::to_string(pages.last),
       as_operand(pdf_file),
       as_operand(output_folder + "/" + drawn_text_file(pages.first)),
-      as_operand(output_folder + "/" + drawn_fonts_file(pages.first))};
+      as_operand(output_folder + "/" + drawn_pages_file(pages.first))};
   if (!images) return {arguments, {}, nullptr, true};
   arguments.push_back(as_operand(output_folder + "/" + std::string(kConverterPrefix)));
   return {arguments, pages, background_image_file};
@@ -131,7 +131,7 @@ void add_drawn_files(const std::vector<ProcessJob>& jobs, const std::string& ren
   std::sort(firsts.begin(), firsts.end());
   for (int first : firsts) {
     text->push_back(output_folder + "/" + drawn_text_file(first));
-    fonts->push_back(output_folder + "/" + drawn_fonts_file(first));
+    fonts->push_back(output_folder + "/" + drawn_pages_file(first));
   }
 }
 
@@ -398,7 +398,7 @@ std::vector<ProcessJob> one_page_jobs(const std::vector<ProcessJob>& jobs,
     if (pages.first == pages.last) continue;
     if (!renderer.empty() && jobs[job].arguments.front() == renderer) {
       delete_file(output_folder + "/" + drawn_text_file(pages.first));
-      delete_file(output_folder + "/" + drawn_fonts_file(pages.first));
+      delete_file(output_folder + "/" + drawn_pages_file(pages.first));
     }
     for (int page = pages.first; page <= pages.last; ++page) {
       delete_file(output_folder + "/" + jobs[job].written_file(page));
@@ -431,11 +431,11 @@ std::vector<PageOutcome> page_outcomes(const std::string& folder, int page_count
 // conversion failed: a failure that the pages alone would meet as well, a
 // document whose page count is unknown, or no page converted. The files in
 // which the renderer told the text it saw drawn go to `drawn_text` and
-// `drawn_fonts` (see typesetting.h).
+// `drawn_pages` (see typesetting.h).
 bool convert_pages(const std::string& zoom, const std::string& pdf_file,
                    const std::string& output_folder, int page_count, const std::string& renderer,
                    std::vector<PageOutcome>* outcomes, std::vector<std::string>* drawn_text,
-                   std::vector<std::string>* drawn_fonts) {
+                   std::vector<std::string>* drawn_pages) {
   const int processes = core_count();
   const std::vector<ProcessJob> jobs =
       conversion_jobs(zoom, pdf_file, output_folder, page_count, processes, renderer);
@@ -462,7 +462,7 @@ bool convert_pages(const std::string& zoom, const std::string& pdf_file,
   const std::vector<size_t> failed = failed_range_jobs(jobs, failures, output_folder);
   if (failures.empty() && failed.empty()) {
     if (page_count > 0) console().show_progress("");
-    add_drawn_files(jobs, renderer, output_folder, drawn_text, drawn_fonts);
+    add_drawn_files(jobs, renderer, output_folder, drawn_text, drawn_pages);
     return true;
   }
   // First, since a write the system refused would fail the pages alone as well.
@@ -490,7 +490,7 @@ bool convert_pages(const std::string& zoom, const std::string& pdf_file,
     if (!retried) kept.push_back(jobs[job]);
   }
   kept.insert(kept.end(), retries.begin(), retries.end());
-  add_drawn_files(kept, renderer, output_folder, drawn_text, drawn_fonts);
+  add_drawn_files(kept, renderer, output_folder, drawn_text, drawn_pages);
   *outcomes = page_outcomes(output_folder, page_count, rendering);
   if (std::all_of(outcomes->begin(), outcomes->end(),
                   [](const PageOutcome& outcome) { return outcome.page_lost; })) {
@@ -606,11 +606,11 @@ bool run_converter(const std::string& magnification, const std::string& pdf_file
   const std::string renderer = background_renderer();
   std::vector<PageOutcome> outcomes;
   std::vector<std::string> drawn_text;
-  std::vector<std::string> drawn_fonts;
+  std::vector<std::string> drawn_pages;
   bool converted = convert_pages(zoom, pdf_file, output_folder, page_count, renderer, &outcomes,
-                                 &drawn_text, &drawn_fonts);
+                                 &drawn_text, &drawn_pages);
   if (converted) {
-    Typesetting typesetting(output_folder, std::move(drawn_text), std::move(drawn_fonts));
+    Typesetting typesetting(output_folder, std::move(drawn_text), std::move(drawn_pages));
     converted = finish_conversion(zoom, pdf_file, output_folder, page_count,
                                   page_count > 0 && !renderer.empty(), outcomes, typesetting);
   }

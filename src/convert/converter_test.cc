@@ -106,8 +106,9 @@ TEST_F(ConvertedDocumentTest, EveryPageIsCompleteWithItsStyleFirstInTheBodyAndIt
     std::string html = read_file("htm_in/page" + std::to_string(page) + ".html");
     EXPECT_TRUE(html.starts_with("<!DOCTYPE html>\n<html"));
     // Every page, the empty one too, ends with the search field's script.
-    EXPECT_TRUE(html.ends_with("</div>\n<script src=\"fonts/search.js\" defer></script>\n"
-                               "</body>\n</html>\n"))
+    EXPECT_TRUE(
+        html.ends_with("</div>\n<script src=\"fonts/search.js\" defer></script>\n"
+                       "</body>\n</html>\n"))
         << html;
     std::string head = html.substr(0, html.find("</head>"));
     EXPECT_NE(head.find("<title></title>"), std::string::npos);

@@ -1,9 +1,9 @@
 // lexiweb-render: the page backgrounds of a range of pages and the text
 // drawn on them, for lexiweb's converter, which runs it once per range
 // beside pdftohtml -c -i (the pages).
-//   lexiweb-render ZOOM FIRST LAST PDF TEXT FONTS [PREFIX]
-// writes the text drawn on the pages to TEXT and the fonts that drew it to
-// FONTS (common/drawn_text.h), and with PREFIX page N's background as
+//   lexiweb-render ZOOM FIRST LAST PDF TEXT PAGES [PREFIX]
+// writes the text drawn on the pages to TEXT, and the fonts that drew it
+// and what each page holds to PAGES (common/drawn_text.h), and with PREFIX page N's background as
 // PREFIX, N in three or more digits and ".png", where pdftohtml -c would
 // write it. Runs in a process of its own so that a document that crashes
 // the library ends only this range. Exits as pdftohtml does: 1 when the
@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
   const double asked_zoom = usage ? std::strtod(argv[1], &zoom_end) : 0;
   if (!usage || *zoom_end != '\0' || !(asked_zoom > 0) || !whole_number(argv[2], &first) ||
       !whole_number(argv[3], &last)) {
-    std::fputs("usage: lexiweb-render ZOOM FIRST LAST PDF TEXT FONTS [PREFIX]\n", stderr);
+    std::fputs("usage: lexiweb-render ZOOM FIRST LAST PDF TEXT PAGES [PREFIX]\n", stderr);
     return kWrongUsage;
   }
   const double zoom = std::clamp(asked_zoom, kSmallestZoom, kLargestZoom);
@@ -75,10 +75,10 @@ int main(int argc, char** argv) {
   std::string bytes;
   lexiweb::TextRecorder recorder;
   std::string drawn_text;
-  std::string fonts;
+  std::string drawn_pages;
   std::FILE* text_file = std::fopen(argv[5], "wb");
-  std::FILE* fonts_file = std::fopen(argv[6], "wb");
-  if (text_file == nullptr || fonts_file == nullptr) return kCannotWriteOutput;
+  std::FILE* pages_file = std::fopen(argv[6], "wb");
+  if (text_file == nullptr || pages_file == nullptr) return kCannotWriteOutput;
   for (int page = first; page <= last; ++page) {
     lexiweb::Background background;
     if (images) {
@@ -86,21 +86,21 @@ int main(int argc, char** argv) {
     } else {
       renderer.record_text(page, zoom, recorder);
     }
-    recorder.end_page(page, drawn_text);
-    fonts = recorder.take_new_fonts();
-    if (!write_all(text_file, drawn_text) || !write_all(fonts_file, fonts)) {
+    const bool blank = images && lexiweb::all_white(background);
+    recorder.end_page(page, blank, drawn_text, drawn_pages);
+    if (!write_all(text_file, drawn_text) || !write_all(pages_file, drawn_pages)) {
       return kCannotWriteOutput;
     }
     drawn_text.clear();
+    drawn_pages.clear();
     if (!images) continue;
     const std::pair<int, int> size(background.width, background.height);
-    const bool blank = lexiweb::all_white(background);
     std::string* file = blank ? &blank_files[size] : &bytes;
     if ((!blank || file->empty()) && !lexiweb::encode_png(background, file)) {
       return kCannotWriteOutput;
     }
     if (!lexiweb::write_complete_file(image_path(prefix, page), *file)) return kCannotWriteOutput;
   }
-  if (std::fclose(text_file) != 0 || std::fclose(fonts_file) != 0) return kCannotWriteOutput;
+  if (std::fclose(text_file) != 0 || std::fclose(pages_file) != 0) return kCannotWriteOutput;
   return 0;
 }

@@ -48,21 +48,24 @@ void TextRecorder::add_glyph(const DrawnGlyph& glyph) {
 
 void TextRecorder::add_font(const std::string& name, const std::string& flags) {
   if (name.empty() || !font_names_.insert(name).second) return;
-  // A name holds no tab or line end in practice; one that did would only
-  // fail to match the converter's name for it.
-  for (char c : name) new_fonts_ += static_cast<unsigned char>(c) < 0x20 ? '?' : c;
-  new_fonts_ += "\t" + flags + "\r\n";
+  append_drawn_font(new_fonts_, {name, flags});
 }
 
-void TextRecorder::end_page(int page, std::string& out) {
-  out += kDrawnPageStart;
-  out += ' ' + std::to_string(page) + "\r\n";
-  for (const DrawnRun& run : runs_) append_drawn_run(out, run);
-  out += kDrawnPageEnd;
-  out += "\r\n";
+void TextRecorder::end_page(int page, bool blank_background, std::string& text,
+                            std::string& pages) {
+  DrawnPage drawn{page, blank_background, false, false};
+  text += kDrawnPageStart;
+  text += ' ' + std::to_string(page) + "\r\n";
+  for (const DrawnRun& run : runs_) {
+    append_drawn_run(text, run);
+    (run.visible ? drawn.visible_text : drawn.invisible_text) = true;
+  }
+  text += kDrawnPageEnd;
+  text += "\r\n";
   runs_.clear();
+  pages += new_fonts_;
+  new_fonts_.clear();
+  append_drawn_page(pages, drawn);
 }
-
-std::string TextRecorder::take_new_fonts() { return std::exchange(new_fonts_, {}); }
 
 }  // namespace lexiweb

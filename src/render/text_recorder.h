@@ -41,11 +41,11 @@ class TextRecorder {
   // once per name.
   void add_font(const std::string& name, const std::string& flags);
 
-  // Appends the page's lines, "p" to "e", to `out` and starts the next page.
-  void end_page(int page, std::string& out);
-
-  // The lines of the fonts first drawn since the last call.
-  std::string take_new_fonts();
+  // Appends the page's runs, "p" to "e", to `text`, and the fonts first
+  // drawn on it and its page line to `pages` (drawn_text.h); then starts
+  // the next page. `blank_background` tells whether the background came
+  // out blank, when it was drawn.
+  void end_page(int page, bool blank_background, std::string& text, std::string& pages);
 
  private:
   std::vector<DrawnRun> runs_;
@@ -53,7 +53,7 @@ class TextRecorder {
   double right_ = 0;  // where the last run ends, unrounded
   double base_ = 0;   // its baseline, unrounded
   std::set<std::string> font_names_;
-  std::string new_fonts_;
+  std::string new_fonts_;  // the lines of the fonts first drawn on the page
 };
 
 }  // namespace lexiweb

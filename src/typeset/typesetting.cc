@@ -3,6 +3,7 @@
 #include <fstream>
 #include <set>
 
+#include "common/drawn_text.h"
 #include "shell/file_ops.h"
 #include "typeset/fit_script.h"
 #include "typeset/font_folder.h"
@@ -10,21 +11,19 @@
 namespace lexiweb {
 namespace {
 
-// The lines "NAME<tab>FLAGS" of the fonts drawn.
+// The fonts of a file of the renderer's pages (common/drawn_text.h).
 void read_fonts(const std::string& path, std::set<std::string>& seen, std::vector<PdfFont>& fonts) {
   std::ifstream in(path, std::ios::binary);
   std::string line;
+  DrawnFont drawn;
   while (std::getline(in, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    const size_t tab = line.find('\t');
-    if (tab == std::string::npos || tab == 0) continue;
-    PdfFont font{line.substr(0, tab)};
-    if (!seen.insert(font.name).second) continue;
-    const std::string flags = line.substr(tab + 1);
-    font.bold = flags.find('b') != std::string::npos;
-    font.italic = flags.find('i') != std::string::npos;
-    font.fixed_pitch = flags.find('f') != std::string::npos;
-    font.serif = flags.find('s') != std::string::npos;
+    if (!parse_drawn_font(line, &drawn) || !seen.insert(drawn.name).second) continue;
+    PdfFont font{drawn.name};
+    font.bold = drawn.flags.find('b') != std::string::npos;
+    font.italic = drawn.flags.find('i') != std::string::npos;
+    font.fixed_pitch = drawn.flags.find('f') != std::string::npos;
+    font.serif = drawn.flags.find('s') != std::string::npos;
     fonts.push_back(std::move(font));
   }
 }
@@ -32,12 +31,12 @@ void read_fonts(const std::string& path, std::set<std::string>& seen, std::vecto
 }  // namespace
 
 Typesetting::Typesetting(const std::string& folder, std::vector<std::string> drawn_text,
-                         std::vector<std::string> drawn_fonts)
+                         std::vector<std::string> drawn_pages)
     : folder_(folder), drawn_text_(drawn_text), shelf_(folder) {
   std::set<std::string> seen;
-  for (const std::string& file : drawn_fonts) read_fonts(file, seen, fonts_);
+  for (const std::string& file : drawn_pages) read_fonts(file, seen, fonts_);
   drawn_files_ = std::move(drawn_text);
-  drawn_files_.insert(drawn_files_.end(), drawn_fonts.begin(), drawn_fonts.end());
+  drawn_files_.insert(drawn_files_.end(), drawn_pages.begin(), drawn_pages.end());
 }
 
 void Typesetting::set_page(std::string& page_html, int page) {

@@ -21,10 +21,10 @@ class Typesetting {
  public:
   // `folder` holds the pages, and the files that the renderer wrote there
   // (common/drawn_text.h): `drawn_text`, the text of the page ranges in page
-  // order, and `drawn_fonts`, the fonts that drew it. Without them the
+  // order, and `drawn_pages`, with the fonts that drew it. Without them the
   // fragments go without widths and the fonts are known by their names.
   Typesetting(const std::string& folder, std::vector<std::string> drawn_text,
-              std::vector<std::string> drawn_fonts);
+              std::vector<std::string> drawn_pages);
 
   // Sets page `page`, as reshape_page left it.
   void set_page(std::string& page_html, int page);
