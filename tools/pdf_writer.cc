@@ -139,7 +139,7 @@ std::string content_stream(const PdfPage& page) {
   const std::string drawing = page.drawing.empty() ? "" : "q\n" + page.drawing + "\nQ\n";
   std::string text = picture + drawing + "BT\n/F1 " + number_text(kPdfFontSize) + " Tf\n" +
                      number_text(kPdfLineHeight) + " TL\n" + number_text(kPdfLeftMargin) + " " +
-                     number_text(kPdfFirstBaseline) + " Td\n";
+                     number_text(kPdfFirstBaseline) + " Td\n" + (page.invisible_text ? "3 Tr\n" : "");
   bool first = true;
   for (const std::string& line : page.lines) {
     if (!first) text += "T*\n";

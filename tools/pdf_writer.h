@@ -60,6 +60,9 @@ struct PdfPage {
   std::string drawing = {};
   // A page without lines of its own and with an image holds the image alone.
   PdfImage image = {};
+  // Lines drawn invisibly (render mode 3), as a scanner's text layer lies
+  // over its picture.
+  bool invisible_text = false;
 };
 
 // An entry of the document outline (the bookmarks), leading to a page

@@ -46,6 +46,7 @@ void append_drawn_page(std::string& out, const DrawnPage& page) {
   if (page.blank_background) out += 'b';
   if (page.visible_text) out += 't';
   if (page.invisible_text) out += 'i';
+  if (page.scanned_picture) out += 's';
   if (out.size() == flags) out += '-';
   out += "\r\n";
 }
@@ -67,6 +68,7 @@ bool parse_drawn_page(std::string_view line, DrawnPage* page) {
   page->blank_background = line.find('b') != std::string_view::npos;
   page->visible_text = line.find('t') != std::string_view::npos;
   page->invisible_text = line.find('i') != std::string_view::npos;
+  page->scanned_picture = line.find('s') != std::string_view::npos;
   return true;
 }
 

@@ -15,8 +15,9 @@
 //                        b (bold), i (italic), f (fixed pitch), s (serif), or "-"
 //   "p N FLAGS"          page N drawn: FLAGS the letters b (its background is
 //                        blank), t (visible text drawn on it), i (invisible
-//                        text drawn on it), or "-"; a page recorded without
-//                        its background drawn has no b
+//                        text drawn on it), s (pictures as a scanner makes
+//                        them cover much of it), or "-"; a page recorded
+//                        without its background drawn has neither b nor s
 #ifndef LEXIWEB_COMMON_DRAWN_TEXT_H_
 #define LEXIWEB_COMMON_DRAWN_TEXT_H_
 
@@ -59,6 +60,7 @@ struct DrawnPage {
   bool blank_background = false;
   bool visible_text = false;
   bool invisible_text = false;
+  bool scanned_picture = false;
 };
 
 // The lines of the second file, CR LF included; a control character in a

@@ -17,6 +17,9 @@
 #include "convert/finished_output.h"
 #include "convert/page_backgrounds.h"
 #include "convert/page_ranges.h"
+#include "convert/recognised_lines.h"
+#include "convert/recognition.h"
+#include "convert/recognition_script.h"
 #include "convert/search_field.h"
 #include "convert/wordless_page.h"
 #include "platform/console.h"
@@ -277,14 +280,25 @@ std::string stand_in_page(const std::string& folder, int page, PagePixels size) 
 // its background image first when `backgrounds_rendered`, set in free faces
 // with its fragments' widths (see typesetting.h), and with the search field
 // (see search_field.h). The page images page001.png ... stay as written,
-// since the pages refer to them by those names. The pages that `outcomes` (empty when every page
-// came out) marks lost are stood in for, sized as `sizes` says, and those that lost their
-// background go without it. Returns the number of pages, or -1 after a
+// since the pages refer to them by those names. The pages that `outcomes`
+// (empty when every page came out) marks lost are stood in for, sized as
+// `sizes` says, and those that lost their background go without it. The
+// pages that `words` has words for get them over their pictures (see
+// recognised_lines.h), and `words_laid` tells whether any page got some.
+// Returns the number of pages, or -1 after a
 // console line when a page is missing, could not be read or was not
 // finished; a page that cannot be written ends the run.
+// The words of the pages that have none of their own: recognised on their
+// scans, or in their invisible text layers.
+struct WordlessPageWords {
+  std::map<int, RecognizedPage> recognised;
+  std::set<int> layered;
+};
+
 int reshape_pages(const std::string& folder, int page_count, const std::string& pdf_file,
                   bool backgrounds_rendered, const std::vector<PageOutcome>& outcomes,
-                  const std::vector<PagePixels>& sizes, Typesetting& typesetting) {
+                  const std::vector<PagePixels>& sizes, const WordlessPageWords& words,
+                  Typesetting& typesetting, bool* words_laid) {
   int page = 0;
   std::string raw;
   while (page_count == 0 ? file_exists(raw_page_path(folder, page + 1)) : page < page_count) {
@@ -314,6 +328,14 @@ int reshape_pages(const std::string& folder, int page_count, const std::string& 
       return -1;
     }
     std::string page_html = reshape_page(raw);
+    std::vector<PlacedLine> lines;
+    if (const auto found = words.recognised.find(page); found != words.recognised.end()) {
+      lines = recognised_lines(found->second, page_width_of(page_html));
+    } else if (words.layered.contains(page)) {
+      lines = invisible_lines(typesetting.drawn_runs(page));
+    }
+    add_recognised_lines(page_html, lines);
+    *words_laid = *words_laid || !lines.empty();
     typesetting.set_page(page_html, page);
     add_search_field(page_html);
     write_whole_file(page_path, page_html);
@@ -513,7 +535,8 @@ bool convert_pages(const std::string& zoom, const std::string& pdf_file,
 // Turns what the converter wrote into the pages and the index the run reads.
 bool finish_conversion(const std::string& zoom, const std::string& pdf_file,
                        const std::string& output_folder, int page_count, bool backgrounds_rendered,
-                       const std::vector<PageOutcome>& outcomes, Typesetting& typesetting) {
+                       const std::vector<PageOutcome>& outcomes, const WordlessPageWords& words,
+                       Typesetting& typesetting) {
   // The sizes of the lost pages, and of the pages before them, whose size
   // a page that cannot be read takes.
   int last_lost = 0;
@@ -522,9 +545,11 @@ bool finish_conversion(const std::string& zoom, const std::string& pdf_file,
   }
   const std::vector<PagePixels> sizes =
       last_lost == 0 ? std::vector<PagePixels>() : page_sizes(pdf_file, last_lost, zoom);
+  bool words_laid = false;
   const int pages = reshape_pages(output_folder, page_count, pdf_file, backgrounds_rendered,
-                                  outcomes, sizes, typesetting);
+                                  outcomes, sizes, words, typesetting, &words_laid);
   if (pages < 0) return false;
+  if (words_laid) write_recognition_script(output_folder);
   if (!typesetting.finish()) {
     print_line("The fonts could not be written into " + output_folder + "/" + kFontFolder);
     return false;
@@ -589,6 +614,27 @@ void report_lost_pages(const std::vector<PageOutcome>& outcomes, const std::stri
   }
 }
 
+// One line on standard error for the scanned pages whose recognition
+// failed, and one when `unread_scans` pages look scanned but no recogniser
+// is installed.
+void report_unread_pages(const std::vector<int>& unrecognised, size_t unread_scans, int page_count,
+                         const std::string& pdf_file) {
+  if (!unrecognised.empty()) {
+    std::vector<bool> marked(page_count, false);
+    for (int page : unrecognised) marked[page - 1] = true;
+    std::cerr << "lexiweb: " << page_list(marked) << " of " << pdf_file
+              << " could not be recognised; the site shows "
+              << (unrecognised.size() == 1 ? "its scan" : "their scans") << " without words"
+              << std::endl;
+  }
+  if (unread_scans > 0) {
+    std::cerr << "lexiweb: " << unread_scans << (unread_scans == 1 ? " page" : " pages") << " of "
+              << pdf_file << (unread_scans == 1 ? " looks" : " look")
+              << " scanned; installing tesseract-ocr would read "
+              << (unread_scans == 1 ? "its" : "their") << " words" << std::endl;
+  }
+}
+
 }  // namespace
 
 bool run_converter(const std::string& magnification, const std::string& pdf_file,
@@ -604,15 +650,35 @@ bool run_converter(const std::string& magnification, const std::string& pdf_file
   // 0 when pdfinfo cannot tell: one process then converts the whole document.
   const int page_count = document_page_count(pdf_file);
   const std::string renderer = background_renderer();
+  const std::string recognizer = recognizer_program();
+  const std::string languages = recognition_languages();
+  if (!recognizer.empty()) check_recognition_languages(recognizer, languages);
   std::vector<PageOutcome> outcomes;
   std::vector<std::string> drawn_text;
   std::vector<std::string> drawn_pages;
   bool converted = convert_pages(zoom, pdf_file, output_folder, page_count, renderer, &outcomes,
                                  &drawn_text, &drawn_pages);
+  const bool rendered = page_count > 0 && !renderer.empty();
+  WordlessPageWords words;
+  std::vector<int> unrecognised;
+  size_t unread_scans = 0;
+  if (converted && rendered) {
+    std::vector<bool> lost;
+    for (const PageOutcome& outcome : outcomes) lost.push_back(outcome.page_lost);
+    const WordlessPages wordless = wordless_pages(drawn_pages, output_folder, lost);
+    words.layered.insert(wordless.layered.begin(), wordless.layered.end());
+    if (!wordless.scanned.empty() && recognizer.empty()) unread_scans = wordless.scanned.size();
+    if (!wordless.scanned.empty() && !recognizer.empty()) {
+      words.recognised = recognise_pages(recognizer, languages, pdf_file, output_folder,
+                                         wordless.scanned, &unrecognised);
+      // A recogniser whose writes were refused fails for every page alike.
+      if (!unrecognised.empty()) fail_if_writes_refused(output_folder);
+    }
+  }
   if (converted) {
     Typesetting typesetting(output_folder, std::move(drawn_text), std::move(drawn_pages));
-    converted = finish_conversion(zoom, pdf_file, output_folder, page_count,
-                                  page_count > 0 && !renderer.empty(), outcomes, typesetting);
+    converted = finish_conversion(zoom, pdf_file, output_folder, page_count, rendered, outcomes,
+                                  words, typesetting);
   }
   if (!converted) {
     // Nothing of a failed conversion stays to be taken for a document.
@@ -622,6 +688,7 @@ bool run_converter(const std::string& magnification, const std::string& pdf_file
     return false;
   }
   report_lost_pages(outcomes, pdf_file);
+  report_unread_pages(unrecognised, unread_scans, page_count, pdf_file);
   return true;
 }
 

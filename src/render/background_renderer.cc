@@ -42,6 +42,20 @@ class GlyphRecording {
     last_font_ = nullptr;
   }
 
+  // An image of `width` by `height` pixels drawn into the unit square of
+  // the current matrix: the share of the page it covers and its
+  // resolution, from the area it takes on the device.
+  void note_picture(GfxState* state, int width, int height) {
+    if (recorder_ == nullptr) return;
+    const double* matrix = state->getCTM();
+    const double area = std::abs(matrix[0] * matrix[3] - matrix[1] * matrix[2]);
+    const double page_area = state->getPageWidth() * state->getPageHeight();
+    if (!(area > 0) || !(page_area > 0) || width <= 0 || height <= 0) return;
+    const double device_dpi = state->getHDPI();
+    recorder_->add_picture(std::min(1.0, area / page_area),
+                           device_dpi * std::sqrt(double(width) * height / area));
+  }
+
   void record(GfxState* state, double x, double y, double dx, double dy, const Unicode* u,
               int u_length) {
     if (recorder_ == nullptr) return;
@@ -98,6 +112,37 @@ class TextlessOutputDev : public SplashOutputDev, public GlyphRecording {
   void beginTextObject(GfxState*) override {}
   void endTextObject(GfxState*) override {}
   bool interpretType3Chars() override { return false; }
+
+  // Pictures are drawn as they are, and noted for what they cover.
+  void drawImage(GfxState* state, Object* ref, Stream* str, int width, int height,
+                 GfxImageColorMap* colour_map, bool interpolate, const int* mask_colours,
+                 bool inline_image) override {
+    note_picture(state, width, height);
+    SplashOutputDev::drawImage(state, ref, str, width, height, colour_map, interpolate,
+                               mask_colours, inline_image);
+  }
+  void drawImageMask(GfxState* state, Object* ref, Stream* str, int width, int height, bool invert,
+                     bool interpolate, bool inline_image) override {
+    note_picture(state, width, height);
+    SplashOutputDev::drawImageMask(state, ref, str, width, height, invert, interpolate,
+                                   inline_image);
+  }
+  void drawMaskedImage(GfxState* state, Object* ref, Stream* str, int width, int height,
+                       GfxImageColorMap* colour_map, bool interpolate, Stream* mask, int mask_width,
+                       int mask_height, bool mask_invert, bool mask_interpolate) override {
+    note_picture(state, width, height);
+    SplashOutputDev::drawMaskedImage(state, ref, str, width, height, colour_map, interpolate, mask,
+                                     mask_width, mask_height, mask_invert, mask_interpolate);
+  }
+  void drawSoftMaskedImage(GfxState* state, Object* ref, Stream* str, int width, int height,
+                           GfxImageColorMap* colour_map, bool interpolate, Stream* mask,
+                           int mask_width, int mask_height, GfxImageColorMap* mask_colour_map,
+                           bool mask_interpolate) override {
+    note_picture(state, width, height);
+    SplashOutputDev::drawSoftMaskedImage(state, ref, str, width, height, colour_map, interpolate,
+                                         mask, mask_width, mask_height, mask_colour_map,
+                                         mask_interpolate);
+  }
 };
 
 // Draws nothing: only the text is recorded.

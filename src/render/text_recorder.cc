@@ -17,6 +17,12 @@ namespace {
 // between words is a quarter of it or more.
 constexpr double kKerningShare = 0.05;
 
+// A page is a scan where pictures of a scanner's resolution (faxes reach
+// 100 pixels an inch, scanners 200 and more; the logos and figures of
+// born-digital documents mostly far less) cover a good part of it.
+constexpr double kLeastScanResolution = 100;
+constexpr double kLeastScanShare = 0.25;
+
 long drawn_units(double pixels) { return std::lround(pixels * kDrawnUnitsPerPixel); }
 
 }  // namespace
@@ -46,6 +52,10 @@ void TextRecorder::add_glyph(const DrawnGlyph& glyph) {
   run.right = drawn_units(glyph.right);
 }
 
+void TextRecorder::add_picture(double share, double pixels_per_inch) {
+  if (pixels_per_inch >= kLeastScanResolution) scanned_share_ += share;
+}
+
 void TextRecorder::add_font(const std::string& name, const std::string& flags) {
   if (name.empty() || !font_names_.insert(name).second) return;
   append_drawn_font(new_fonts_, {name, flags});
@@ -53,7 +63,9 @@ void TextRecorder::add_font(const std::string& name, const std::string& flags) {
 
 void TextRecorder::end_page(int page, bool blank_background, std::string& text,
                             std::string& pages) {
-  DrawnPage drawn{page, blank_background, false, false};
+  DrawnPage drawn{page, blank_background, false, false,
+                  !blank_background && scanned_share_ >= kLeastScanShare};
+  scanned_share_ = 0;
   text += kDrawnPageStart;
   text += ' ' + std::to_string(page) + "\r\n";
   for (const DrawnRun& run : runs_) {

@@ -37,6 +37,10 @@ class TextRecorder {
  public:
   void add_glyph(const DrawnGlyph& glyph);
 
+  // Notes a picture drawn on the page, which covers `share` of it, at
+  // `pixels_per_inch` of its own.
+  void add_picture(double share, double pixels_per_inch);
+
   // Adds the font `name` with `flags` (drawn_text.h) to the fonts drawn,
   // once per name.
   void add_font(const std::string& name, const std::string& flags);
@@ -53,7 +57,8 @@ class TextRecorder {
   double right_ = 0;  // where the last run ends, unrounded
   double base_ = 0;   // its baseline, unrounded
   std::set<std::string> font_names_;
-  std::string new_fonts_;  // the lines of the fonts first drawn on the page
+  std::string new_fonts_;     // the lines of the fonts first drawn on the page
+  double scanned_share_ = 0;  // of the page, covered by pictures as scans are
 };
 
 }  // namespace lexiweb

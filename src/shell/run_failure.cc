@@ -40,7 +40,7 @@ void remove_scratch_files_for_good() {
   if (void (*cleanup)() = run_cleanup.load()) cleanup();
 }
 
-[[noreturn]] void fail(const char* doing, const std::string& path, int error) {
+[[noreturn]] void end_with(const std::string& reason) {
   Ending before = Ending::kNone;
   if (!ending.compare_exchange_strong(before, Ending::kFailure)) {
     wait_when_ending_on_signal();
@@ -50,8 +50,7 @@ void remove_scratch_files_for_good() {
   }
   // Whatever the run printed so far comes before the line, and nothing after it.
   std::cout.flush();
-  const std::string line = std::string(program_name) + ": cannot " + doing + " " + path + ": " +
-                           std::strerror(error) + "\n";
+  const std::string line = std::string(program_name) + ": " + reason + "\n";
   // Past any stream buffer: nothing may stand between the line and the exit.
   for (size_t done = 0; done < line.size();) {
     const ssize_t written = ::write(STDERR_FILENO, line.data() + done, line.size() - done);
@@ -79,9 +78,15 @@ void set_run_cleanup(void (*cleanup)()) {
   std::atexit(wait_when_ending_on_signal);
 }
 
-void fail_write(const std::string& path, int error) { fail("write", path, error); }
+void fail_write(const std::string& path, int error) {
+  end_with("cannot write " + path + ": " + std::strerror(error));
+}
 
-void fail_read(const std::string& path, int error) { fail("read", path, error); }
+void fail_read(const std::string& path, int error) {
+  end_with("cannot read " + path + ": " + std::strerror(error));
+}
+
+void fail_run(const std::string& reason) { end_with(reason); }
 
 int create_file(const std::string& path) {
   std::lock_guard<std::mutex> hold(creation_gate);

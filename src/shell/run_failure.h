@@ -24,6 +24,8 @@ void set_run_cleanup(void (*cleanup)());
 [[noreturn]] void fail_write(const std::string& path, int error);
 // The same for a file that cannot be read: "cannot read <path>: <reason>".
 [[noreturn]] void fail_read(const std::string& path, int error);
+// The same for a run that cannot go on for another reason: "<program>: <reason>".
+[[noreturn]] void fail_run(const std::string& reason);
 
 // Opens `path` for writing from its start, creating it; the descriptor, or
 // -1 with errno set.

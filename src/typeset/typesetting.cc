@@ -39,9 +39,17 @@ Typesetting::Typesetting(const std::string& folder, std::vector<std::string> dra
   drawn_files_.insert(drawn_files_.end(), drawn_pages.begin(), drawn_pages.end());
 }
 
+const std::vector<DrawnRun>& Typesetting::drawn_runs(int page) {
+  if (runs_page_ != page) {
+    runs_page_ = page;
+    runs_whole_ = drawn_text_.runs_of(page, runs_);
+  }
+  return runs_;
+}
+
 void Typesetting::set_page(std::string& page_html, int page) {
-  const bool measured =
-      drawn_text_.runs_of(page, runs_) && add_fragment_widths(page_html, runs_) > 0;
+  drawn_runs(page);
+  const bool measured = runs_whole_ && add_fragment_widths(page_html, runs_) > 0;
   set_page_fonts(page_html, fonts_, shelf_);
   if (!measured) return;
   // The script element right after the style element, where the body starts.

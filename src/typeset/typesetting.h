@@ -26,6 +26,11 @@ class Typesetting {
   Typesetting(const std::string& folder, std::vector<std::string> drawn_text,
               std::vector<std::string> drawn_pages);
 
+  // The runs the renderer saw drawn on `page`, invisible ones included;
+  // empty when it did not record the page. Pages are asked for in
+  // ascending order, each before it is set.
+  const std::vector<DrawnRun>& drawn_runs(int page);
+
   // Sets page `page`, as reshape_page left it.
   void set_page(std::string& page_html, int page);
 
@@ -40,6 +45,8 @@ class Typesetting {
   std::vector<PdfFont> fonts_;
   DrawnTextReader drawn_text_;
   std::vector<DrawnRun> runs_;
+  int runs_page_ = 0;        // the page runs_ holds
+  bool runs_whole_ = false;  // whether the renderer recorded that page whole
   FaceShelf shelf_;
   bool script_used_ = false;
 };

@@ -1,0 +1,126 @@
+// Each page is a job of its own: recognition takes seconds a page, far more
+// than starting the recogniser, and a page that crashes or hangs the
+// library then costs that page alone. The recogniser keeps itself to one
+// thread and ends itself past its time limit.
+#include "convert/recognition.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "convert/converter_page.h"
+#include "platform/console.h"
+#include "platform/private_programs.h"
+#include "platform/system_info.h"
+#include "shell/file_ops.h"
+#include "shell/run_failure.h"
+#include "shell/run_shell.h"
+
+namespace lexiweb {
+namespace {
+
+std::string recognised_text_file(int page) { return "recognised-" + std::to_string(page) + ".txt"; }
+
+bool read_whole(const std::string& path, std::string* bytes) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::ostringstream buffer;
+  buffer << in.rdbuf();
+  *bytes = std::move(buffer).str();
+  return !in.bad();
+}
+
+// Whether the converter page of `page` holds a text fragment.
+bool has_fragments(const std::string& folder, int page) {
+  std::string html;
+  if (!read_whole(folder + "/" + converter_page_file(page), &html)) return false;
+  return html.find("<p style=\"position:absolute;") != std::string::npos;
+}
+
+}  // namespace
+
+std::string recognizer_program() { return private_program("lexiweb-ocr"); }
+
+std::string recognition_languages() {
+  const char* languages = std::getenv("LEXIWEB_OCR_LANGUAGES");
+  return languages == nullptr || *languages == '\0' ? "eng" : languages;
+}
+
+void check_recognition_languages(const std::string& recognizer, const std::string& languages) {
+  std::string listing;
+  if (run_for_output({recognizer, "--languages"}, &listing) != 0) {
+    fail_run("the text recogniser " + recognizer + " cannot list its languages");
+  }
+  std::set<std::string> installed;
+  std::string installed_names;
+  std::istringstream lines(listing);
+  for (std::string name; std::getline(lines, name);) {
+    if (name.empty() || !installed.insert(name).second) continue;
+    installed_names += (installed_names.empty() ? "" : ", ") + name;
+  }
+  std::istringstream asked(languages);
+  for (std::string name; std::getline(asked, name, '+');) {
+    if (installed.contains(name)) continue;
+    fail_run("the recognition language \"" + name +
+             "\" of LEXIWEB_OCR_LANGUAGES is not installed; " +
+             "installed: " + (installed_names.empty() ? "none" : installed_names));
+  }
+}
+
+WordlessPages wordless_pages(const std::vector<std::string>& drawn_pages_files,
+                             const std::string& folder, const std::vector<bool>& lost) {
+  WordlessPages wordless;
+  for (const std::string& file : drawn_pages_files) {
+    std::ifstream in(file, std::ios::binary);
+    DrawnPage drawn;
+    for (std::string line; std::getline(in, line);) {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      if (!parse_drawn_page(line, &drawn) || drawn.visible_text || drawn.blank_background) continue;
+      const int page = static_cast<int>(drawn.page);
+      if (page < 1 || (page <= static_cast<int>(lost.size()) && lost[page - 1])) continue;
+      // Text that the renderer saw nothing of, pdftohtml might still find.
+      if (has_fragments(folder, page)) continue;
+      if (drawn.invisible_text) {
+        wordless.layered.push_back(page);
+      } else if (drawn.scanned_picture) {
+        wordless.scanned.push_back(page);
+      }
+    }
+  }
+  return wordless;
+}
+
+std::map<int, RecognizedPage> recognise_pages(
+    const std::string& recognizer, const std::string& languages, const std::string& pdf_file,
+    const std::string& folder, const std::vector<int>& pages, std::vector<int>* failed) {
+  std::vector<ProcessJob> jobs;
+  for (int page : pages) {
+    jobs.push_back({{recognizer, languages, as_operand(pdf_file), std::to_string(page),
+                     as_operand(folder + "/" + recognised_text_file(page))},
+                    {page, page},
+                    recognised_text_file,
+                    true});
+  }
+  const std::string of_pages = " of " + std::to_string(pages.size()) + " scanned pages";
+  auto show = [&](int done) {
+    console().show_progress("recognising: " + std::to_string(done) + of_pages);
+  };
+  show(0);
+  run_process_jobs(jobs, core_count(), folder, show);
+  console().show_progress("");
+  std::map<int, RecognizedPage> recognised;
+  for (int page : pages) {
+    const std::string path = folder + "/" + recognised_text_file(page);
+    std::string bytes;
+    RecognizedPage words;
+    if (read_whole(path, &bytes) && parse_recognized_page(bytes, &words)) {
+      recognised.emplace(page, std::move(words));
+    } else {
+      failed->push_back(page);
+    }
+    delete_file(path);
+  }
+  return recognised;
+}
+
+}  // namespace lexiweb
