@@ -230,7 +230,7 @@ fs::path real_renderer() {
 
 // A copy of the program under `folder`/install/bin, beside a stand-in
 // background renderer that runs `script` (the renderer's arguments: ZOOM
-// FIRST LAST PDF PREFIX).
+// FIRST LAST PDF TEXT PAGES PREFIX).
 fs::path program_with_renderer(const fs::path& folder, const std::string& script) {
   const fs::path program = folder / "install" / "bin" / "lexiweb";
   fs::create_directories(program.parent_path());

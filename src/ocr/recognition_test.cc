@@ -8,24 +8,24 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <regex>
 #include <string>
 #include <vector>
 
 #include "common/recognized_text.h"
 #include "testing/program_run.h"
+#include "testing/scanned_pages.h"
 #include "testing/working_folder.h"
 #include "tools/pdf_writer.h"
 
 namespace lexiweb {
 namespace {
 
-using testing::PdfImage;
 using testing::PdfPage;
 using testing::ProgramRun;
 using testing::ProgramSetup;
 using testing::read_file;
 using testing::WorkingFolder;
+using testing::TextWord;
 using testing::write_pdf;
 
 ProgramRun run_ocr(const std::vector<std::string>& arguments,
@@ -37,57 +37,16 @@ ProgramRun run_ocr(const std::vector<std::string>& arguments,
       testing::start_program_run(LEXIWEB_OCR_BINARY, std::filesystem::current_path(), "", setup));
 }
 
-void run_command(const std::string& command) {
-  ASSERT_EQ(std::system(command.c_str()), 0) << command;
-}
-
-// The PGM file that pdftoppm -gray writes, as a picture for the PDF writer.
-PdfImage read_pgm(const std::filesystem::path& path) {
-  const std::string bytes = read_file(path);
-  PdfImage image;
-  int maximum = 0;
-  int header = 0;
-  if (std::sscanf(bytes.c_str(), "P5 %d %d %d%n", &image.width, &image.height, &maximum, &header) !=
-          3 ||
-      maximum != 255) {
-    ADD_FAILURE() << path << " is no 8-bit PGM file";
-    return {};
-  }
-  image.gray = bytes.substr(header + 1);
-  EXPECT_EQ(image.gray.size(), static_cast<size_t>(image.width) * image.height);
-  return image;
-}
-
 // Turns the text pages into scan.pdf, one picture a page.
 void write_scan(const std::vector<PdfPage>& pages) {
-  write_pdf("text.pdf", pages);
-  std::vector<PdfPage> scans;
-  for (size_t page = 1; page <= pages.size(); ++page) {
-    const std::string number = std::to_string(page);
-    run_command("pdftoppm -q -r 300 -gray -singlefile -f " + number + " -l " + number +
-                " text.pdf scan");
-    scans.push_back({.lines = {}, .links = {}, .image = read_pgm("scan.pgm")});
-  }
-  write_pdf("scan.pdf", scans);
+  write_pdf("scan.pdf", testing::scanned_pages(pages));
 }
 
-struct TextWord {
-  double left, top, right, bottom;  // points
-  std::string text;
-};
-
-// The words of text.pdf's first page as pdftotext -bbox gives them, cut into
-// lines where a word starts left of the one before it.
+// The words of text.pdf's first page, cut into lines where a word starts
+// left of the one before it.
 std::vector<std::vector<TextWord>> text_lines() {
-  run_command("pdftotext -q -f 1 -l 1 -bbox text.pdf words.html");
-  const std::string html = read_file("words.html");
-  const std::regex word(
-      R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re");
   std::vector<std::vector<TextWord>> lines;
-  for (auto it = std::sregex_iterator(html.begin(), html.end(), word); it != std::sregex_iterator();
-       ++it) {
-    const TextWord found{std::stod((*it)[1]), std::stod((*it)[2]), std::stod((*it)[3]),
-                         std::stod((*it)[4]), (*it)[5]};
+  for (const TextWord& found : testing::text_words("text.pdf", 1)) {
     if (lines.empty() || found.left < lines.back().back().left) lines.emplace_back();
     lines.back().push_back(found);
   }

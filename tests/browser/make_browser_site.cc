@@ -6,7 +6,8 @@
 // one to a web address, so that the finished site carries those too; its
 // outline names every page, nested, each title ending in "(page N)".
 // run_browser_test.sh names the word and the page count to site_test.mjs.
-// With --wordless-pages it writes a document with pages that hold no word.
+// With --wordless-pages it writes a document with pages that hold no word,
+// with --scanned-page one searchable scan.
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -68,20 +69,52 @@ std::vector<PdfPage> document_with_wordless_pages() {
   return {PdfPage{}, second, third, fourth, PdfPage{}, PdfPage{}};
 }
 
+// A searchable scan: a page that is a picture, a dark bar for each line as
+// a stand-in for its letters, with the lines' words lying over it as
+// invisible text. "river" stands twice.
+std::vector<PdfPage> scanned_document() {
+  PdfPage scan;
+  scan.lines = {"The river runs past the old mill.", "Boats drift along the river quietly."};
+  scan.invisible_text = true;
+  constexpr double kDpi = 300;
+  scan.image = {static_cast<int>(lexiweb::testing::kPdfPageWidth / 72 * kDpi),
+                static_cast<int>(lexiweb::testing::kPdfPageHeight / 72 * kDpi),
+                kDpi,
+                {}};
+  scan.image.gray.assign(static_cast<size_t>(scan.image.width) * scan.image.height, '\xff');
+  for (size_t line = 0; line < scan.lines.size(); ++line) {
+    const double baseline = lexiweb::testing::kPdfPageHeight - lexiweb::testing::kPdfFirstBaseline +
+                            line * lexiweb::testing::kPdfLineHeight;
+    const int bottom = static_cast<int>(baseline / 72 * kDpi);
+    const int left = static_cast<int>(lexiweb::testing::kPdfLeftMargin / 72 * kDpi);
+    for (int y = bottom - 30; y < bottom; ++y) {
+      for (int x = left; x < left + 700; ++x) {
+        scan.image.gray[static_cast<size_t>(y) * scan.image.width + x] = '\x20';
+      }
+    }
+  }
+  return {scan};
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  const bool wordless_pages = argc == 3 && std::string(argv[2]) == "--wordless-pages";
-  if (argc != 2 && !wordless_pages) {
-    std::cerr << "usage: make_browser_site FOLDER [--wordless-pages]\n";
+  const std::string option = argc == 3 ? argv[2] : "";
+  const bool wordless_pages = option == "--wordless-pages";
+  const bool scanned_page = option == "--scanned-page";
+  if (argc != 2 && !wordless_pages && !scanned_page) {
+    std::cerr << "usage: make_browser_site FOLDER [--wordless-pages | --scanned-page]\n";
     return 2;
   }
   try {
     const std::filesystem::path pdf_folder = std::filesystem::path(argv[1]) / "pdf_in";
     std::filesystem::create_directories(pdf_folder);
-    lexiweb::testing::write_pdf(pdf_folder / "doc.pdf",
-                                wordless_pages ? document_with_wordless_pages() : river_document(),
-                                wordless_pages ? std::vector<PdfOutlineEntry>{} : river_outline());
+    lexiweb::testing::write_pdf(
+        pdf_folder / "doc.pdf",
+        wordless_pages ? document_with_wordless_pages()
+        : scanned_page ? scanned_document()
+                       : river_document(),
+        wordless_pages || scanned_page ? std::vector<PdfOutlineEntry>{} : river_outline());
   } catch (const std::exception& error) {
     std::cerr << "make_browser_site: " << error.what() << "\n";
     return 1;

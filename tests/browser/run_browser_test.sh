@@ -51,4 +51,7 @@ node "$here/site_test.mjs" htm_out "$word" "$page_count" "$outline_entries" || s
 # A document with pages that hold no word: its site has no dangling link either.
 run_lexiweb_in "$work/wordless" --wordless-pages
 node "$here/link_check.mjs" htm_out || status=1
+# A searchable scan: its words lie over the picture, unseen but for a mark.
+run_lexiweb_in "$work/scanned" --scanned-page
+node "$here/scanned_test.mjs" htm_out "$word" || status=1
 exit $status
