@@ -77,6 +77,11 @@ std::vector<PlacedLine> recognised_lines(const RecognizedPage& page, double page
   std::vector<PlacedLine> placed;
   if (page.width <= 0) return placed;
   const double scale = page_width / static_cast<double>(page.width);
+  std::vector<long> page_confidences;
+  for (const RecognizedLine& line : page.lines) {
+    for (const RecognizedWord& word : line.words) page_confidences.push_back(word.confidence);
+  }
+  if (median_confidence(page_confidences) < kLeastPageConfidence) return placed;
   for (size_t block = 0; block < page.lines.size();) {
     size_t end = block + 1;
     while (end < page.lines.size() && !page.lines[end].starts_block) ++end;
@@ -119,8 +124,9 @@ std::vector<PlacedLine> invisible_lines(const std::vector<DrawnRun>& runs) {
     if (lines.empty() || std::abs(run_base - base) > 0.3 * height ||
         left < lines.back().right - 0.5 * height) {
       lines.push_back({left, top, right, run_base + 0.25 * height, {}});
-      base = run_base;
     }
+    // Run to run, so that a line drawn askew stays one line.
+    base = run_base;
     PlacedLine& line = lines.back();
     line.left = std::min(line.left, left);
     line.top = std::min(line.top, top);

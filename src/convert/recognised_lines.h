@@ -31,14 +31,17 @@ struct PlacedLine {
   std::vector<PlacedWord> words;
 };
 
-// Below this median confidence the words of a block of a recognised page
-// are dropped: real text reaches a median of 96, a photograph or a drawing
-// read as text stays below 30.
-inline constexpr long kLeastBlockConfidence = 60;
+// Below these median confidences the words of a recognised page, or of a
+// block of it, are dropped: the words of real text reach a median of 96 on
+// every page, and a block of them, even of misread formulas, more than 30;
+// a photograph or a drawing read as text stays below 30.
+inline constexpr long kLeastPageConfidence = 60;
+inline constexpr long kLeastBlockConfidence = 30;
 
 // The lines of `page`, scaled into a page `page_width` pixels wide, in the
-// recogniser's reading order; the blocks whose median confidence is below
-// kLeastBlockConfidence left out.
+// recogniser's reading order; none when the page's median confidence is
+// below kLeastPageConfidence, and without the blocks whose median is below
+// kLeastBlockConfidence.
 std::vector<PlacedLine> recognised_lines(const RecognizedPage& page, double page_width);
 
 // The lines of the invisible runs among `runs`, in the order drawn: a run

@@ -41,13 +41,15 @@ void TextRecorder::add_glyph(const DrawnGlyph& glyph) {
     run.visible = glyph.style.visible;
     runs_.push_back(std::move(run));
     style_ = glyph.style;
-    base_ = glyph.base;
   }
   DrawnRun& run = runs_.back();
   for (int i = 0; i < glyph.text_length; ++i) {
     const char32_t code = glyph.text[i];
     append_utf8(run.text, code < 0x20 || code == 0x7F ? U' ' : code);
   }
+  // Glyph to glyph, so that a line drawn a little askew, as a scanner's
+  // text layer follows its page, stays one run.
+  base_ = glyph.base;
   right_ = glyph.right;
   run.right = drawn_units(glyph.right);
 }

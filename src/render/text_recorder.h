@@ -55,7 +55,7 @@ class TextRecorder {
   std::vector<DrawnRun> runs_;
   GlyphStyle style_;  // of the last run
   double right_ = 0;  // where the last run ends, unrounded
-  double base_ = 0;   // its baseline, unrounded
+  double base_ = 0;   // the baseline of its last glyph, unrounded
   std::set<std::string> font_names_;
   std::string new_fonts_;     // the lines of the fonts first drawn on the page
   double scanned_share_ = 0;  // of the page, covered by pictures as scans are
