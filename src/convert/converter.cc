@@ -231,15 +231,6 @@ std::string failure_line(const JobFailure& failure, const PageRange& pages,
          (failure.message.empty() ? range_failure_reason(failure, output_folder) : failure.message);
 }
 
-bool read_whole_file(const std::string& path, std::string* bytes) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
-  *bytes = std::move(buffer).str();
-  return !in.bad();
-}
-
 std::string raw_page_path(const std::string& folder, int page) {
   return folder + "/" + converter_page_file(page);
 }

@@ -21,19 +21,10 @@ namespace {
 
 std::string recognised_text_file(int page) { return "recognised-" + std::to_string(page) + ".txt"; }
 
-bool read_whole(const std::string& path, std::string* bytes) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
-  *bytes = std::move(buffer).str();
-  return !in.bad();
-}
-
 // Whether the converter page of `page` holds a text fragment.
 bool has_fragments(const std::string& folder, int page) {
   std::string html;
-  if (!read_whole(folder + "/" + converter_page_file(page), &html)) return false;
+  if (!read_whole_file(folder + "/" + converter_page_file(page), &html)) return false;
   return html.find("<p style=\"position:absolute;") != std::string::npos;
 }
 
@@ -113,7 +104,7 @@ std::map<int, RecognizedPage> recognise_pages(
     const std::string path = folder + "/" + recognised_text_file(page);
     std::string bytes;
     RecognizedPage words;
-    if (read_whole(path, &bytes) && parse_recognized_page(bytes, &words)) {
+    if (read_whole_file(path, &bytes) && parse_recognized_page(bytes, &words)) {
       recognised.emplace(page, std::move(words));
     } else {
       failed->push_back(page);

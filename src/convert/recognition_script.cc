@@ -7,7 +7,6 @@
 // red mark of this script's instead.
 #include "convert/recognition_script.h"
 
-#include "shell/file_ops.h"
 #include "typeset/font_folder.h"
 
 namespace lexiweb {
@@ -67,9 +66,7 @@ constexpr std::string_view kRecognitionScript =
 }  // namespace
 
 void write_recognition_script(const std::string& folder) {
-  const std::string fonts = folder + "/" + kFontFolder;
-  if (!folder_exists(fonts)) make_folder(fonts);
-  write_whole_file(fonts + "/" + kRecognitionScriptFile, kRecognitionScript);
+  write_into_font_folder(folder, kRecognitionScriptFile, kRecognitionScript);
 }
 
 }  // namespace lexiweb

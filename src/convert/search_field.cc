@@ -1,6 +1,5 @@
 #include "convert/search_field.h"
 
-#include "shell/file_ops.h"
 #include "typeset/font_folder.h"
 
 namespace lexiweb {
@@ -15,9 +14,7 @@ void add_search_field(std::string& page_html) {
 }
 
 void write_search_script(const std::string& folder) {
-  const std::string fonts = folder + "/" + kFontFolder;
-  if (!folder_exists(fonts)) make_folder(fonts);
-  write_whole_file(fonts + "/" + kSearchScriptFile, kSearchScript);
+  write_into_font_folder(folder, kSearchScriptFile, kSearchScript);
 }
 
 }  // namespace lexiweb

@@ -6,8 +6,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <memory>
+#include <sstream>
 #include <system_error>
 
 #include "common/text.h"
@@ -139,6 +141,15 @@ void write_whole_file(const std::string& path, std::string_view bytes) {
   if (fd < 0) fail_write(path, errno);
   write_all(fd, path, bytes.data(), bytes.size());
   close_written(fd, path);
+}
+
+bool read_whole_file(const std::string& path, std::string* bytes) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::ostringstream buffer;
+  buffer << in.rdbuf();
+  *bytes = std::move(buffer).str();
+  return !in.bad();
 }
 
 void copy_matching(const std::string& folder, std::string_view pattern,

@@ -42,6 +42,10 @@ void copy_matching(const std::string& folder, std::string_view pattern,
 // Writes `bytes` as the whole of `path`; a failed write ends the run.
 void write_whole_file(const std::string& path, std::string_view bytes);
 
+// The whole of `path` into `bytes`; false when it cannot be opened or read,
+// for files that other programs write and may have left out.
+bool read_whole_file(const std::string& path, std::string* bytes);
+
 bool file_exists(const std::string& path);
 bool folder_exists(const std::string& path);
 void make_folder(const std::string& path);

@@ -4,9 +4,17 @@
 #ifndef LEXIWEB_TYPESET_FONT_FOLDER_H_
 #define LEXIWEB_TYPESET_FONT_FOLDER_H_
 
+#include <string>
+#include <string_view>
+
 namespace lexiweb {
 
 inline constexpr char kFontFolder[] = "fonts";
+
+// Writes `bytes` as the file `name` of the font folder of `pages_folder`,
+// making the folder first when it is not there; a refused write ends the run.
+void write_into_font_folder(const std::string& pages_folder, std::string_view name,
+                            std::string_view bytes);
 
 }  // namespace lexiweb
 

@@ -41,12 +41,16 @@ struct PageClass {
   std::vector<std::string> fallback_families;
 };
 
-// The fragments of `body` whose classes are set in Symbol or Wingdings,
-// their private use characters replaced by the characters they stand for.
-std::string with_symbol_fragments(std::string_view body,
-                                  const std::map<std::string, PageClass>& classes) {
-  std::string result;
-  size_t copied = 0;
+// A fragment of a page's body: the p element of a class, and its content.
+struct Fragment {
+  std::string_view class_name;
+  size_t content_start;  // in the body, after the start tag
+  size_t content_end;    // at the end tag
+};
+
+// The fragments of `body` that name a class, in order.
+std::vector<Fragment> fragments_of(std::string_view body) {
+  std::vector<Fragment> fragments;
   for (size_t at = body.find("<p "); at != std::string_view::npos; at = body.find("<p ", at + 1)) {
     const size_t tag_end = body.find('>', at);
     const size_t end = tag_end == std::string_view::npos ? tag_end : body.find("</p>", tag_end);
@@ -55,13 +59,26 @@ std::string with_symbol_fragments(std::string_view body,
     const size_t name_at = tag.find(kClassKey);
     if (name_at == std::string_view::npos) continue;
     const std::string_view rest = tag.substr(name_at + kClassKey.size());
-    const auto found = classes.find(std::string(rest.substr(0, rest.find('"'))));
+    fragments.push_back({rest.substr(0, rest.find('"')), tag_end + 1, end});
+  }
+  return fragments;
+}
+
+// The fragments of `body` whose classes are set in Symbol or Wingdings,
+// their private use characters replaced by the characters they stand for.
+std::string with_symbol_fragments(std::string_view body,
+                                  const std::map<std::string, PageClass>& classes) {
+  std::string result;
+  size_t copied = 0;
+  for (const Fragment& fragment : fragments_of(body)) {
+    const auto found = classes.find(std::string(fragment.class_name));
     if (found == classes.end()) continue;
     const SymbolFont font = symbol_font_of(found->second.font.name);
     if (font == SymbolFont::kNone) continue;
-    result.append(body.substr(copied, tag_end + 1 - copied));
-    result += with_symbol_characters(body.substr(tag_end + 1, end - tag_end - 1), font);
-    copied = end;
+    result.append(body.substr(copied, fragment.content_start - copied));
+    result += with_symbol_characters(
+        body.substr(fragment.content_start, fragment.content_end - fragment.content_start), font);
+    copied = fragment.content_end;
   }
   result.append(body.substr(copied));
   return result;
@@ -69,16 +86,10 @@ std::string with_symbol_fragments(std::string_view body,
 
 // The characters of every fragment of `body` by class and style.
 void gather_characters(std::string_view body, std::map<std::string, std::u32string[4]>& text) {
-  for (size_t at = body.find("<p "); at != std::string_view::npos; at = body.find("<p ", at + 1)) {
-    const size_t tag_end = body.find('>', at);
-    const size_t end = tag_end == std::string_view::npos ? tag_end : body.find("</p>", tag_end);
-    if (end == std::string_view::npos) return;
-    const std::string_view tag = body.substr(at, tag_end - at);
-    const size_t name_at = tag.find(kClassKey);
-    if (name_at == std::string_view::npos) continue;
-    const std::string_view rest = tag.substr(name_at + kClassKey.size());
-    add_styled_characters(body.substr(tag_end + 1, end - tag_end - 1),
-                          text[std::string(rest.substr(0, rest.find('"')))]);
+  for (const Fragment& fragment : fragments_of(body)) {
+    add_styled_characters(
+        body.substr(fragment.content_start, fragment.content_end - fragment.content_start),
+        text[std::string(fragment.class_name)]);
   }
 }
 

@@ -65,9 +65,7 @@ bool Typesetting::finish() {
   for (const std::string& file : drawn_files_) delete_file(file);
   if (!shelf_.write_faces()) return false;
   if (!script_used_) return true;
-  const std::string fonts = folder_ + "/" + kFontFolder;
-  if (!folder_exists(fonts)) make_folder(fonts);
-  write_whole_file(fonts + "/" + kFitScriptFile, kFitScript);
+  write_into_font_folder(folder_, kFitScriptFile, kFitScript);
   return true;
 }
 
