@@ -15,6 +15,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "common/utf8.h"
@@ -134,7 +135,13 @@ int main(int argc, char** argv) {
   const std::string prefix = argc == 3 ? argv[2] : "";
   FaceCharacters faces;
   Coverage coverage;
-  for (const auto& entry : fs::directory_iterator(argv[1])) {
+  std::error_code error;
+  fs::directory_iterator folder(argv[1], error);
+  if (error) {
+    std::fprintf(stderr, "font_coverage: cannot read %s: %s\n", argv[1], error.message().c_str());
+    return 1;
+  }
+  for (const auto& entry : folder) {
     const std::string name = entry.path().filename().string();
     if (!name.starts_with(prefix) || !(name.ends_with(".htm") || name.ends_with(".html"))) continue;
     measure_page(entry.path(), faces, coverage);
