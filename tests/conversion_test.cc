@@ -279,6 +279,32 @@ TEST(ConversionTest, UnfinishedPageImageIsNoBackground) {
   EXPECT_TRUE(fs::exists(site / "page003.png"));
 }
 
+#ifdef LEXIWEB_RENDERER_BUILT
+// A renderer that dies on page 2 while it writes its image, each time: the
+// page loses its background, and the half-written image is not left behind
+// in the working folder under its temporary name.
+TEST(ConversionTest, RendererThatDiesWritingAnImageLeavesNoPartOfIt) {
+  WorkingFolder folder;
+  const fs::path program = program_with_renderer(folder.path(),
+                                                 "if [ \"$2\" -le 2 ] && [ 2 -le \"$3\" ]; then\n"
+                                                 "  printf 'half an image' > \"${7}002.png.part\"\n"
+                                                 "  kill -SEGV $$\n"
+                                                 "fi\n"
+                                                 "exec \"" +
+                                                     real_renderer().string() + "\" \"$@\"\n");
+  const ProgramRun run = run_in(folder.path() / "work", "", 3, kCompleteRunInput, program);
+
+  EXPECT_EQ(run.exit_status, 0) << run.errors;
+  EXPECT_EQ(run.errors,
+            "lexiweb: the background of page 2 of doc.pdf could not be drawn; the site shows the "
+            "page without it\n");
+  for (const auto& [name, shown] : tree_of(folder.path() / "work")) {
+    EXPECT_FALSE(name.ends_with(".part")) << name;
+  }
+  EXPECT_TRUE(fs::exists(folder.path() / "work" / "htm_out" / "page003.png"));
+}
+#endif
+
 // True while process `id` runs: an ended process that nobody has waited for
 // yet (its parent gone) does not count.
 bool still_runs(pid_t id) {

@@ -4,8 +4,10 @@
 
 namespace lexiweb {
 
+std::string partial_file(const std::string& path) { return path + ".part"; }
+
 bool write_complete_file(const std::string& path, std::string_view bytes) {
-  const std::string partial = path + ".part";
+  const std::string partial = partial_file(path);
   std::FILE* file = std::fopen(partial.c_str(), "wb");
   if (file == nullptr) return false;
   const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();

@@ -9,8 +9,12 @@
 
 namespace lexiweb {
 
-// Writes `bytes` as `path` + ".part" and renames it to `path`; false when
-// any step fails.
+// The temporary name under which `path` is written until it is whole: what
+// a process that ended half-way leaves, for whoever started it to delete.
+std::string partial_file(const std::string& path);
+
+// Writes `bytes` as partial_file(`path`) and renames it to `path`; false
+// when any step fails.
 bool write_complete_file(const std::string& path, std::string_view bytes);
 
 }  // namespace lexiweb

@@ -12,6 +12,7 @@
 #include <sstream>
 #include <string_view>
 
+#include "common/complete_file.h"
 #include "common/text.h"
 #include "convert/converter_page.h"
 #include "convert/finished_output.h"
@@ -423,6 +424,16 @@ std::vector<ProcessJob> one_page_jobs(const std::vector<ProcessJob>& jobs,
   return retries;
 }
 
+// What the `jobs` may have left half-written when some of them failed: a
+// file of each of their pages under its temporary name.
+void delete_partial_files(const std::vector<ProcessJob>& jobs, const std::string& output_folder) {
+  for (const ProcessJob& job : jobs) {
+    for (int page = job.pages.first; page <= job.pages.last; ++page) {
+      delete_file(partial_file(output_folder + "/" + job.written_file(page)));
+    }
+  }
+}
+
 std::vector<PageOutcome> page_outcomes(const std::string& folder, int page_count,
                                        bool backgrounds_rendered) {
   std::vector<PageOutcome> outcomes(page_count);
@@ -478,6 +489,8 @@ bool convert_pages(const std::string& zoom, const std::string& pdf_file,
     add_drawn_files(jobs, renderer, output_folder, drawn_text, drawn_pages);
     return true;
   }
+  // Without the page count, no job writes page by page.
+  if (page_count > 0) delete_partial_files(jobs, output_folder);
   // First, since a write the system refused would fail the pages alone as well.
   fail_if_writes_refused(output_folder);
   // Without the page count there are no ranges to convert again.
@@ -491,6 +504,7 @@ bool convert_pages(const std::string& zoom, const std::string& pdf_file,
       one_page_jobs(jobs, failed, zoom, pdf_file, output_folder, renderer);
   const std::vector<JobFailure> retry_failures = run_process_jobs(
       retries, processes, output_folder, [&](int writes) { show_pages(writes_done + writes); });
+  delete_partial_files(retries, output_folder);
   fail_if_writes_refused(output_folder);
   if (hopeless(retry_failures) != retry_failures.end()) {
     const JobFailure& failure = *hopeless(retry_failures);

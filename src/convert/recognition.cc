@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "common/complete_file.h"
 #include "convert/converter_page.h"
 #include "platform/console.h"
 #include "platform/private_programs.h"
@@ -110,6 +111,7 @@ std::map<int, RecognizedPage> recognise_pages(
       failed->push_back(page);
     }
     delete_file(path);
+    delete_file(partial_file(path));
   }
   return recognised;
 }
