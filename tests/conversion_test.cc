@@ -223,19 +223,13 @@ TEST(ConversionTest, PageThatCannotBeReadStandsEmptyAndTheRunGoesOn) {
 }
 
 #ifdef LEXIWEB_RENDERER_BUILT
-// The background renderer built beside the program.
-fs::path real_renderer() {
-  return fs::path(LEXIWEB_BINARY).parent_path() / "lib" / "lexiweb" / "lexiweb-render";
-}
+fs::path real_renderer() { return built_private_program("lexiweb-render"); }
 
-// A copy of the program under `folder`/install/bin, beside a stand-in
-// background renderer that runs `script` (the renderer's arguments: ZOOM
-// FIRST LAST PDF TEXT PAGES PREFIX).
+// A copy of the program beside a stand-in background renderer that runs
+// `script` (the renderer's arguments: ZOOM FIRST LAST PDF TEXT PAGES PREFIX).
 fs::path program_with_renderer(const fs::path& folder, const std::string& script) {
-  const fs::path program = folder / "install" / "bin" / "lexiweb";
-  fs::create_directories(program.parent_path());
-  fs::copy_file(LEXIWEB_BINARY, program);
-  write_program(folder / "install" / "lib" / "lexiweb" / "lexiweb-render", script);
+  const fs::path program = program_copy_in(folder);
+  write_program(private_programs_in(folder) / "lexiweb-render", script);
   return program;
 }
 #endif

@@ -1,5 +1,6 @@
-// Shared pieces of the end-to-end tests: the program under test, the screens
-// every run shows, and working folders with a pdf_in.
+// Shared pieces of the end-to-end tests: the program under test and copies
+// of it beside stand-ins for its private programs, the screens every run
+// shows, and working folders with a pdf_in.
 #ifndef LEXIWEB_TESTS_E2E_SUPPORT_H_
 #define LEXIWEB_TESTS_E2E_SUPPORT_H_
 
@@ -13,6 +14,27 @@ namespace lexiweb::testing {
 
 inline ProgramRun run_lexiweb(const std::string& input, const std::string& path_prefix = "") {
   return run_program(LEXIWEB_BINARY, std::filesystem::current_path(), input, path_prefix);
+}
+
+// The private program `name` (lib/lexiweb) built beside the program under test.
+inline std::filesystem::path built_private_program(const char* name) {
+  return std::filesystem::path(LEXIWEB_BINARY).parent_path() / "lib" / "lexiweb" / name;
+}
+
+// Where a copy made by program_copy_in(`folder`) looks for its private
+// programs: stand-ins go there.
+inline std::filesystem::path private_programs_in(const std::filesystem::path& folder) {
+  return folder / "install" / "lib" / "lexiweb";
+}
+
+// A copy of the program under test, installed under `folder`, with no
+// private programs yet.
+inline std::filesystem::path program_copy_in(const std::filesystem::path& folder) {
+  const std::filesystem::path program = folder / "install" / "bin" / "lexiweb";
+  std::filesystem::create_directories(program.parent_path());
+  std::filesystem::create_directories(private_programs_in(folder));
+  std::filesystem::copy_file(LEXIWEB_BINARY, program);
+  return program;
 }
 
 // The banner, the program name and the environment checks up to the tool tests.

@@ -27,25 +27,18 @@ const PdfPage kTextPage = {{"Rivers carry water down to the sea", "Stones rest o
                            {}};
 const PdfPage kOtherTextPage = {{"Bridges cross the valley", "Meadows lie beside the forest"}, {}};
 
-fs::path installed(const char* program) {
-  return fs::path(LEXIWEB_BINARY).parent_path() / "lib" / "lexiweb" / program;
-}
-
 // A copy of the program beside the real renderer and, unless `recogniser`
 // is empty, a recogniser that notes the page of each call in `calls` and
 // runs `recogniser` (the page is $3) before the real one.
 fs::path program_beside(const fs::path& folder, const std::string& recogniser) {
-  const fs::path program = folder / "install" / "bin" / "lexiweb";
-  const fs::path lib = folder / "install" / "lib" / "lexiweb";
-  fs::create_directories(program.parent_path());
-  fs::create_directories(lib);
-  fs::copy_file(LEXIWEB_BINARY, program);
-  fs::create_symlink(installed("lexiweb-render"), lib / "lexiweb-render");
+  const fs::path program = program_copy_in(folder);
+  const fs::path lib = private_programs_in(folder);
+  fs::create_symlink(built_private_program("lexiweb-render"), lib / "lexiweb-render");
   if (!recogniser.empty()) {
-    write_program(lib / "lexiweb-ocr", "[ \"$1\" = --languages ] || echo \"$3\" >> \"" +
-                                           (folder / "calls").string() + "\"\n" + recogniser +
-                                           "\nexec \"" + installed("lexiweb-ocr").string() +
-                                           "\" \"$@\"\n");
+    write_program(lib / "lexiweb-ocr",
+                  "[ \"$1\" = --languages ] || echo \"$3\" >> \"" + (folder / "calls").string() +
+                      "\"\n" + recogniser + "\nexec \"" +
+                      built_private_program("lexiweb-ocr").string() + "\" \"$@\"\n");
   }
   return program;
 }

@@ -1,5 +1,7 @@
 #include "common/drawn_text.h"
 
+#include <fstream>
+
 #include "common/number_fields.h"
 
 namespace lexiweb {
@@ -70,6 +72,20 @@ bool parse_drawn_page(std::string_view line, DrawnPage* page) {
   page->invisible_text = line.find('i') != std::string_view::npos;
   page->scanned_picture = line.find('s') != std::string_view::npos;
   return true;
+}
+
+void read_drawn_pages(const std::string& path, DrawnPages* drawn) {
+  std::ifstream in(path, std::ios::binary);
+  DrawnFont font;
+  DrawnPage page;
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (parse_drawn_font(line, &font)) {
+      drawn->fonts.push_back(font);
+    } else if (parse_drawn_page(line, &page)) {
+      drawn->pages.push_back(page);
+    }
+  }
 }
 
 }  // namespace lexiweb

@@ -23,6 +23,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lexiweb {
 
@@ -72,6 +73,17 @@ void append_drawn_page(std::string& out, const DrawnPage& page);
 // `line` is not one of that kind.
 bool parse_drawn_font(std::string_view line, DrawnFont* font);
 bool parse_drawn_page(std::string_view line, DrawnPage* page);
+
+// What files of the second kind hold, in the order read.
+struct DrawnPages {
+  std::vector<DrawnFont> fonts;
+  std::vector<DrawnPage> pages;
+};
+
+// Adds the lines of the file `path` to `drawn`. A renderer that failed
+// leaves its file missing or short: it adds what it has, and the pages it
+// did not tell of go without what it saw.
+void read_drawn_pages(const std::string& path, DrawnPages* drawn);
 
 }  // namespace lexiweb
 

@@ -266,6 +266,13 @@ std::string stand_in_page(const std::string& folder, int page, PagePixels size) 
   return html;
 }
 
+// The words of the pages that have none of their own: recognised on their
+// scans, or in their invisible text layers.
+struct WordlessPageWords {
+  std::map<int, RecognizedPage> recognised;
+  std::set<int> layered;
+};
+
 // Reshapes and typesets pages 1, 2, ... one page in memory at a time, up to
 // `page_count` when it is known, else as long as pdftohtml wrote them: each
 // page-N.html becomes pageN.html (see converter_page.h), with the line of
@@ -277,16 +284,9 @@ std::string stand_in_page(const std::string& folder, int page, PagePixels size) 
 // `sizes` says, and those that lost their background go without it. The
 // pages that `words` has words for get them over their pictures (see
 // recognised_lines.h), and `words_laid` tells whether any page got some.
-// Returns the number of pages, or -1 after a
-// console line when a page is missing, could not be read or was not
-// finished; a page that cannot be written ends the run.
-// The words of the pages that have none of their own: recognised on their
-// scans, or in their invisible text layers.
-struct WordlessPageWords {
-  std::map<int, RecognizedPage> recognised;
-  std::set<int> layered;
-};
-
+// Returns the number of pages, or -1 after a console line when a page is
+// missing, could not be read or was not finished; a page that cannot be
+// written ends the run.
 int reshape_pages(const std::string& folder, int page_count, const std::string& pdf_file,
                   bool backgrounds_rendered, const std::vector<PageOutcome>& outcomes,
                   const std::vector<PagePixels>& sizes, const WordlessPageWords& words,
@@ -454,8 +454,8 @@ std::vector<PageOutcome> page_outcomes(const std::string& folder, int page_count
 // empty when every page came out. False after a console line when the
 // conversion failed: a failure that the pages alone would meet as well, a
 // document whose page count is unknown, or no page converted. The files in
-// which the renderer told the text it saw drawn go to `drawn_text` and
-// `drawn_pages` (see typesetting.h).
+// which the renderer told the text it saw drawn go to `drawn_text`, those
+// of its fonts and pages to `drawn_pages` (see common/drawn_text.h).
 bool convert_pages(const std::string& zoom, const std::string& pdf_file,
                    const std::string& output_folder, int page_count, const std::string& renderer,
                    std::vector<PageOutcome>* outcomes, std::vector<std::string>* drawn_text,
@@ -660,9 +660,14 @@ bool run_converter(const std::string& magnification, const std::string& pdf_file
   if (!recognizer.empty()) check_recognition_languages(recognizer, languages);
   std::vector<PageOutcome> outcomes;
   std::vector<std::string> drawn_text;
-  std::vector<std::string> drawn_pages;
+  std::vector<std::string> drawn_pages_files;
   bool converted = convert_pages(zoom, pdf_file, output_folder, page_count, renderer, &outcomes,
-                                 &drawn_text, &drawn_pages);
+                                 &drawn_text, &drawn_pages_files);
+  DrawnPages drawn;
+  for (const std::string& file : drawn_pages_files) {
+    read_drawn_pages(file, &drawn);
+    delete_file(file);
+  }
   const bool rendered = page_count > 0 && !renderer.empty();
   WordlessPageWords words;
   std::vector<int> unrecognised;
@@ -670,7 +675,7 @@ bool run_converter(const std::string& magnification, const std::string& pdf_file
   if (converted && rendered) {
     std::vector<bool> lost;
     for (const PageOutcome& outcome : outcomes) lost.push_back(outcome.page_lost);
-    const WordlessPages wordless = wordless_pages(drawn_pages, output_folder, lost);
+    const WordlessPages wordless = wordless_pages(drawn.pages, output_folder, lost);
     words.layered.insert(wordless.layered.begin(), wordless.layered.end());
     if (!wordless.scanned.empty() && recognizer.empty()) unread_scans = wordless.scanned.size();
     if (!wordless.scanned.empty() && !recognizer.empty()) {
@@ -681,7 +686,7 @@ bool run_converter(const std::string& magnification, const std::string& pdf_file
     }
   }
   if (converted) {
-    Typesetting typesetting(output_folder, std::move(drawn_text), std::move(drawn_pages));
+    Typesetting typesetting(output_folder, std::move(drawn_text), drawn.fonts);
     converted = finish_conversion(zoom, pdf_file, output_folder, page_count, rendered, outcomes,
                                   words, typesetting);
   }

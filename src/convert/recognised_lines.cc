@@ -9,6 +9,7 @@
 #include "common/text.h"
 #include "common/utf8.h"
 #include "convert/recognition_script.h"
+#include "typeset/font_folder.h"
 
 namespace lexiweb {
 namespace {
@@ -177,12 +178,12 @@ void add_recognised_lines(std::string& page_html, const std::vector<PlacedLine>&
     const size_t body = page_html.find("<body");
     const size_t body_end = body == std::string::npos ? 0 : page_html.find('>', body) + 1;
     page_html.insert(body_end, "\n<style type=\"text/css\">\n<!--\n" + std::string(kStyleRules) +
-                                   "-->\n</style>\n" + std::string(kRecognitionScriptElement));
+                                   "-->\n</style>\n" + font_folder_script(kRecognitionScriptFile));
     return;
   }
   size_t after = style_end + 8;
   if (after < page_html.size() && page_html[after] == '\n') ++after;
-  page_html.insert(after, kRecognitionScriptElement);
+  page_html.insert(after, font_folder_script(kRecognitionScriptFile));
   const size_t comment_end = page_html.rfind("-->", style_end);
   const size_t style_start = page_html.rfind("<style", style_end);
   const size_t rules_at =

@@ -5,7 +5,6 @@
 #include "convert/recognition.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 
 #include "common/complete_file.h"
@@ -59,24 +58,19 @@ void check_recognition_languages(const std::string& recognizer, const std::strin
   }
 }
 
-WordlessPages wordless_pages(const std::vector<std::string>& drawn_pages_files,
-                             const std::string& folder, const std::vector<bool>& lost) {
+WordlessPages wordless_pages(const std::vector<DrawnPage>& drawn_pages, const std::string& folder,
+                             const std::vector<bool>& lost) {
   WordlessPages wordless;
-  for (const std::string& file : drawn_pages_files) {
-    std::ifstream in(file, std::ios::binary);
-    DrawnPage drawn;
-    for (std::string line; std::getline(in, line);) {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      if (!parse_drawn_page(line, &drawn) || drawn.visible_text || drawn.blank_background) continue;
-      const int page = static_cast<int>(drawn.page);
-      if (page < 1 || (page <= static_cast<int>(lost.size()) && lost[page - 1])) continue;
-      // Text that the renderer saw nothing of, pdftohtml might still find.
-      if (has_fragments(folder, page)) continue;
-      if (drawn.invisible_text) {
-        wordless.layered.push_back(page);
-      } else if (drawn.scanned_picture) {
-        wordless.scanned.push_back(page);
-      }
+  for (const DrawnPage& drawn : drawn_pages) {
+    if (drawn.visible_text || drawn.blank_background) continue;
+    const int page = static_cast<int>(drawn.page);
+    if (page < 1 || (page <= static_cast<int>(lost.size()) && lost[page - 1])) continue;
+    // Text that the renderer saw nothing of, pdftohtml might still find.
+    if (has_fragments(folder, page)) continue;
+    if (drawn.invisible_text) {
+      wordless.layered.push_back(page);
+    } else if (drawn.scanned_picture) {
+      wordless.scanned.push_back(page);
     }
   }
   return wordless;

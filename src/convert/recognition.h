@@ -36,14 +36,14 @@ struct WordlessPages {
   std::vector<int> layered;
 };
 
-// From the renderer's files of what its pages hold (common/drawn_text.h)
-// and the converter pages of `folder`: the pages on which neither the
-// renderer nor pdftohtml met visible text, scanned where pictures at a
+// From what the renderer told of its pages (common/drawn_text.h) and the
+// converter pages of `folder`: the pages on which neither the renderer nor
+// pdftohtml met visible text, scanned where pictures at a
 // scanner's resolution cover much of them (the logo of a cover is no
 // scan), layered where invisible text lies on them.
 // `lost` marks the pages that the converter could not convert.
-WordlessPages wordless_pages(const std::vector<std::string>& drawn_pages_files,
-                             const std::string& folder, const std::vector<bool>& lost);
+WordlessPages wordless_pages(const std::vector<DrawnPage>& drawn_pages, const std::string& folder,
+                             const std::vector<bool>& lost);
 
 // Recognises `pages` of `pdf_file`, as many at once as there are cores,
 // the progress on the console's current line. Returns the words of each

@@ -6,15 +6,10 @@
 #define LEXIWEB_CONVERT_RECOGNITION_SCRIPT_H_
 
 #include <string>
-#include <string_view>
 
 namespace lexiweb {
 
 inline constexpr char kRecognitionScriptFile[] = "ocr.js";
-
-// The element that runs the script, a line of its own.
-inline constexpr std::string_view kRecognitionScriptElement =
-    "<script src=\"fonts/ocr.js\" defer></script>\n";
 
 // Writes the script into the font folder of `folder`, where the pages are.
 void write_recognition_script(const std::string& folder);

@@ -10,7 +10,7 @@ void add_search_field(std::string& page_html) {
   size_t at = page_html.rfind("</body>");
   if (at == std::string::npos) at = page_html.rfind("</html>");
   if (at == std::string::npos) at = page_html.size();
-  page_html.insert(at, kSearchScriptElement);
+  page_html.insert(at, font_folder_script(kSearchScriptFile));
 }
 
 void write_search_script(const std::string& folder) {

@@ -15,10 +15,6 @@ namespace lexiweb {
 
 inline constexpr char kSearchScriptFile[] = "search.js";
 
-// The element, a line of its own.
-inline constexpr std::string_view kSearchScriptElement =
-    "<script src=\"fonts/search.js\" defer></script>\n";
-
 // Puts the element at the end of the body of `page_html`.
 void add_search_field(std::string& page_html);
 

@@ -10,10 +10,6 @@ namespace lexiweb {
 
 inline constexpr char kFitScriptFile[] = "fit.js";
 
-// The element that runs the script, a line of its own.
-inline constexpr std::string_view kFitScriptElement =
-    "<script src=\"fonts/fit.js\" defer></script>\n";
-
 // The script's text.
 extern const std::string_view kFitScript;
 

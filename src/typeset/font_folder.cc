@@ -4,6 +4,11 @@
 
 namespace lexiweb {
 
+std::string font_folder_script(std::string_view name) {
+  return "<script src=\"" + std::string(kFontFolder) + "/" + std::string(name) +
+         "\" defer></script>\n";
+}
+
 void write_into_font_folder(const std::string& pages_folder, std::string_view name,
                             std::string_view bytes) {
   const std::string folder = pages_folder + "/" + kFontFolder;

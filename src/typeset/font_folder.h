@@ -11,6 +11,10 @@ namespace lexiweb {
 
 inline constexpr char kFontFolder[] = "fonts";
 
+// The element of a page that runs the script `name` of the font folder, a
+// line of its own.
+std::string font_folder_script(std::string_view name);
+
 // Writes `bytes` as the file `name` of the font folder of `pages_folder`,
 // making the folder first when it is not there; a refused write ends the run.
 void write_into_font_folder(const std::string& pages_folder, std::string_view name,

@@ -1,6 +1,5 @@
 #include "typeset/typesetting.h"
 
-#include <fstream>
 #include <set>
 
 #include "common/drawn_text.h"
@@ -11,14 +10,12 @@
 namespace lexiweb {
 namespace {
 
-// The fonts of a file of the renderer's pages (common/drawn_text.h).
-void read_fonts(const std::string& path, std::set<std::string>& seen, std::vector<PdfFont>& fonts) {
-  std::ifstream in(path, std::ios::binary);
-  std::string line;
-  DrawnFont drawn;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (!parse_drawn_font(line, &drawn) || !seen.insert(drawn.name).second) continue;
+// The fonts the renderer saw drawn, each name once.
+std::vector<PdfFont> fonts_of(const std::vector<DrawnFont>& drawn_fonts) {
+  std::vector<PdfFont> fonts;
+  std::set<std::string> seen;
+  for (const DrawnFont& drawn : drawn_fonts) {
+    if (!seen.insert(drawn.name).second) continue;
     PdfFont font{drawn.name};
     font.bold = drawn.flags.find('b') != std::string::npos;
     font.italic = drawn.flags.find('i') != std::string::npos;
@@ -26,18 +23,18 @@ void read_fonts(const std::string& path, std::set<std::string>& seen, std::vecto
     font.serif = drawn.flags.find('s') != std::string::npos;
     fonts.push_back(std::move(font));
   }
+  return fonts;
 }
 
 }  // namespace
 
 Typesetting::Typesetting(const std::string& folder, std::vector<std::string> drawn_text,
-                         std::vector<std::string> drawn_pages)
-    : folder_(folder), drawn_text_(drawn_text), shelf_(folder) {
-  std::set<std::string> seen;
-  for (const std::string& file : drawn_pages) read_fonts(file, seen, fonts_);
-  drawn_files_ = std::move(drawn_text);
-  drawn_files_.insert(drawn_files_.end(), drawn_pages.begin(), drawn_pages.end());
-}
+                         const std::vector<DrawnFont>& drawn_fonts)
+    : folder_(folder),
+      drawn_files_(std::move(drawn_text)),
+      fonts_(fonts_of(drawn_fonts)),
+      drawn_text_(drawn_files_),
+      shelf_(folder) {}
 
 const std::vector<DrawnRun>& Typesetting::drawn_runs(int page) {
   if (runs_page_ != page) {
@@ -57,7 +54,7 @@ void Typesetting::set_page(std::string& page_html, int page) {
   if (style_end == std::string::npos) return;
   size_t at = style_end + 8;
   if (at < page_html.size() && page_html[at] == '\n') ++at;
-  page_html.insert(at, kFitScriptElement);
+  page_html.insert(at, font_folder_script(kFitScriptFile));
   script_used_ = true;
 }
 

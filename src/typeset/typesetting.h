@@ -19,12 +19,12 @@ namespace lexiweb {
 
 class Typesetting {
  public:
-  // `folder` holds the pages, and the files that the renderer wrote there
-  // (common/drawn_text.h): `drawn_text`, the text of the page ranges in page
-  // order, and `drawn_pages`, with the fonts that drew it. Without them the
+  // `folder` holds the pages, and the files of the text that the renderer
+  // saw drawn (common/drawn_text.h), `drawn_text`, of the page ranges in
+  // page order; `drawn_fonts` are the fonts that drew it. Without them the
   // fragments go without widths and the fonts are known by their names.
   Typesetting(const std::string& folder, std::vector<std::string> drawn_text,
-              std::vector<std::string> drawn_pages);
+              const std::vector<DrawnFont>& drawn_fonts);
 
   // The runs the renderer saw drawn on `page`, invisible ones included;
   // empty when it did not record the page. Pages are asked for in
@@ -35,7 +35,7 @@ class Typesetting {
   void set_page(std::string& page_html, int page);
 
   // Writes the faces and the fitting script into the font folder and
-  // removes the renderer's files. False when a face could not be made; a
+  // removes the renderer's text files. False when a face could not be made; a
   // write the system refuses ends the run.
   bool finish();
 
