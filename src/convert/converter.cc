@@ -15,6 +15,7 @@
 #include "common/complete_file.h"
 #include "common/text.h"
 #include "convert/converter_page.h"
+#include "convert/copied_text.h"
 #include "convert/finished_output.h"
 #include "convert/page_backgrounds.h"
 #include "convert/page_ranges.h"
@@ -329,6 +330,7 @@ int reshape_pages(const std::string& folder, int page_count, const std::string& 
     add_recognised_lines(page_html, lines);
     *words_laid = *words_laid || !lines.empty();
     typesetting.set_page(page_html, page);
+    add_copy_script(page_html);
     add_search_field(page_html);
     write_whole_file(page_path, page_html);
     delete_file(raw_path);
@@ -559,6 +561,7 @@ bool finish_conversion(const std::string& zoom, const std::string& pdf_file,
     print_line("The fonts could not be written into " + output_folder + "/" + kFontFolder);
     return false;
   }
+  write_copy_script(output_folder);
   write_search_script(output_folder);
   if (!tidy_converter_extras(output_folder)) {
     print_line("The document outline in " + output_folder + " could not be kept");
