@@ -7,7 +7,8 @@
 // outline names every page, nested, each title ending in "(page N)".
 // run_browser_test.sh names the word and the page count to site_test.mjs.
 // With --wordless-pages it writes a document with pages that hold no word,
-// with --scanned-page one searchable scan.
+// with --scanned-page one searchable scan, with --dark-slide a slide of white
+// text on a dark background.
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -96,14 +97,39 @@ std::vector<PdfPage> scanned_document() {
   return {scan};
 }
 
+// A slide: white text on a dark background, all of it drawn by the page's
+// drawing. A title of two lines, set wider than the face sets it (word
+// spacing), which the fitting script fits by spans of its own, with "river"
+// in each line; two words far apart on one line, a word on a line below,
+// and a word of two sizes; a line that links to a web address.
+PdfPage dark_slide() {
+  PdfPage slide;
+  slide.drawing =
+      "0.1 0.1 0.3 rg 0 0 612 792 re f\n"
+      "BT 1 1 1 rg /F1 20 Tf 6 Tw 72 700 Td (The river bends) Tj 0 -24 Td "
+      "(around the river stones) Tj ET\n"
+      "BT 1 1 1 rg /F1 14 Tf 72 560 Td (Started) Tj 228 0 Td (This) Tj ET\n"
+      "BT 1 1 1 rg /F1 14 Tf 72 500 Td (Next) Tj ET\n"
+      "BT 1 1 1 rg /F1 14 Tf 72 440 Td (lexi) Tj /F1 9 Tf (web) Tj ET\n"
+      "BT 1 1 1 rg /F1 14 Tf 72 380 Td (Stories online) Tj ET";
+  lexiweb::testing::PdfLink link = external_link(0, "https://www.example.org/stories");
+  link.y = 376;
+  link.width = 110;
+  link.height = 18;
+  slide.links = {link};
+  return slide;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::string option = argc == 3 ? argv[2] : "";
   const bool wordless_pages = option == "--wordless-pages";
   const bool scanned_page = option == "--scanned-page";
-  if (argc != 2 && !wordless_pages && !scanned_page) {
-    std::cerr << "usage: make_browser_site FOLDER [--wordless-pages | --scanned-page]\n";
+  const bool slide = option == "--dark-slide";
+  if (argc != 2 && !wordless_pages && !scanned_page && !slide) {
+    std::cerr << "usage: make_browser_site FOLDER [--wordless-pages | --scanned-page | "
+                 "--dark-slide]\n";
     return 2;
   }
   try {
@@ -113,8 +139,9 @@ int main(int argc, char** argv) {
         pdf_folder / "doc.pdf",
         wordless_pages ? document_with_wordless_pages()
         : scanned_page ? scanned_document()
+        : slide        ? std::vector<PdfPage>{dark_slide()}
                        : river_document(),
-        wordless_pages || scanned_page ? std::vector<PdfOutlineEntry>{} : river_outline());
+        wordless_pages || scanned_page || slide ? std::vector<PdfOutlineEntry>{} : river_outline());
   } catch (const std::exception& error) {
     std::cerr << "make_browser_site: " << error.what() << "\n";
     return 1;
