@@ -330,7 +330,7 @@ int reshape_pages(const std::string& folder, int page_count, const std::string& 
     add_recognised_lines(page_html, lines);
     *words_laid = *words_laid || !lines.empty();
     typesetting.set_page(page_html, page);
-    add_copy_script(page_html);
+    add_font_folder_script_at_end(page_html, kCopyScriptFile);
     add_search_field(page_html);
     write_whole_file(page_path, page_html);
     delete_file(raw_path);
@@ -561,7 +561,7 @@ bool finish_conversion(const std::string& zoom, const std::string& pdf_file,
     print_line("The fonts could not be written into " + output_folder + "/" + kFontFolder);
     return false;
   }
-  write_copy_script(output_folder);
+  write_into_font_folder(output_folder, kCopyScriptFile, kCopyScript);
   write_search_script(output_folder);
   if (!tidy_converter_extras(output_folder)) {
     print_line("The document outline in " + output_folder + " could not be kept");

@@ -12,20 +12,12 @@
 #ifndef LEXIWEB_CONVERT_COPIED_TEXT_H_
 #define LEXIWEB_CONVERT_COPIED_TEXT_H_
 
-#include <string>
 #include <string_view>
 
 namespace lexiweb {
 
+// The script's file in the font folder, and its text, embedded at build time.
 inline constexpr char kCopyScriptFile[] = "copy.js";
-
-// Puts the element at the end of the body of `page_html`.
-void add_copy_script(std::string& page_html);
-
-// Writes the script into the font folder of `folder`, where the pages are.
-void write_copy_script(const std::string& folder);
-
-// The text of copy.js, embedded at build time.
 extern const std::string_view kCopyScript;
 
 }  // namespace lexiweb

@@ -7,8 +7,12 @@
   var kPieces = 'div[id$="-div"] > p:not(.lexiweb-ocr), p.lexiweb-ocr span[data-w]';
 
   // A gap narrower than this share of the font size is no word break (a
-  // change of face within a word), as the PDF's text extraction counts it.
-  var kWordBreak = 0.1;
+  // change of face within a word); the narrowest blank of a justified line
+  // is wider. A piece that starts further back than the font size on its
+  // line is another word, one that starts less far back overlaps the one
+  // before (a logo, an accent drawn by itself).
+  var kWordBreak = 0.15;
+  var kOverlap = 1;
 
   function textNodes(element) {
     var nodes = [];
@@ -31,13 +35,30 @@
 
   function middle(box) { return (box.top + box.bottom) / 2; }
 
+  // Where the text of `piece` starts and ends: down, where its first and
+  // last characters show; across, where its last line ends in the PDF when
+  // it carries its lines' widths (data-w; each line starts at its left),
+  // which no face or fitting changes, else where its last character shows.
+  function extent(piece, nodes) {
+    var first = characterBox(nodes[0], false);
+    var last = characterBox(nodes[nodes.length - 1], true);
+    var widths = piece.getAttribute('data-w');
+    var left = widths ? piece.getBoundingClientRect().left : first.left;
+    var right = widths ? left + parseFloat(widths.split(',').pop()) : last.right;
+    return {
+      start: { left: left, top: first.top, bottom: first.bottom, height: first.height },
+      end: { right: right, top: last.top, bottom: last.bottom, height: last.height },
+    };
+  }
+
   // What stands between the end of one piece and the start of the next:
   // a line end when the next begins another line, a blank when it follows
-  // on the same line after a gap, else nothing.
+  // on the same line after a gap or further back, else nothing.
   function separator(end, start, fontSize) {
     var height = Math.max(end.height, start.height);
     if (Math.abs(middle(end) - middle(start)) >= height / 2) return '\n';
-    return Math.abs(start.left - end.right) > kWordBreak * fontSize ? ' ' : '';
+    var gap = start.left - end.right;
+    return gap > kWordBreak * fontSize || gap < -kOverlap * fontSize ? ' ' : '';
   }
 
   // Text of font size 0, kept as it is and placed by itself: it shows
@@ -58,10 +79,11 @@
     for (var i = 0; i < pieces.length; i++) {
       var nodes = textNodes(pieces[i]);
       if (!nodes.length) continue;
+      var place = extent(pieces[i], nodes);
       placed.push({
         element: pieces[i],
-        start: characterBox(nodes[0], false),
-        end: characterBox(nodes[nodes.length - 1], true),
+        start: place.start,
+        end: place.end,
         fontSize: parseFloat(getComputedStyle(pieces[i]).fontSize) || 16,
       });
     }

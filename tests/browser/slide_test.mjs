@@ -7,24 +7,14 @@
 // colour without underline, with the pointer and an outline on hover,
 // while the navigation bar's links keep theirs.
 // Usage: node slide_test.mjs SITE_FOLDER WORD (make_browser_site --dark-slide).
-import fs from 'node:fs';
-import { createRequire } from 'node:module';
-import os from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
-
-const require = createRequire(import.meta.url);
-const { chromium } = require('playwright-core');
+import { readPages } from './reader.mjs';
 
 const [folderArgument, word] = process.argv.slice(2);
 const pageUrl = pathToFileURL(path.join(path.resolve(folderArgument), 'f000001.htm')).href;
 const RED = 'rgb(255, 0, 0)';
 const WHITE = 'rgb(255, 255, 255)';
-const failures = [];
-const check = (ok, message) => {
-  if (!ok) failures.push(message);
-  return ok;
-};
 
 // Opens `url` and waits until the page's scripts have fitted and prepared
 // its text: they run once the faces have loaded, before this does.
@@ -63,82 +53,58 @@ async function copied(page, from, to) {
   return page.evaluate(() => navigator.clipboard.readText());
 }
 
-async function main() {
-  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'lexiweb-chromium-'));
-  const context = await chromium.launchPersistentContext(profile, {
-    executablePath: '/usr/bin/chromium',
-    headless: true,
-    args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-      '--allow-file-access-from-files'],
-  });
-  context.setDefaultTimeout(15000);
-  try {
-    await context.grantPermissions(['clipboard-read', 'clipboard-write']);
-    const reader = context.pages()[0] ?? (await context.newPage());
-    reader.on('pageerror', (error) => failures.push(`script error: ${error.message}`));
+await readPages('slide_test', async (reader, check) => {
+  await open(reader, pageUrl);
+  const plain = await textPieces(reader);
+  const notWhite = plain.filter((piece) => piece.color !== WHITE);
+  check(plain.length > 0 && notWhite.length === 0,
+    `opened without a hash, text shows in other colours than white: ${JSON.stringify(notWhite)}`);
 
-    await open(reader, pageUrl);
-    const plain = await textPieces(reader);
-    const notWhite = plain.filter((piece) => piece.color !== WHITE);
-    check(plain.length > 0 && notWhite.length === 0,
-      `opened without a hash, text shows in other colours than white: ${JSON.stringify(notWhite)}`);
+  // The occurrences of the word, and whether the fitting script wrapped text inside them.
+  const occurrences = await reader.$$eval('span[ondblclick]', (spans, word) =>
+    spans.filter((span) => span.textContent.trim().toLowerCase() === word)
+      .map((span) => ({ id: span.id, wrapped: span.querySelector('*') !== null })), word);
+  check(occurrences.length === 2, `"${word}" stands ${occurrences.length} times, not twice`);
+  check(occurrences.every((occurrence) => occurrence.wrapped),
+    `the fitting script wrapped no text inside "${word}": ${JSON.stringify(occurrences)}`);
 
-    // The occurrences of the word, and whether the fitting script wrapped text inside them.
-    const occurrences = await reader.$$eval('span[ondblclick]', (spans, word) =>
-      spans.filter((span) => span.textContent.trim().toLowerCase() === word)
-        .map((span) => ({ id: span.id, wrapped: span.querySelector('*') !== null })), word);
-    check(occurrences.length === 2, `"${word}" stands ${occurrences.length} times, not twice`);
-    check(occurrences.every((occurrence) => occurrence.wrapped),
-      `the fitting script wrapped no text inside "${word}": ${JSON.stringify(occurrences)}`);
-
-    if (occurrences.length > 0) {
-      await open(reader, `${pageUrl}#${occurrences[0].id}`);
-      // Any script may wrap a word's text again: the word stays red all the same.
-      await reader.evaluate((id) => {
-        const text = document.createTreeWalker(document.getElementById(id), NodeFilter.SHOW_TEXT).nextNode();
-        const wrapper = document.createElement('span');
-        text.replaceWith(wrapper);
-        wrapper.appendChild(text);
-      }, occurrences[1].id);
-      const lit = await textPieces(reader);
-      const wordClass = plain.find((piece) => piece.text.toLowerCase() === word)?.word;
-      const wrong = lit.filter((piece) => piece.color !== (piece.word === wordClass ? RED : WHITE));
-      check(lit.length === plain.length && wrong.length === 0,
-        `opened at ${occurrences[0].id}, "${word}" should be red and all else white: ${JSON.stringify(wrong)}`);
-    }
-
-    await open(reader, pageUrl);
-    const pair = await copied(reader, 'Started', 'This');
-    check(/^Started\s+This\s*$/.test(pair), `two fragments of a line copy as ${JSON.stringify(pair)}`);
-    const lines = await copied(reader, 'This', 'Next');
-    check(/^This\s*\n\s*Next\s*$/.test(lines), `fragments of two lines copy as ${JSON.stringify(lines)}`);
-    const sizes = await copied(reader, 'lexi', 'web');
-    check(/^lexiweb\s*$/.test(sizes), `a word of two sizes copies as ${JSON.stringify(sizes)}`);
-
-    const link = reader.locator('div[id$="-div"] a[href]');
-    const looks = async (locator) => locator.evaluate((a) => {
-      const style = getComputedStyle(a);
-      return { line: style.textDecorationLine, cursor: style.cursor, color: style.color, outline: style.outlineStyle };
-    });
-    if (check((await link.count()) === 1, `the slide has ${await link.count()} links, not 1`)) {
-      const before = await looks(link);
-      check(before.line === 'none' && before.cursor === 'pointer' && before.color === WHITE &&
-        before.outline === 'none', `the slide's link looks ${JSON.stringify(before)}`);
-      await link.hover();
-      const hovered = await looks(link);
-      check(hovered.outline === 'solid', `the slide's link under the pointer looks ${JSON.stringify(hovered)}`);
-    }
-    const nav = await looks(reader.locator('div[style*="position:fixed"] a').first());
-    check(nav.line === 'underline', `the navigation bar's link looks ${JSON.stringify(nav)}`);
-  } catch (error) {
-    failures.push(`stopped: ${error.message.split('\n')[0]}`);
-  } finally {
-    await context.close();
-    fs.rmSync(profile, { recursive: true, force: true });
+  if (occurrences.length > 0) {
+    await open(reader, `${pageUrl}#${occurrences[0].id}`);
+    // Any script may wrap a word's text again: the word stays red all the same.
+    await reader.evaluate((id) => {
+      const text = document.createTreeWalker(document.getElementById(id), NodeFilter.SHOW_TEXT).nextNode();
+      const wrapper = document.createElement('span');
+      text.replaceWith(wrapper);
+      wrapper.appendChild(text);
+    }, occurrences[1].id);
+    const lit = await textPieces(reader);
+    const wordClass = plain.find((piece) => piece.text.toLowerCase() === word)?.word;
+    const wrong = lit.filter((piece) => piece.color !== (piece.word === wordClass ? RED : WHITE));
+    check(lit.length === plain.length && wrong.length === 0,
+      `opened at ${occurrences[0].id}, "${word}" should be red and all else white: ${JSON.stringify(wrong)}`);
   }
-  for (const failure of failures) console.error(`FAIL: ${failure}`);
-  console.log(`slide_test: ${failures.length} failed`);
-  process.exit(failures.length === 0 ? 0 : 1);
-}
 
-await main();
+  await open(reader, pageUrl);
+  const pair = await copied(reader, 'Started', 'This');
+  check(/^Started\s+This\s*$/.test(pair), `two fragments of a line copy as ${JSON.stringify(pair)}`);
+  const lines = await copied(reader, 'This', 'Next');
+  check(/^This\s*\n\s*Next\s*$/.test(lines), `fragments of two lines copy as ${JSON.stringify(lines)}`);
+  const sizes = await copied(reader, 'lexi', 'web');
+  check(/^lexiweb\s*$/.test(sizes), `a word of two sizes copies as ${JSON.stringify(sizes)}`);
+
+  const link = reader.locator('div[id$="-div"] a[href]');
+  const looks = async (locator) => locator.evaluate((a) => {
+    const style = getComputedStyle(a);
+    return { line: style.textDecorationLine, cursor: style.cursor, color: style.color, outline: style.outlineStyle };
+  });
+  if (check((await link.count()) === 1, `the slide has ${await link.count()} links, not 1`)) {
+    const before = await looks(link);
+    check(before.line === 'none' && before.cursor === 'pointer' && before.color === WHITE &&
+      before.outline === 'none', `the slide's link looks ${JSON.stringify(before)}`);
+    await link.hover();
+    const hovered = await looks(link);
+    check(hovered.outline === 'solid', `the slide's link under the pointer looks ${JSON.stringify(hovered)}`);
+  }
+  const nav = await looks(reader.locator('div[style*="position:fixed"] a').first());
+  check(nav.line === 'underline', `the navigation bar's link looks ${JSON.stringify(nav)}`);
+}, ['clipboard-read', 'clipboard-write']);
