@@ -76,6 +76,8 @@ WordlessPages wordless_pages(const std::vector<DrawnPage>& drawn_pages, const st
       wordless.layered.push_back(page);
     } else if (drawn.scanned_picture) {
       wordless.scanned.push_back(page);
+    } else if (drawn.coarse_picture) {
+      wordless.coarse.push_back(page);
     }
   }
   return wordless;
@@ -132,6 +134,7 @@ WordlessPageWords wordless_page_words(const Conversion& conversion, const Recogn
   for (const PageOutcome& outcome : outcomes) lost.push_back(outcome.page_lost);
   const WordlessPages wordless = wordless_pages(drawn_pages, conversion.folder, lost);
   words.layered.insert(wordless.layered.begin(), wordless.layered.end());
+  words.coarse_scans = wordless.coarse.size();
   if (wordless.scanned.empty()) return words;
   if (recognition.program.empty()) {
     words.unread_scans = wordless.scanned.size();
@@ -160,6 +163,13 @@ void report_unread_pages(const Conversion& conversion, const WordlessPageWords& 
               << (unread == 1 ? " looks" : " look")
               << " scanned; installing tesseract-ocr would read " << (unread == 1 ? "its" : "their")
               << " words" << std::endl;
+  }
+  const size_t coarse = words.coarse_scans;
+  if (coarse > 0) {
+    std::cerr << "lexiweb: " << coarse << (coarse == 1 ? " page" : " pages") << " of " << pdf_file
+              << (coarse == 1 ? " looks" : " look")
+              << " scanned at under 72 pixels an inch, too coarse to read; the site shows "
+              << (coarse == 1 ? "its scan" : "their scans") << " without words" << std::endl;
   }
 }
 

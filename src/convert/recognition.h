@@ -32,18 +32,21 @@ Recognition recognition_setup();
 
 // The pages that have no text of their own: `scanned` show a picture that
 // wants recognising, `layered` carry an invisible text layer to take the
-// words from.
+// words from, `coarse` are covered by a picture too coarse to read.
 struct WordlessPages {
   std::vector<int> scanned;
   std::vector<int> layered;
+  std::vector<int> coarse;
 };
 
 // From what the renderer told of its pages (common/drawn_text.h) and the
 // converter pages of `folder`: the pages on which neither the renderer nor
-// pdftohtml met visible text, scanned where pictures at a
-// scanner's resolution cover much of them (the logo of a cover is no
-// scan), layered where invisible text lies on them.
-// `lost` marks the pages that the converter could not convert.
+// pdftohtml met visible text, scanned where pictures at a scanner's
+// resolution cover much of them (the logo of a cover is no scan) or
+// pictures of 72 pixels an inch or more cover them whole, layered where
+// invisible text lies on them, coarse where pictures under 72 pixels an
+// inch cover them whole. `lost` marks the pages that the converter could
+// not convert.
 WordlessPages wordless_pages(const std::vector<DrawnPage>& drawn_pages, const std::string& folder,
                              const std::vector<bool>& lost);
 
@@ -55,6 +58,7 @@ struct WordlessPageWords {
   std::set<int> layered;
   std::vector<int> unrecognised;  // whose recognition failed, ran past its time or over its size
   size_t unread_scans = 0;        // that look scanned, while no recogniser is installed
+  size_t coarse_scans = 0;        // that look scanned, too coarse to read
 };
 
 // The words of the wordless pages of a conversion whose renderer drew the
@@ -67,8 +71,8 @@ WordlessPageWords wordless_page_words(const Conversion& conversion, const Recogn
                                       const std::vector<DrawnPage>& drawn_pages);
 
 // One line on standard error for the scanned pages whose recognition
-// failed, and one for the pages that look scanned but have no recogniser
-// to read them.
+// failed, one for the pages that look scanned but have no recogniser to
+// read them, and one for those whose scans are too coarse to read.
 void report_unread_pages(const Conversion& conversion, const WordlessPageWords& words);
 
 }  // namespace lexiweb
