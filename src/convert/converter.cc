@@ -18,6 +18,7 @@
 #include "platform/console.h"
 #include "platform/system_info.h"
 #include "shell/file_ops.h"
+#include "shell/process_pool.h"
 #include "shell/run_shell.h"
 #include "typeset/font_folder.h"
 #include "typeset/typesetting.h"

@@ -16,6 +16,7 @@
 #include "platform/private_programs.h"
 #include "platform/system_info.h"
 #include "shell/file_ops.h"
+#include "shell/process_pool.h"
 #include "shell/run_failure.h"
 #include "shell/run_shell.h"
 
