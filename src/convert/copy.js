@@ -7,11 +7,12 @@
   var kPieces = 'div[id$="-div"] > p:not(.lexiweb-ocr), p.lexiweb-ocr span[data-w]';
 
   // A gap narrower than this share of the font size is no word break (a
-  // change of face within a word); the narrowest blank of a justified line
-  // is wider. A piece that starts further back than the font size on its
-  // line is another word, one that starts less far back overlaps the one
-  // before (a logo, an accent drawn by itself).
-  var kWordBreak = 0.15;
+  // change of face within a word), as poppler's text extraction counts it;
+  // the narrowest blank of a justified line is wider. A piece that starts
+  // further back than the font size on its line is another word, one that
+  // starts less far back overlaps the one before (a logo, an accent drawn
+  // by itself).
+  var kWordBreak = 0.1;
   var kOverlap = 1;
 
   function textNodes(element) {
