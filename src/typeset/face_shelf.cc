@@ -28,6 +28,7 @@ constexpr const char* kFontDirectories[] = {
     "/usr/share/fonts/truetype/crosextra",
     "/usr/share/fonts/truetype/vlgothic",
     "/usr/share/fonts/opentype/noto",
+    "/usr/share/fonts/truetype/cmu",
     "/usr/share/texmf/fonts/opentype/public/lm",
     "/usr/share/texmf/fonts/opentype/public/lm-math",
     "/usr/share/texmf/fonts/opentype/public/tex-gyre",
