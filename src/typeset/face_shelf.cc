@@ -66,6 +66,12 @@ bool FaceShelf::draws(const FontFace& face, char32_t character) {
   return entry.file != nullptr && entry.file->has(character);
 }
 
+int FaceShelf::advance(const FontFace& face, char32_t character) {
+  if (face.family.empty()) return 0;
+  const Shelved& entry = shelved(face);
+  return entry.file == nullptr ? 0 : entry.file->advance(character);
+}
+
 void FaceShelf::add(const FontFace& face, char32_t character) {
   shelved(face).characters.insert(character);
 }

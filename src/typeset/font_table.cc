@@ -330,6 +330,14 @@ constexpr const char* kModernFiles[] = {
     "lmsansquot8-regular",
 };
 
+// The families a font that no name tells of may take, by kind, the one
+// whose letters are as wide as the font's; Latin Modern joins them.
+constexpr const Family* kSerifFamilies[] = {&kLiberationSerif, &kPagella, &kSchola,
+                                            &kBonum,           &kCaladea, &kDejaVuSerif};
+constexpr const Family* kSansFamilies[] = {&kLiberationSans, &kLiberationSansNarrow, &kCarlito,
+                                           &kAdventor, &kDejaVuSans};
+constexpr const Family* kMonoFamilies[] = {&kLiberationMono, &kDejaVuSansMono, &kInconsolata};
+
 // A Latin Modern design: what its letters are, and whether all its faces
 // are bold or slanted.
 struct ModernStem {
@@ -573,6 +581,22 @@ FontFace free_face(const PdfFont& font) {
   generic.italic = italic;
   generic.generic = font.fixed_pitch ? "monospace" : font.serif ? "serif" : "sans-serif";
   return generic;
+}
+
+std::vector<FontFace> kind_faces(std::string_view generic, bool bold, bool italic) {
+  std::span<const Family* const> families = kSansFamilies;
+  if (generic == "serif") families = kSerifFamilies;
+  if (generic == "monospace") families = kMonoFamilies;
+  std::vector<FontFace> faces;
+  for (const Family* family : families) faces.push_back(family_face(*family, bold, italic));
+  if (generic != "monospace") {
+    // Latin Modern by its design for ten points, the size of most text.
+    const ModernStem& stem = *modern_stem(generic == "serif" ? "lmroman" : "lmsans");
+    faces.push_back(modern_design(stem, bold, italic, 10));
+  } else {
+    faces.push_back(modern_design(*modern_stem("lmmono"), bold, italic, 10));
+  }
+  return faces;
 }
 
 std::vector<FontFace> fallback_faces(const FontFace& face) {
