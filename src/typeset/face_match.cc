@@ -25,19 +25,25 @@ constexpr int kLetterFrequencies[] = {82, 15, 28, 43, 127, 22, 20, 61, 70, 2,  8
                                       67, 75, 19, 1,  60,  63, 91, 28, 10, 24, 2, 20, 1};
 static_assert(std::size(kLetterFrequencies) == kDrawnLetters);
 
-// The fewest letters that tell a fixed pitch from a proportional one.
+// The fewest letters that tell a fixed pitch from a proportional one, and
+// the letters of which one at least must be among them: n, h, u and o are
+// as wide in most proportional faces, i, l, m and w are not.
 constexpr int kLeastLettersForPitch = 5;
+constexpr std::string_view kTellingLetters = "ijlmw";
 
 bool fixed_pitch_by_widths(const std::vector<int>& widths) {
   int letters = 0;
+  bool telling = false;
   int first = 0;
-  for (int width : widths) {
+  for (int letter = 0; letter < kDrawnLetters; ++letter) {
+    const int width = widths[letter];
     if (width <= 0) continue;
     if (first == 0) first = width;
     if (std::abs(width - first) * 50 > first) return false;
     ++letters;
+    telling |= kTellingLetters.find(static_cast<char>('a' + letter)) != std::string_view::npos;
   }
-  return letters >= kLeastLettersForPitch;
+  return letters >= kLeastLettersForPitch && telling;
 }
 
 bool name_says(const std::string& name, std::string_view word) {

@@ -51,6 +51,9 @@ TEST(FaceMatch, EqualWidthsTellAFixedPitch) {
   std::vector<int> few(26, 0);
   few[0] = few[4] = few[8] = 600;
   EXPECT_NE(matched_face(unknown(false, false, few), shelf).generic, "monospace");
+  std::vector<int> alike(26, 0);  // "hnopu", as wide in most proportional faces
+  for (char letter : std::string("hnopu")) alike[letter - 'a'] = 556;
+  EXPECT_NE(matched_face(unknown(false, false, alike), shelf).generic, "monospace");
 }
 
 // Every family an unknown font may take is found again by its own widths,
