@@ -535,6 +535,24 @@ std::string without_hyphens(std::string_view text) {
   return result;
 }
 
+// Claudio Beccari's Greek fonts for TeX ("grmn1000", "gttn1000") name
+// the family (s sans, t typewriter, else roman), the weight (b, x bold)
+// and the shape (i, l, o slanted) before a size in hundredths of a point;
+// Computer Modern Unicode has Greek letters of the same design. An empty
+// family when `name` is none.
+FontFace greek_face(std::string_view name) {
+  if (name.size() != 8 || name[0] != 'g') return {};
+  for (char c : name.substr(1, 3)) {
+    if (c < 'a' || c > 'z') return {};
+  }
+  for (char c : name.substr(4)) {
+    if (c < '0' || c > '9') return {};
+  }
+  const Family& family = name[1] == 's' ? kCmuSans : name[1] == 't' ? kCmuTypewriter : kCmuSerif;
+  return family_face(family, name[2] == 'b' || name[2] == 'x',
+                     name[3] == 'i' || name[3] == 'l' || name[3] == 'o');
+}
+
 // True for "cmsy10", "msam7" and the like.
 bool is_tex_math_font(std::string_view name) {
   while (!name.empty() && name.back() >= '0' && name.back() <= '9') name.remove_suffix(1);
@@ -569,6 +587,7 @@ FontFace free_face(const PdfFont& font) {
   const bool italic = font.italic || contains(style_part, "ital") || contains(style_part, "obli") ||
                       contains(family_part, "italic") || contains(family_part, "oblique");
   if (FontFace face = modern_face(family_part, bold, italic); !face.family.empty()) return face;
+  if (FontFace face = greek_face(family_part); !face.family.empty()) return face;
   for (const NamedFamily& entry : kNamedFamilies) {
     if (family_part.starts_with(entry.start)) return family_face(*entry.family, bold, italic);
   }

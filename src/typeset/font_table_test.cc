@@ -72,10 +72,14 @@ const Mapping kMappings[] = {
     {named("ENADOX+LMTypewriter10-Regular"), "lmmono10/lmmono10-regular.otf"},
     {named("LMSans17-Oblique"), "lmsans17/lmsans17-oblique.otf+i"},
     {named("ESGPRJ+LMMathSymbols10-Italic"), "LatinModernMath/latinmodern-math.otf"},
-    // Computer Modern Unicode, which carries Cyrillic and Greek.
+    // Computer Modern Unicode, which carries Cyrillic and Greek, for CMU
+    // and for the Greek fonts of TeX.
     {named("JLCJSR+CMUSerif-Roman"), "CMUSerif/cmunrm.ttf"},
     {named("CMUTypewriter-BoldItalic"), "CMUTypewriter/cmuntx.ttf+b+i"},
     {named("ANZVZF+CMUSansSerif-Oblique"), "CMUSansSerif/cmunsi.ttf+i"},
+    {named("EWSYPW+grmn1000"), "CMUSerif/cmunrm.ttf"},
+    {named("grxi1200"), "CMUSerif/cmunbi.ttf+b+i"},
+    {named("AXQISL+gttn1000"), "CMUTypewriter/cmuntt.ttf"},
     // Free faces as they come; a missing face gives the nearest one.
     {named("DejaVuSansMono-Bold"), "DejaVuSansMono/DejaVuSansMono-Bold.ttf+b"},
     {flagged("Inconsolata", true, false, true, false), "Inconsolata/Inconsolata.otf"},
