@@ -62,8 +62,10 @@ class TextRecorder {
   double base_ = 0;   // the baseline of its last glyph, unrounded
   std::set<std::string> font_names_;
   std::vector<DrawnFont> new_fonts_;  // the fonts first drawn on the page
-  int font_ = -1;             // the font of the glyphs in new_fonts_; -1 for one told of before
-  double scanned_share_ = 0;  // of the page, covered by pictures as scans are
+  int font_ = -1;              // the font of the glyphs in new_fonts_; -1 for one told of before
+  double scanned_share_ = 0;   // of the page, covered by pictures as scans are
+  double readable_share_ = 0;  // by pictures fine enough to read
+  double coarse_share_ = 0;    // by pictures too coarse to read
 };
 
 }  // namespace lexiweb
