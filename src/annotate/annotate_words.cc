@@ -5,12 +5,14 @@
 #include "annotate/span_annotation.h"
 #include "annotate/tag_classification.h"
 #include "common/run_values.h"
+#include "common/word_parts.h"
 #include "shell/file_ops.h"
 
 namespace lexiweb {
 
 void annotate_words() {
   write_span_places(g_run.page_count);
+  delete_file(kWordPartsFile);
   classify_tags();
   // The tag records serve the scan and the frame search only.
   delete_file("htm_el_2.txt");

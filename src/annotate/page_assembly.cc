@@ -156,10 +156,11 @@ void write_output_pages(long page_count) {
     for (; spans.on_page(page); spans.advance()) {
       const Record& span = spans.record();
       const long position = spans.number(kSpanPosition);
-      if (span.field(kSpanKind) == kOpeningSpan) {
+      const std::string_view kind = span.field(kSpanKind);
+      if (kind == kOpeningSpan || kind == kSecondPartSpan) {
         body.write_through(position - 1);
         build_opening_markup(span.field(kSpanWordNumber), span.field(kSpanIndexPage),
-                             span.field(kSpanOccurrenceId), &markup);
+                             span.field(kSpanOccurrenceId), &markup, kind == kSecondPartSpan);
         out.write(markup.tag);
         out.write(markup.id_and_class);
         out.write(markup.handler);

@@ -4,18 +4,19 @@
 #include <string>
 
 #include "common/text.h"
+#include "common/word_parts.h"
 #include "shell/file_ops.h"
 
 namespace lexiweb {
 
 namespace {
 
-constexpr std::array<std::string_view, 21> kFixedNames = {
+constexpr std::array<std::string_view, 22> kFixedNames = {
     "check_01.txt",   "check_02.txt", "pdf_file.txt", "dir_01.txt",  "dir_cur.txt",
     "out_zurnal.txt", "f_04.txt",     "htm_el_2.txt", "tag_4.txt",   "wrd_2.txt",
     "wrd_3.txt",      "wrd_4.txt",    "wrd_5.txt",    "wrd_6.txt",   "wrd_7.txt",
     "wrd_12.txt",     "in_list.txt",  "in_l_01.txt",  "in_l_02.txt", "htm_spans.txt",
-    "htm_frames.txt",
+    "htm_frames.txt", kWordPartsFile,
 };
 
 bool all_digits(std::string_view text) {

@@ -14,9 +14,9 @@
 namespace lexiweb {
 
 void build_word_list() {
-  // By word (case-blind, so the case forms of a word stand together), then
-  // page and position.
-  external_sort("wrd_2.txt", "wrd_3.txt", 5, 1);
+  // By the records' sort key and word, so that the forms of a word stand
+  // together, in document order (common/words.h).
+  external_sort("wrd_2.txt", "wrd_3.txt", 6, 1);
   // Each list goes once nothing reads it any more, so that scratch disk
   // holds few of them at a time.
   delete_file("wrd_2.txt");

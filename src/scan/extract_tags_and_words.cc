@@ -3,6 +3,7 @@
 #include "scan/extract_tags_and_words.h"
 
 #include "common/run_values.h"
+#include "common/word_parts.h"
 #include "scan/style_script_removal.h"
 #include "scan/tag_separation.h"
 #include "scan/text_stream.h"
@@ -17,7 +18,9 @@ void extract_tags_and_words() {
   strip_style_script();
   delete_file("wrd_2.txt");
   RecordWriter word_records("wrd_2.txt");
-  WordCutter words(word_records);
+  delete_file(kWordPartsFile);
+  RecordWriter word_parts(kWordPartsFile);
+  WordCutter words(word_records, word_parts);
   cut_text_stream(g_run.page_count, words);
   g_run.word_count = words.word_count();
   // The merged tags serve the text stream only.

@@ -34,7 +34,7 @@ void cut_text_stream(long page_count, WordCutter& words) {
     long from = 1;
     while (tags.on_page(page)) {
       words.take_characters(positions(characters, from, tags.number(2) - 1), page, from);
-      words.take_separator();
+      words.take_separator(positions(characters, tags.number(2), tags.number(3)));
       from = tags.number(3) + 1;
       tags.advance();
       if (!tags.has_records()) {
@@ -43,6 +43,7 @@ void cut_text_stream(long page_count, WordCutter& words) {
       }
     }
   }
+  words.finish();
 }
 
 }  // namespace lexiweb

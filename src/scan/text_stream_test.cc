@@ -23,7 +23,8 @@ std::string words_of(const std::vector<std::string>& pages) {
   strip_style_script();
   {
     RecordWriter out("wrd_2.txt");
-    WordCutter words(out);
+    RecordWriter parts("wrd_parts.txt");
+    WordCutter words(out, parts, WordRule::kBytes);
     cut_text_stream(static_cast<long>(pages.size()), words);
   }
   return read_file("wrd_2.txt");
@@ -33,17 +34,18 @@ std::string words_of(const std::vector<std::string>& pages) {
 // of the document: then everything after it runs on, over the following
 // pages with no break, so that a word can start on one page and end on the next.
 TEST(TextStream, OnlyTheDocumentsLastTagLetsTheTextRunOnOverPages) {
-  EXPECT_EQ(words_of({"<p>one</p>lost", "<p>two</p>tail", "more "}),
-            record_line({"one", "         1", "         4", "1", "one "}) +
-                record_line({"two", "         2", "         4", "2", "one two "}) +
-                record_line({"tailmore", "         2", "        11", "3", "one two tailmore  "}));
+  EXPECT_EQ(
+      words_of({"<p>one</p>lost", "<p>two</p>tail", "more "}),
+      record_line({"", "one", "         1", "         4", "1", "one "}) +
+          record_line({"", "two", "         2", "         4", "2", "one two "}) +
+          record_line({"", "tailmore", "         2", "        11", "3", "one two tailmore  "}));
 }
 
 // A style element closed on a later page merges nothing: its text is words.
 TEST(TextStream, StyleElementsMergeOnlyWithinOnePage) {
   EXPECT_EQ(words_of({"<style>red</style><b>x</b>", "<STYLE a>blue<b>", "</style>cyan<i>"}),
-            record_line({"blue", "         2", "        10", "1", "xblue "}) +
-                record_line({"cyan", "         3", "         9", "2", "xblue cyan "}));
+            record_line({"", "blue", "         2", "        10", "1", "xblue "}) +
+                record_line({"", "cyan", "         3", "         9", "2", "xblue cyan "}));
 }
 
 }  // namespace

@@ -24,13 +24,14 @@ std::vector<std::string> contexts_of(const std::string& text) {
   testing::WorkingFolder folder;
   {
     RecordWriter out("wrd_2.txt");
-    WordCutter words(out);
+    RecordWriter parts("wrd_parts.txt");
+    WordCutter words(out, parts, WordRule::kBytes);
     words.take_characters(text, 1, 1);
   }
   std::vector<std::string> contexts;
   RecordReader in("wrd_2.txt");
   Record record;
-  while (in.read_record(&record)) contexts.emplace_back(record.field(5));
+  while (in.read_record(&record)) contexts.emplace_back(record.field(6));
   return contexts;
 }
 

@@ -6,6 +6,7 @@
 
 #include "common/run_parameters.h"
 #include "common/text.h"
+#include "common/words.h"
 #include "shell/file_ops.h"
 #include "shell/record_reader.h"
 #include "shell/record_writer.h"
@@ -15,20 +16,18 @@ namespace lexiweb {
 namespace {
 
 // Fields of a word record.
-constexpr int kWordField = 1;
-constexpr int kWordPageField = 2;
-constexpr int kWordPositionField = 3;
-constexpr int kRunningNumberField = 4;
-constexpr int kContextField = 5;
+constexpr int kKeyField = 1;
+constexpr int kWordField = 2;
+constexpr int kWordPageField = 3;
+constexpr int kWordPositionField = 4;
+constexpr int kRunningNumberField = 5;
+constexpr int kContextField = 6;
 
 // Fields of an occurrence record that the all-words list takes.
+constexpr int kWordNumberField = 1;
 constexpr int kIndexPageStemField = 4;
 constexpr int kOccurrenceIdField = 5;
 constexpr int kOccurrenceWordField = 6;
-
-bool equal_ignoring_case(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && starts_with_ignoring_case(a, b);
-}
 
 }  // namespace
 
@@ -41,6 +40,7 @@ void number_occurrences() {
   long index_page = 1;
   long on_index_page = 0;
   bool first = true;
+  std::string group_key;
   std::string group_word;
   std::string word_number_text;
   std::string index_stem;
@@ -49,15 +49,18 @@ void number_occurrences() {
   Record record;
   while (sorted_words.read_line(&line)) {
     record.parse(line);
+    const std::string_view key = record.field(kKeyField);
     const std::string_view word = record.field(kWordField);
     if (first) {
       first = false;
       on_index_page = 1;
+      group_key.assign(key);
       group_word.assign(word);
     } else {
       ++on_index_page;
       ++occurrence_number;
-      if (!equal_ignoring_case(word, group_word)) {
+      if (!same_word(key, word, group_key, group_word)) {
+        group_key.assign(key);
         group_word.assign(word);
         ++word_number;
       }
@@ -87,6 +90,7 @@ void write_all_words_list() {
   std::string stem;
   std::string id;
   std::string group_word;
+  std::string group_number;
   long count = 0;
   std::string count_text;
   auto write_group = [&] {
@@ -98,12 +102,13 @@ void write_all_words_list() {
   Record record;
   while (occurrences.read_line(&line)) {
     record.parse(line);
-    const std::string_view word = record.field(kOccurrenceWordField);
-    if (count == 0 || !equal_ignoring_case(word, group_word)) {
+    const std::string_view number = record.field(kWordNumberField);
+    if (count == 0 || number != group_number) {
       if (count > 0) write_group();
       stem.assign(record.field(kIndexPageStemField));
       id.assign(record.field(kOccurrenceIdField));
-      group_word.assign(word);
+      group_word.assign(record.field(kOccurrenceWordField));
+      group_number.assign(number);
       count = 0;
     }
     ++count;

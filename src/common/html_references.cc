@@ -1,5 +1,5 @@
 // Decoding of HTML character references into UTF-8 bytes.
-#include "wordindex/html_references.h"
+#include "common/html_references.h"
 
 namespace lexiweb {
 
