@@ -31,10 +31,11 @@ void check(UErrorCode status, const char* what) {
 }
 
 // Characters that never begin or end a word: format controls (the soft
-// hyphen, zero-width and bidi controls), joiners and marks left alone.
-bool is_invisible(UChar32 c) {
-  const int8_t type = u_charType(c);
-  return type == U_FORMAT_CHAR || type == U_PRIVATE_USE_CHAR || c == 0x200B || c == 0xFEFF;
+// hyphen, zero-width and bidi controls), private-use codes, punctuation
+// (the underscore that joins words, an "@" taken into a word) and symbols.
+bool is_edge_character(UChar32 c) {
+  const uint32_t mask = U_GC_CF_MASK | U_GC_CO_MASK | U_GC_P_MASK | U_GC_S_MASK;
+  return (U_GET_GC_MASK(c) & mask) != 0 || c == 0x200B || c == 0xFEFF;
 }
 
 UChar32 code_point_at(std::string_view text, size_t at) {
@@ -119,10 +120,10 @@ bool WordBreaker::next(WordPlace* word) {
     if (icu_->breaks->getRuleStatus() < UBRK_WORD_NUMBER) continue;
     size_t begin = static_cast<size_t>(start);
     size_t finish = static_cast<size_t>(end);
-    while (begin < finish && is_invisible(code_point_at(text_, begin))) {
+    while (begin < finish && is_edge_character(code_point_at(text_, begin))) {
       begin = next_start(text_, begin);
     }
-    while (finish > begin && is_invisible(code_point_before(text_, finish))) {
+    while (finish > begin && is_edge_character(code_point_before(text_, finish))) {
       finish = previous_start(text_, finish);
     }
     if (begin == finish) continue;

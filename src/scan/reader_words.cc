@@ -50,7 +50,7 @@ void WordCutter::take_reader_separator(std::string_view tag) {
     return;
   }
   // A tag between two words reads as one blank.
-  if (!phrase_.empty() && phrase_.back() != ' ') phrase_.push_back(' ');
+  blank_owed_ = !phrase_.empty() && phrase_.back() != ' ';
 }
 
 void WordCutter::finish_reader() {
@@ -128,7 +128,14 @@ bool WordCutter::ends_line_with_hyphen(size_t word_end) const {
 }
 
 void WordCutter::feed_phrase(size_t raw_end) {
-  for (; fed_ < raw_end; ++fed_) push_phrase(piece_[fed_]);
+  for (; fed_ < raw_end; ++fed_) {
+    const unsigned char code = static_cast<unsigned char>(piece_[fed_]);
+    if (blank_owed_ && code >= 32) {
+      if (code > 32) push_phrase(' ');
+      blank_owed_ = false;
+    }
+    push_phrase(piece_[fed_]);
+  }
 }
 
 void WordCutter::take_word(size_t begin, size_t end) {
@@ -163,7 +170,7 @@ void WordCutter::take_held_first_part(bool joined_by_word, size_t begin, size_t 
     // end reads as a blank.
     accept_reader_word(first_decoded_, first_raw_, first_page_, first_position_, first_place_);
     for (char c : first_hyphen_) push_phrase(c);
-    push_phrase(' ');
+    blank_owed_ = true;
     return;
   }
   // The phrase goes on from the first part with the second, as one word.

@@ -97,7 +97,8 @@ class WordCutter {
   long piece_position_ = 0;
   std::string text_;
   std::vector<uint32_t> raw_of_;
-  size_t fed_ = 0;  // bytes of the piece put into the phrase
+  size_t fed_ = 0;           // bytes of the piece put into the phrase
+  bool blank_owed_ = false;  // a tag went by since the last text of the phrase
   WordBreaker breaker_;
   WordFolder folder_;
   std::string key_;
