@@ -22,6 +22,9 @@ struct DecodedReference {
 // decoded (length 0), so that they stay as written.
 DecodedReference decode_reference(std::string_view text);
 
+// Appends `text` with every reference that decode_reference reads decoded.
+void append_decoded(std::string& out, std::string_view text);
+
 }  // namespace lexiweb
 
 #endif  // LEXIWEB_COMMON_HTML_REFERENCES_H_

@@ -11,12 +11,12 @@ namespace lexiweb {
 
 namespace {
 
-constexpr std::array<std::string_view, 22> kFixedNames = {
-    "check_01.txt",   "check_02.txt", "pdf_file.txt", "dir_01.txt",  "dir_cur.txt",
-    "out_zurnal.txt", "f_04.txt",     "htm_el_2.txt", "tag_4.txt",   "wrd_2.txt",
-    "wrd_3.txt",      "wrd_4.txt",    "wrd_5.txt",    "wrd_6.txt",   "wrd_7.txt",
-    "wrd_12.txt",     "in_list.txt",  "in_l_01.txt",  "in_l_02.txt", "htm_spans.txt",
-    "htm_frames.txt", kWordPartsFile,
+constexpr std::array<std::string_view, 24> kFixedNames = {
+    "check_01.txt",   "check_02.txt", "pdf_file.txt",   "dir_01.txt",       "dir_cur.txt",
+    "out_zurnal.txt", "f_04.txt",     "htm_el_2.txt",   "tag_4.txt",        "wrd_2.txt",
+    "wrd_3.txt",      "wrd_4.txt",    "wrd_5.txt",      "wrd_6.txt",        "wrd_7.txt",
+    "wrd_12.txt",     "in_list.txt",  "in_l_01.txt",    "in_l_02.txt",      "htm_spans.txt",
+    "htm_frames.txt", kWordPartsFile, "wrd_search.txt", "wrd_search_s.txt",
 };
 
 bool all_digits(std::string_view text) {

@@ -1,8 +1,10 @@
 #include "driver/search_data.h"
 
+#include "common/html_references.h"
 #include "common/text.h"
 #include "driver/final_pages.h"
 #include "driver/scratch_files.h"
+#include "shell/external_sort.h"
 #include "shell/file_ops.h"
 #include "shell/record_reader.h"
 #include "shell/record_writer.h"
@@ -19,6 +21,18 @@ constexpr int kIndexPageStemField = 1;
 constexpr int kOccurrenceIdField = 2;
 constexpr int kWordField = 3;
 constexpr int kCountField = 4;
+
+// The words of the all-words list by their search keys (reader's rule):
+// search key, "0" for a word with accents and "1" for one without, so that
+// the accented forms come first among those of one key, then the fields of
+// the all-words list.
+constexpr char kSearchWords[] = "wrd_search.txt";
+constexpr char kSortedSearchWords[] = "wrd_search_s.txt";
+constexpr int kSearchKeyField = 1;
+constexpr int kSearchWordField = 3;
+constexpr int kSearchCountField = 4;
+constexpr int kSearchIndexPageStemField = 5;
+constexpr int kSearchOccurrenceIdField = 6;
 
 // Appends `bytes` as a script string of one character a byte. Only
 // printable ASCII stands as it is; the quotes and the backslash, which would
@@ -57,34 +71,44 @@ unsigned char folded(char c) {
 
 class PartWriter {
  public:
-  PartWriter(std::string folder, size_t part_bytes)
-      : folder_(std::move(folder)), part_bytes_(part_bytes), parts_(folder_ + "/" + kPartsFile) {
+  // `with_keys`: each word comes with the key the field matches it by.
+  PartWriter(std::string folder, size_t part_bytes, bool with_keys)
+      : folder_(std::move(folder)),
+        part_bytes_(part_bytes),
+        with_keys_(with_keys),
+        parts_(folder_ + "/" + kPartsFile) {
     parts_.write_line("lexiwebWords.parts([");
   }
 
-  void add(const Record& record) {
-    const std::string_view word = record.field(kWordField);
+  // A word, the key it sorts and is looked up by, its count and first
+  // occurrence.
+  void add(std::string_view word, std::string_view key, std::string_view count,
+           std::string_view index_page_stem, std::string_view occurrence_id) {
     entry_.clear();
     append_script_string(entry_, word);
     entry_ += ',';
-    append_right_aligned(entry_, whole_value(record.field(kCountField)), 0);
+    if (with_keys_) {
+      append_script_string(entry_, key);
+      entry_ += ',';
+    }
+    append_right_aligned(entry_, whole_value(count), 0);
     entry_ += ',';
-    append_number_of(entry_, record.field(kIndexPageStemField));
+    append_number_of(entry_, index_page_stem);
     entry_ += ',';
-    append_number_of(entry_, record.field(kOccurrenceIdField));
+    append_number_of(entry_, occurrence_id);
     entry_ += ",\r\n";
-    const unsigned char first = word.empty() ? 0 : folded(word[0]);
+    const unsigned char first = key.empty() ? 0 : folded(key[0]);
     if (!part_.empty() &&
         (first != first_byte_ || part_.size() + entry_.size() + kPartEnd.size() > part_bytes_)) {
       finish_part();
     }
-    if (part_.empty()) start_part(word, first);
+    if (part_.empty()) start_part(key, first);
     part_ += entry_;
   }
 
   void finish() {
     if (!part_.empty()) finish_part();
-    parts_.write_line("]);");
+    parts_.write_line(with_keys_ ? "], \"folded\");" : "]);");
     parts_.close();
   }
 
@@ -111,6 +135,7 @@ class PartWriter {
 
   std::string folder_;
   size_t part_bytes_;
+  bool with_keys_;
   RecordWriter parts_;
   std::string part_;
   std::string entry_;
@@ -123,16 +148,60 @@ bool is_search_data_file(std::string_view name) {
   return name == kPartsFile || is_numbered(name, "p", ".js");
 }
 
+// The all-words list with the search key of each word, sorted by it.
+void write_sorted_search_words() {
+  {
+    RecordReader words(kAllWordsList);
+    RecordWriter keyed(kSearchWords);
+    WordFolder folder;
+    std::string decoded;
+    std::string key;
+    Record record;
+    while (words.read_record(&record)) {
+      decoded.clear();
+      append_decoded(decoded, record.field(kWordField));
+      const std::string_view folded = folder.fold(decoded);
+      const bool accented = folder.without_accents(folded) != folded;
+      key.assign(folder.without_accents(folded));
+      // A record field holds no double quote.
+      for (char& c : key) c = c == '"' ? '\x7f' : c;
+      keyed.write_record({key, accented ? "0" : "1", record.field(kWordField),
+                          record.field(kCountField), record.field(kIndexPageStemField),
+                          record.field(kOccurrenceIdField)});
+    }
+    words.close();
+    keyed.close();
+  }
+  external_sort(kSearchWords, kSortedSearchWords, 6, 1);
+  delete_file(kSearchWords);
+}
+
 }  // namespace
 
-void write_search_data(size_t part_bytes) {
+void write_search_data(size_t part_bytes, WordRule rule) {
   const std::string folder = std::string(kOutputFolder) + std::string(kSearchDataFolder);
   if (!folder_exists(folder)) make_folder(folder);
-  PartWriter writer(folder, part_bytes);
-  RecordReader words(kAllWordsList);
+  const bool by_keys = rule == WordRule::kReader;
+  PartWriter writer(folder, part_bytes, by_keys);
   Record record;
-  while (words.read_record(&record)) writer.add(record);
-  words.close();
+  if (by_keys) {
+    write_sorted_search_words();
+    RecordReader words(kSortedSearchWords);
+    while (words.read_record(&record)) {
+      writer.add(record.field(kSearchWordField), record.field(kSearchKeyField),
+                 record.field(kSearchCountField), record.field(kSearchIndexPageStemField),
+                 record.field(kSearchOccurrenceIdField));
+    }
+    words.close();
+    delete_file(kSortedSearchWords);
+  } else {
+    RecordReader words(kAllWordsList);
+    while (words.read_record(&record)) {
+      writer.add(record.field(kWordField), record.field(kWordField), record.field(kCountField),
+                 record.field(kIndexPageStemField), record.field(kOccurrenceIdField));
+    }
+    words.close();
+  }
   writer.finish();
 }
 

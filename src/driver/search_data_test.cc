@@ -38,7 +38,7 @@ TEST(SearchData, EveryByteThatCouldBreakTheScriptIsEscaped) {
                  record_line({"in000012", "i0000000449", "c\\d'e</script><!--x-->", "2"}) +
                  record_line({"in000013", "i0000001201", "c\xE2\x80\xA8\xE2\x80\xA9", "1"}) +
                  record_line({"in000013", "i0000001202", "c\x01\x1f\x7f\xC3(\xFF", "1"}));
-  write_search_data();
+  write_search_data(kSearchPartBytes, WordRule::kBytes);
 
   EXPECT_EQ(read_file("htm_out/words/parts.js"),
             "lexiwebWords.parts([\r\n\"CAF\\xc3\\xa9\",\r\n]);\r\n");
@@ -62,7 +62,7 @@ TEST(SearchData, PartsSplitAtFirstLettersAndAtTheirSize) {
       "Apple", "apricot", "avocado", "banana", "Berry", "blueberry", "c" + std::string(150, 'x'),
       "cherry"};
   write_all_words_list(words);
-  write_search_data(75);
+  write_search_data(75, WordRule::kBytes);
 
   EXPECT_EQ(
       read_file("htm_out/words/parts.js"),
