@@ -31,6 +31,18 @@ bool is_line_end_tag(std::string_view tag) {
   return false;
 }
 
+// The end of the named reference ("&" letters and digits ";") that starts
+// at `at`, or 0.
+size_t named_reference_end(std::string_view text, size_t at) {
+  size_t end = at + 1;
+  while (end < text.size() && end - at <= 32 &&
+         ((text[end] >= 'a' && text[end] <= 'z') || (text[end] >= 'A' && text[end] <= 'Z') ||
+          (end > at + 1 && text[end] >= '0' && text[end] <= '9'))) {
+    ++end;
+  }
+  return end > at + 1 && end < text.size() && text[end] == ';' ? end + 1 : 0;
+}
+
 bool is_hyphen(UChar32 c) { return c == '-' || c == 0x2010 || c == 0xAD; }
 
 UChar32 character_at(std::string_view text, size_t at, size_t* next) {
@@ -70,6 +82,18 @@ void WordCutter::decode_piece() {
           raw_of_.push_back(static_cast<uint32_t>(i));
         }
         i += reference.length;
+        continue;
+      }
+      // A named reference of another name (&eacute;) is no break of the
+      // word it stands in: a word joiner, which no word ends with and the
+      // folding leaves out.
+      const size_t name_end = named_reference_end(piece_, i);
+      if (name_end != 0) {
+        for (char c : std::string_view("\xE2\x81\xA0")) {
+          text_ += c;
+          raw_of_.push_back(static_cast<uint32_t>(i));
+        }
+        i = name_end;
         continue;
       }
     }

@@ -101,11 +101,14 @@ TEST(TextStream, ReaderWordsJoinHyphenatedLineEnds) {
                        record_line({"         1", "        58", "6", "        74", "5"}));
 }
 
-// Character references are read as the characters they stand for, and the
-// word keeps the page's bytes and the place of its first one.
+// Character references are read as the characters they stand for (a named
+// one the reader's rule does not know stays inside its word), and the word
+// keeps the page's bytes and the place of its first one.
 TEST(TextStream, ReaderWordsReadCharacterReferences) {
-  EXPECT_EQ(reader_words_of({"<p>caf&#233;s &amp;c &#x201C;ok&#x201D; AT&amp;T</p>"}),
-            record_line({"caf&#233;s", "         1", "         4", "1", "caf&#233;s "}));
+  EXPECT_EQ(reader_words_of({"<p>caf&#233;s &amp;c &#x201C;ok&#x201D; AT&amp;T na&iuml;ve</p>"}),
+            record_line({"caf&#233;s", "         1", "         4", "1", "caf&#233;s "}) +
+                record_line({"na&iuml;ve", "         1", "        50", "2",
+                             "caf&#233;s &amp;c &#x201C;ok&#x201D; AT&amp;T na&iuml;ve "}));
 }
 
 }  // namespace
