@@ -21,15 +21,16 @@ std::string all_words_entries(const std::string& text) {
   const fs::path work = folder.path() / "work";
   fs::create_directories(work / "htm_in");
   write_file(work / "htm_in" / "index.htm", "<a href=\"page1.html\">page1</a><br>\n");
-  write_file(work / "htm_in" / "page1.htm",
-             "<html><body>\n<p style=\"position:absolute;top:10px\">" + text +
-                 "</p>\n</body></html>\n");
+  write_file(
+      work / "htm_in" / "page1.htm",
+      "<html><body>\n<p style=\"position:absolute;top:10px\">" + text + "</p>\n</body></html>\n");
   const ProgramRun run = run_program(LEXIWEB_PAGES_BINARY, folder.path(), "", "", {work.string()});
   EXPECT_EQ(run.exit_status, 0) << run.errors;
   // Page 1, then the contents, about and all-words pages.
   const std::string page = read_file(work / "htm_out" / "f000004.htm");
-  static const std::regex entry("<li><a href=\"in\\d{6}\\.htm#i\\d{10}\" ><span  id=\"i\\d{10}\" > "
-                                "([^<]*)</span>");
+  static const std::regex entry(
+      "<li><a href=\"in\\d{6}\\.htm#i\\d{10}\" ><span  id=\"i\\d{10}\" > "
+      "([^<]*)</span>");
   std::string entries;
   for (std::sregex_iterator it(page.begin(), page.end(), entry), end; it != end; ++it) {
     entries += (*it)[1].str() + "\n";

@@ -98,5 +98,28 @@ TEST(SearchData, DeletesTheWordListsOwnFilesOnly) {
   EXPECT_FALSE(folder_exists("site/words"));
 }
 
+// Under the reader's rule each word comes with its key, folded and without
+// accents, and the words stand in the order of their keys, the accented
+// forms of a key first, whatever the all-words list's order.
+TEST(SearchData, ReaderRuleOrdersWordsByTheirKeysAccentedFormsFirst) {
+  testing::WorkingFolder folder;
+  make_folder("htm_out");
+  write_all_words_list({"10th", "eclair", "&#201;clair",
+                        "Stra\xC3\x9F"
+                        "e",
+                        "Zoo", "\xE6\x97\xA5\xE6\x9C\xAC"});
+  write_search_data(kSearchPartBytes, WordRule::kReader);
+
+  EXPECT_EQ(read_file("htm_out/words/parts.js"),
+            "lexiwebWords.parts([\r\n\"10TH\",\r\n\"ECLAIR\",\r\n\"STRASSE\",\r\n"
+            "\"ZOO\",\r\n\"\\xe6\\x97\\xa5\\xe6\\x9c\\xac\",\r\n], \"folded\");\r\n");
+  EXPECT_EQ(read_file("htm_out/words/p2.js"),
+            "lexiwebWords.part(2, [\r\n\"&#201;clair\",\"eclair\",1,1,3,\r\n"
+            "\"eclair\",\"eclair\",1,1,2,\r\n]);\r\n");
+  EXPECT_EQ(read_file("htm_out/words/p3.js"),
+            "lexiwebWords.part(3, [\r\n\"Stra\\xc3\\x9f"
+            "e\",\"strasse\",1,1,4,\r\n]);\r\n");
+}
+
 }  // namespace
 }  // namespace lexiweb
