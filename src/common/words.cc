@@ -75,6 +75,20 @@ constexpr size_t kPlaceBytes = 21;
 // word that follows it tells longer words apart.
 constexpr int32_t kCollatedCharacters = 64;
 
+// `text` read from UTF-8 into `out`.
+void set_from_utf8(icu::UnicodeString& out, std::string_view text) {
+  out = icu::UnicodeString::fromUTF8(
+      icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
+}
+
+// `form` of `from` into `to`.
+void normalize(const icu::Normalizer2& form, const icu::UnicodeString& from,
+               icu::UnicodeString& to) {
+  UErrorCode status = U_ZERO_ERROR;
+  form.normalize(from, to, status);
+  check(status, "normalize");
+}
+
 }  // namespace
 
 WordRule word_rule() {
@@ -160,11 +174,8 @@ WordFolder::WordFolder() : icu_(new Icu) {
 WordFolder::~WordFolder() = default;
 
 std::string_view WordFolder::fold(std::string_view word) {
-  UErrorCode status = U_ZERO_ERROR;
-  icu_->text = icu::UnicodeString::fromUTF8(
-      icu::StringPiece(word.data(), static_cast<int32_t>(word.size())));
-  icu_->fold->normalize(icu_->text, icu_->result, status);
-  check(status, "fold case");
+  set_from_utf8(icu_->text, word);
+  normalize(*icu_->fold, icu_->text, icu_->result);
   // The typographic apostrophes stand for the plain one (don't, don’t).
   icu_->result.findAndReplace(icu::UnicodeString(static_cast<UChar>(0x2019)),
                               icu::UnicodeString(static_cast<UChar>('\'')));
@@ -177,8 +188,7 @@ std::string_view WordFolder::fold(std::string_view word) {
 
 void WordFolder::append_sort_key(std::string_view folded, std::string& key) {
   static constexpr char kHex[] = "0123456789abcdef";
-  icu_->text = icu::UnicodeString::fromUTF8(
-      icu::StringPiece(folded.data(), static_cast<int32_t>(folded.size())));
+  set_from_utf8(icu_->text, folded);
   if (icu_->text.countChar32() > kCollatedCharacters) {
     icu_->text.truncate(icu_->text.moveIndex32(0, kCollatedCharacters));
   }
@@ -199,18 +209,14 @@ void WordFolder::append_sort_key(std::string_view folded, std::string& key) {
 }
 
 std::string_view WordFolder::without_accents(std::string_view folded) {
-  UErrorCode status = U_ZERO_ERROR;
-  icu_->text = icu::UnicodeString::fromUTF8(
-      icu::StringPiece(folded.data(), static_cast<int32_t>(folded.size())));
-  icu_->decompose->normalize(icu_->text, icu_->result, status);
-  check(status, "normalize");
+  set_from_utf8(icu_->text, folded);
+  normalize(*icu_->decompose, icu_->text, icu_->result);
   icu_->text.remove();
   for (int32_t i = 0; i < icu_->result.length(); ++i) {
     const UChar c = icu_->result.charAt(i);
     if (c < 0x300 || c > 0x36f) icu_->text.append(c);
   }
-  icu_->compose->normalize(icu_->text, icu_->result, status);
-  check(status, "normalize");
+  normalize(*icu_->compose, icu_->text, icu_->result);
   icu_->bare.clear();
   icu_->result.toUTF8String(icu_->bare);
   return icu_->bare;

@@ -127,29 +127,38 @@
     // list's order, so the words are looked for from there on.
     var special = wanted.search(/[&<>"]/);
     var prefix = special < 0 ? wanted : wanted.slice(0, special) + '&';
+    eachWord(prefix, result, function (entry) {
+      if (entry.form.lastIndexOf(wanted, 0) !== 0) return false;
+      if (entry.form === wanted) result.exact = entry;
+      result.found.push(entry);
+      return result.found.length === OFFERED;
+    });
+    return result;
+  }
+
+  // Hands `take` each word whose key begins with `prefix`, in the list's
+  // order, until it returns true. A part that is not loaded yet is asked
+  // for and leaves the result incomplete; one that failed marks it.
+  function eachWord(prefix, result, take) {
     var start = startingPart(prefix);
     for (var p = start; p < firstKeys.length; p++) {
       if (p > start && against(firstKeys[p], prefix) > 0) break;
       var part = parts[p];
       if (part === FAILED) {
         result.failed = true;
-        return result;
+        return;
       }
       if (!part || part === LOADING) {
         load(p);
         result.complete = false;
-        return result;
+        return;
       }
       for (var i = 0; i < part.length; i++) {
         var order = against(part[i].key, prefix);
-        if (order > 0) return result;
-        if (order < 0 || part[i].form.lastIndexOf(wanted, 0) !== 0) continue;
-        if (part[i].form === wanted) result.exact = part[i];
-        result.found.push(part[i]);
-        if (result.found.length === OFFERED) return result;
+        if (order > 0) return;
+        if (order === 0 && take(part[i])) return;
       }
     }
-    return result;
   }
 
   // The words whose keys begin with the key of the typed word; typed with
@@ -160,32 +169,15 @@
     var bare = withoutAccents(typed);
     var prefix = capitals(bytesOf(bare.replace(/"/g, '\x7f')));
     if (firstKeys.length === 0 || prefix === '') return result;
-    var start = startingPart(prefix);
-    for (var p = start; p < firstKeys.length; p++) {
-      if (p > start && against(firstKeys[p], prefix) > 0) break;
-      var part = parts[p];
-      if (part === FAILED) {
-        result.failed = true;
-        return result;
+    eachWord(prefix, result, function (entry) {
+      var form = folded(textOf(entry.word));
+      if (typed !== bare && form.lastIndexOf(typed, 0) !== 0) return false;
+      if (!result.exact && (form === typed || entry.key === prefix && typed === bare)) {
+        result.exact = entry;
       }
-      if (!part || part === LOADING) {
-        load(p);
-        result.complete = false;
-        return result;
-      }
-      for (var i = 0; i < part.length; i++) {
-        var order = against(part[i].key, prefix);
-        if (order > 0) return result;
-        if (order < 0 || part[i].key.lastIndexOf(prefix, 0) !== 0) continue;
-        var form = folded(textOf(part[i].word));
-        if (typed !== bare && form.lastIndexOf(typed, 0) !== 0) continue;
-        if (!result.exact && (form === typed || part[i].key === prefix && typed === bare)) {
-          result.exact = part[i];
-        }
-        result.found.push(part[i]);
-        if (result.found.length === OFFERED) return result;
-      }
-    }
+      result.found.push(entry);
+      return result.found.length === OFFERED;
+    });
     return result;
   }
 
