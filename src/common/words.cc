@@ -174,6 +174,14 @@ WordFolder::WordFolder() : icu_(new Icu) {
 WordFolder::~WordFolder() = default;
 
 std::string_view WordFolder::fold(std::string_view word) {
+  // Most words of most documents are ASCII, which folds to its small letters.
+  bool ascii = true;
+  for (char c : word) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+  if (ascii) {
+    icu_->folded.assign(word);
+    for (char& c : icu_->folded) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    return icu_->folded;
+  }
   set_from_utf8(icu_->text, word);
   normalize(*icu_->fold, icu_->text, icu_->result);
   // The typographic apostrophes stand for the plain one (don't, don’t).
@@ -223,13 +231,17 @@ std::string_view WordFolder::without_accents(std::string_view folded) {
 }
 
 bool is_indexed_word(std::string_view folded) {
+  if (folded.empty()) return false;
+  if (folded[0] >= '1' && folded[0] <= '9') return true;
   size_t characters = 0;
   bool han = false;
   bool east = false;
   for (int32_t i = 0; i < static_cast<int32_t>(folded.size());) {
     UChar32 c;
     U8_NEXT(folded.data(), i, static_cast<int32_t>(folded.size()), c);
-    ++characters;
+    if (++characters >= 3) return true;
+    // Below U+0E00 (Thai) there is no script of the short words.
+    if (c < 0x0E00) continue;
     UErrorCode status = U_ZERO_ERROR;
     const UScriptCode script = uscript_getScript(c, &status);
     if (script == USCRIPT_HAN) han = true;
@@ -238,9 +250,7 @@ bool is_indexed_word(std::string_view folded) {
       east = true;
     }
   }
-  if (characters == 0) return false;
-  return characters >= 3 || (folded[0] >= '1' && folded[0] <= '9') || han ||
-         (characters >= 2 && east);
+  return han || (characters >= 2 && east);
 }
 
 bool is_indexed_byte_word(std::string_view word) {
