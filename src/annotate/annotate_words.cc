@@ -5,8 +5,8 @@
 #include "annotate/span_annotation.h"
 #include "annotate/tag_classification.h"
 #include "common/run_values.h"
-#include "common/word_parts.h"
 #include "shell/file_ops.h"
+#include "shell/scratch_catalogue.h"
 
 namespace lexiweb {
 
@@ -15,7 +15,7 @@ void annotate_words() {
   delete_file(kWordPartsFile);
   classify_tags();
   // The tag records serve the scan and the frame search only.
-  delete_file("htm_el_2.txt");
+  delete_file(kTagRecordsFile);
 }
 
 }  // namespace lexiweb

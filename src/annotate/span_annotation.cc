@@ -4,10 +4,10 @@
 
 #include "common/identifiers.h"
 #include "common/text.h"
-#include "common/word_parts.h"
 #include "shell/file_ops.h"
 #include "shell/record_reader.h"
 #include "shell/record_writer.h"
+#include "shell/scratch_catalogue.h"
 #include "shell/staged_page.h"
 
 namespace lexiweb {
@@ -37,14 +37,6 @@ void build_opening_markup(std::string_view word_number, std::string_view index_p
 
 namespace {
 
-// Occurrence record fields (wrd_6.txt).
-constexpr int kWordNumber = 1;
-constexpr int kPage = 2;
-constexpr int kPosition = 3;
-constexpr int kIndexPageStem = 5;
-constexpr int kOccurrenceId = 6;
-constexpr int kWord = 7;
-
 // The number a page or position field stands for when it is written exactly
 // as the pages are numbered (right-aligned in 10 columns); 0 for any other
 // text, which no character of the pages carries.
@@ -73,8 +65,8 @@ class PendingOccurrence {
   const Record& record() const { return record_; }
   void advance() {
     present_ = in_.read_record(&record_);
-    page_ = exact_field_value(record_.field(kPage));
-    position_ = exact_field_value(record_.field(kPosition));
+    page_ = exact_field_value(record_.field(placed_occurrence_record::kPage));
+    position_ = exact_field_value(record_.field(placed_occurrence_record::kPosition));
   }
 
  private:
@@ -94,14 +86,14 @@ class JoinedWords {
   // The length of the first part when the occurrence at `page` and
   // `position` is a joined word, which then waits for its second part.
   long first_part_length(std::string_view page, std::string_view position) {
-    if (!present_ || page != record_.field(kPartsPage) ||
-        position != record_.field(kPartsPosition)) {
+    if (!present_ || page != record_.field(word_parts_record::kPage) ||
+        position != record_.field(word_parts_record::kPosition)) {
       return 0;
     }
-    const long length = whole_value(record_.field(kPartsFirstLength));
-    second_page_ = exact_field_value(record_.field(kPartsPage));
-    second_position_ = exact_field_value(record_.field(kPartsSecondPosition));
-    second_length_ = whole_value(record_.field(kPartsSecondLength));
+    const long length = whole_value(record_.field(word_parts_record::kFirstLength));
+    second_page_ = exact_field_value(record_.field(word_parts_record::kPage));
+    second_position_ = exact_field_value(record_.field(word_parts_record::kSecondPosition));
+    second_length_ = whole_value(record_.field(word_parts_record::kSecondLength));
     advance();
     return length;
   }
@@ -128,13 +120,13 @@ class JoinedWords {
 }  // namespace
 
 void write_span_places(long page_count) {
-  PendingOccurrence pending("wrd_6.txt");
+  PendingOccurrence pending(kPlacedOccurrencesFile);
   JoinedWords joined;
   std::string number;
   std::string index_stem;
   std::string occurrence_id;
-  delete_file("htm_spans.txt");
-  RecordWriter out("htm_spans.txt");
+  delete_file(kSpanPlacesFile);
+  RecordWriter out(kSpanPlacesFile);
   bool span_open = false;
   long counted = 0;  // characters of the open span so far, its first included
   long target = 0;   // length of the open span's word
@@ -152,22 +144,24 @@ void write_span_places(long page_count) {
       const long closes_at = span_open ? next + std::max(target - counted, 1L) - 1 : 0;
       if (opens_at != 0 && (closes_at == 0 || opens_at <= closes_at)) {
         if (second_at != 0) {
-          out.write_record({page_text, page_field(opens_at), kSecondPartSpan, number, index_stem,
-                            occurrence_id});
+          out.write_record({page_text, page_field(opens_at), span_record::kSecondPart, number,
+                            index_stem, occurrence_id});
           target = joined.second_length();
           joined.second_opened();
         } else {
           const Record& occurrence = pending.record();
-          out.write_record({page_text, page_field(opens_at), kOpeningSpan,
-                            occurrence.field(kWordNumber), occurrence.field(kIndexPageStem),
-                            occurrence.field(kOccurrenceId)});
-          target = joined.first_part_length(occurrence.field(kPage), occurrence.field(kPosition));
+          out.write_record({page_text, page_field(opens_at), span_record::kOpening,
+                            occurrence.field(placed_occurrence_record::kWordNumber),
+                            occurrence.field(placed_occurrence_record::kIndexPageStem),
+                            occurrence.field(placed_occurrence_record::kOccurrenceId)});
+          target = joined.first_part_length(occurrence.field(placed_occurrence_record::kPage),
+                                            occurrence.field(placed_occurrence_record::kPosition));
           if (target != 0) {
-            number.assign(occurrence.field(kWordNumber));
-            index_stem.assign(occurrence.field(kIndexPageStem));
-            occurrence_id.assign(occurrence.field(kOccurrenceId));
+            number.assign(occurrence.field(placed_occurrence_record::kWordNumber));
+            index_stem.assign(occurrence.field(placed_occurrence_record::kIndexPageStem));
+            occurrence_id.assign(occurrence.field(placed_occurrence_record::kOccurrenceId));
           } else {
-            target = static_cast<long>(occurrence.field(kWord).size());
+            target = static_cast<long>(occurrence.field(placed_occurrence_record::kWord).size());
           }
           pending.advance();
         }
@@ -175,11 +169,11 @@ void write_span_places(long page_count) {
         counted = 1;
         next = opens_at + 1;
         if (counted >= target) {
-          out.write_record({page_text, page_field(opens_at), kClosingSpan});
+          out.write_record({page_text, page_field(opens_at), span_record::kClosing});
           span_open = false;
         }
       } else if (closes_at != 0 && closes_at <= size) {
-        out.write_record({page_text, page_field(closes_at), kClosingSpan});
+        out.write_record({page_text, page_field(closes_at), span_record::kClosing});
         span_open = false;
         next = closes_at + 1;
       } else {

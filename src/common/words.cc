@@ -100,6 +100,16 @@ WordRule word_rule() {
   return rule;
 }
 
+std::string word_rule_failure() {
+  try {
+    WordBreaker breaker;
+    WordFolder folder;
+  } catch (const std::runtime_error& failure) {
+    return failure.what();
+  }
+  return "";
+}
+
 struct WordBreaker::Icu {
   std::unique_ptr<icu::BreakIterator> breaks;
   UText* text = nullptr;

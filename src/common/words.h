@@ -24,6 +24,11 @@ enum class WordRule { kReader, kBytes };
 // "bytes" chooses the byte rule, anything else or nothing the reader's.
 WordRule word_rule();
 
+// Empty when ICU can cut, fold and order words; else why it cannot (its
+// data missing, say), in a few words. The word breaker and folder throw
+// std::runtime_error with that reason; the stages ask first.
+std::string word_rule_failure();
+
 // The name of the environment variable.
 inline constexpr char kWordRuleVariable[] = "LEXIWEB_WORDS";
 

@@ -8,6 +8,7 @@
 #include "shell/file_ops.h"
 #include "shell/record_reader.h"
 #include "shell/record_writer.h"
+#include "shell/scratch_catalogue.h"
 
 namespace lexiweb {
 
@@ -15,24 +16,6 @@ namespace {
 
 constexpr char kPartsFile[] = "parts.js";
 constexpr std::string_view kPartEnd = "]);\r\n";
-
-// Fields of the all-words list.
-constexpr int kIndexPageStemField = 1;
-constexpr int kOccurrenceIdField = 2;
-constexpr int kWordField = 3;
-constexpr int kCountField = 4;
-
-// The words of the all-words list by their search keys (reader's rule):
-// search key, "0" for a word with accents and "1" for one without, so that
-// the accented forms come first among those of one key, then the fields of
-// the all-words list.
-constexpr char kSearchWords[] = "wrd_search.txt";
-constexpr char kSortedSearchWords[] = "wrd_search_s.txt";
-constexpr int kSearchKeyField = 1;
-constexpr int kSearchWordField = 3;
-constexpr int kSearchCountField = 4;
-constexpr int kSearchIndexPageStemField = 5;
-constexpr int kSearchOccurrenceIdField = 6;
 
 // Appends `bytes` as a script string of one character a byte. Only
 // printable ASCII stands as it is; the quotes and the backslash, which would
@@ -151,29 +134,31 @@ bool is_search_data_file(std::string_view name) {
 // The all-words list with the search key of each word, sorted by it.
 void write_sorted_search_words() {
   {
-    RecordReader words(kAllWordsList);
-    RecordWriter keyed(kSearchWords);
+    RecordReader words(kAllWordsFile);
+    RecordWriter keyed(kSearchWordsFile);
     WordFolder folder;
     std::string decoded;
     std::string key;
     Record record;
     while (words.read_record(&record)) {
       decoded.clear();
-      append_decoded(decoded, record.field(kWordField));
+      append_decoded(decoded, record.field(all_words_record::kWord));
       const std::string_view folded = folder.fold(decoded);
       const bool accented = folder.without_accents(folded) != folded;
       key.assign(folder.without_accents(folded));
       // A record field holds no double quote.
       for (char& c : key) c = c == '"' ? '\x7f' : c;
-      keyed.write_record({key, accented ? "0" : "1", record.field(kWordField),
-                          record.field(kCountField), record.field(kIndexPageStemField),
-                          record.field(kOccurrenceIdField)});
+      keyed.write_record({key, accented ? "0" : "1", record.field(all_words_record::kIndexPageStem),
+                          record.field(all_words_record::kOccurrenceId),
+                          record.field(all_words_record::kWord),
+                          record.field(all_words_record::kCount)});
     }
     words.close();
     keyed.close();
   }
-  external_sort(kSearchWords, kSortedSearchWords, 6, 1);
-  delete_file(kSearchWords);
+  external_sort(kSearchWordsFile, kSortedSearchWordsFile, search_word_record::kFieldCount,
+                search_word_record::kKey);
+  delete_file(kSearchWordsFile);
 }
 
 }  // namespace
@@ -186,19 +171,22 @@ void write_search_data(size_t part_bytes, WordRule rule) {
   Record record;
   if (by_keys) {
     write_sorted_search_words();
-    RecordReader words(kSortedSearchWords);
+    RecordReader words(kSortedSearchWordsFile);
     while (words.read_record(&record)) {
-      writer.add(record.field(kSearchWordField), record.field(kSearchKeyField),
-                 record.field(kSearchCountField), record.field(kSearchIndexPageStemField),
-                 record.field(kSearchOccurrenceIdField));
+      writer.add(record.field(search_word_record::kWord), record.field(search_word_record::kKey),
+                 record.field(search_word_record::kCount),
+                 record.field(search_word_record::kIndexPageStem),
+                 record.field(search_word_record::kOccurrenceId));
     }
     words.close();
-    delete_file(kSortedSearchWords);
+    delete_file(kSortedSearchWordsFile);
   } else {
-    RecordReader words(kAllWordsList);
+    RecordReader words(kAllWordsFile);
     while (words.read_record(&record)) {
-      writer.add(record.field(kWordField), record.field(kWordField), record.field(kCountField),
-                 record.field(kIndexPageStemField), record.field(kOccurrenceIdField));
+      const std::string_view word = record.field(all_words_record::kWord);
+      writer.add(word, word, record.field(all_words_record::kCount),
+                 record.field(all_words_record::kIndexPageStem),
+                 record.field(all_words_record::kOccurrenceId));
     }
     words.close();
   }

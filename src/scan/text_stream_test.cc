@@ -7,6 +7,7 @@
 #include "scan/word_extraction.h"
 #include "shell/record_reader.h"
 #include "shell/record_writer.h"
+#include "shell/scratch_catalogue.h"
 #include "testing/working_folder.h"
 
 namespace lexiweb {
@@ -30,12 +31,12 @@ CutWords cut_words(const std::vector<std::string>& pages, WordRule rule) {
   write_tag_records(static_cast<long>(pages.size()));
   strip_style_script();
   {
-    RecordWriter out("wrd_2.txt");
-    RecordWriter parts("wrd_parts.txt");
+    RecordWriter out(kWordsFile);
+    RecordWriter parts(kWordPartsFile);
     WordCutter words(out, parts, rule);
     cut_text_stream(static_cast<long>(pages.size()), words);
   }
-  return {read_file("wrd_2.txt"), read_file("wrd_parts.txt")};
+  return {read_file(kWordsFile), read_file(kWordPartsFile)};
 }
 
 std::string words_of(const std::vector<std::string>& pages) {
@@ -53,9 +54,11 @@ std::string reader_words_of(const std::vector<std::string>& pages, std::string* 
   while (!text.empty()) {
     const size_t end = text.find("\r\n");
     record.parse(text.substr(0, end));
-    out += record_line({std::string(record.field(2)), std::string(record.field(3)),
-                        std::string(record.field(4)), std::string(record.field(5)),
-                        std::string(record.field(6))});
+    out += record_line({std::string(record.field(word_record::kWord)),
+                        std::string(record.field(word_record::kPage)),
+                        std::string(record.field(word_record::kPosition)),
+                        std::string(record.field(word_record::kRunningNumber)),
+                        std::string(record.field(word_record::kContext))});
     text.remove_prefix(end + 2);
   }
   return out;

@@ -21,7 +21,7 @@ class RecordWriter;
 // (common/words.h). The state runs on from page to page: a word, the
 // phrase and the window of the last words carry over. Under the reader's
 // rule a word broken by a hyphen at a line end is one word; its two parts
-// are written to `parts` (common/word_parts.h).
+// are written to `parts` (the word parts of shell/scratch_catalogue.h).
 class WordCutter {
  public:
   WordCutter(RecordWriter& out, RecordWriter& parts, WordRule rule = word_rule())
