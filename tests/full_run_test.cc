@@ -156,6 +156,26 @@ TEST(FullRunTest, PagesAreSetInFacesTheSiteCarries) {
   EXPECT_TRUE(run.output.ends_with(results_screen(16))) << run.output;
 }
 
+// A font whose name no table knows, serif and of fixed pitch, its letters
+// as wide as Courier's: the site sets it in Courier's free twin, not in a
+// proportional face.
+TEST(FullRunTest, UnknownFixedPitchSerifFontIsSetInAFixedPitchFaceOfItsWidth) {
+  WorkingFolder folder;
+  fs::create_directory("pdf_in");
+  write_pdf("pdf_in/doc.pdf", three_page_document(), {}, {"QWERTY+Kvadrat", 1 + 2 + 32, 600});
+  ProgramRun run = run_lexiweb(kCompleteRunInput);
+  ASSERT_EQ(run.exit_status, 0) << run.errors;
+
+  EXPECT_EQ(files_in("htm_out/fonts"),
+            (std::set<std::string>{"LiberationMono-Regular.woff2", "fit.js", "search.js"}));
+  const std::string page = read_file("htm_out/f000002.htm");
+  EXPECT_NE(page.find("@font-face{font-family:LiberationMono;"
+                      "src:url(fonts/LiberationMono-Regular.woff2)}\n"),
+            std::string::npos)
+      << page;
+  EXPECT_NE(page.find("font-family:LiberationMono,monospace;"), std::string::npos) << page;
+}
+
 // The document's outline stands on the contents page, its entries leading
 // to the site's pages, its titles as the converter escaped them.
 TEST(FullRunTest, ContentsPageShowsTheDocumentOutline) {

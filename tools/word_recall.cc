@@ -38,6 +38,8 @@
 #include "scan/word_extraction.h"
 #include "shell/record_reader.h"
 #include "shell/record_writer.h"
+#include "shell/run_failure.h"
+#include "shell/scratch_catalogue.h"
 
 namespace {
 
@@ -80,18 +82,22 @@ PageWords cut_words(const std::map<long, std::string>& pages) {
   const fs::path scratch = fs::temp_directory_path() / ("word_recall_" + std::to_string(getpid()));
   {
     lexiweb::RecordWriter out(scratch.string());
-    lexiweb::WordCutter cutter(out);
+    lexiweb::RecordWriter parts(scratch.string() + "_parts");
+    lexiweb::WordCutter cutter(out, parts);
     for (const auto& [page, text] : pages) {
       cutter.take_characters(as_html(text), page, 1);
-      cutter.take_separator();
+      cutter.take_separator("");
     }
+    cutter.finish();
   }
+  fs::remove(scratch.string() + "_parts");
   PageWords words;
   lexiweb::RecordReader in(scratch.string());
   lexiweb::Record record;
   while (in.read_record(&record)) {
-    ++words[lexiweb::whole_value(record.field(2))]
-           [lexiweb::to_lower_ascii(lexiweb::trim_blanks(record.field(1)))];
+    ++words[lexiweb::whole_value(record.field(lexiweb::word_record::kPage))]
+           [lexiweb::to_lower_ascii(
+               lexiweb::trim_blanks(record.field(lexiweb::word_record::kWord)))];
   }
   in.close();
   fs::remove(scratch);
@@ -255,7 +261,7 @@ Totals compare(const PageWords& reference, const PageWords& other, Detail detail
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int compare_sites(int argc, char** argv) {
   const std::string option = argc == 4 ? argv[1] : "";
   const bool thresholds = option == "--thresholds";
   if (argc != 3 && !thresholds && option != "--missed") {
@@ -281,4 +287,15 @@ int main(int argc, char** argv) {
                 kept.matched, kept.other - kept.matched);
   }
   return 0;
+}
+
+// The stages' readers and writers end a run by throwing; here that ends the
+// comparison with their line.
+int main(int argc, char** argv) {
+  try {
+    return compare_sites(argc, argv);
+  } catch (const lexiweb::RunFailure& failure) {
+    std::fprintf(stderr, "%s\n", failure.line().c_str());
+    return 1;
+  }
 }

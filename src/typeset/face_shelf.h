@@ -21,6 +21,10 @@ class FaceShelf {
   // Whether `face` is installed and has `character`.
   bool draws(const FontFace& face, char32_t character);
 
+  // The advance of `character` in `face` in thousandths of an em; 0 when
+  // the face is not installed or lacks it.
+  int advance(const FontFace& face, char32_t character);
+
   // Notes that `character` is set in `face`, which draws it.
   void add(const FontFace& face, char32_t character);
 
