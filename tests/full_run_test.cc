@@ -166,8 +166,8 @@ TEST(FullRunTest, UnknownFixedPitchSerifFontIsSetInAFixedPitchFaceOfItsWidth) {
   ProgramRun run = run_lexiweb(kCompleteRunInput);
   ASSERT_EQ(run.exit_status, 0) << run.errors;
 
-  EXPECT_EQ(files_in("htm_out/fonts"),
-            (std::set<std::string>{"LiberationMono-Regular.woff2", "fit.js", "search.js"}));
+  EXPECT_EQ(files_in("htm_out/fonts"), (std::set<std::string>{"LiberationMono-Regular.woff2",
+                                                              "copy.js", "fit.js", "search.js"}));
   const std::string page = read_file("htm_out/f000002.htm");
   EXPECT_NE(page.find("@font-face{font-family:LiberationMono;"
                       "src:url(fonts/LiberationMono-Regular.woff2)}\n"),
