@@ -6,11 +6,9 @@
 // when the page is opened at it, and a double click on either half opens
 // its occurrence.
 // Usage: node words_test.mjs HTM_OUT
-import fs from 'node:fs';
-import os from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { chromium } from 'playwright-core';
+import { readPages } from './reader.mjs';
 
 const RED = 'rgb(255, 0, 0)';
 const folder = path.resolve(process.argv[2] ?? '');
@@ -20,13 +18,6 @@ if (!process.argv[2]) {
 }
 const urlOf = (name) => pathToFileURL(path.join(folder, name)).href;
 
-let passed = 0;
-const failures = [];
-function check(ok, message) {
-  if (ok) passed++;
-  else failures.push(message);
-  return ok;
-}
 
 // The words the field offers for `text`, typed into the first page's field.
 async function offeredFor(reader, text) {
@@ -41,7 +32,7 @@ async function offeredFor(reader, text) {
     items.map((item) => item.dataset.word));
 }
 
-async function checkSearchField(reader) {
+async function checkSearchField(reader, check) {
   const cases = [
     ['ECLAIR', ['Éclair', 'eclair'], 'typed in capitals without accents'],
     ['écl', ['Éclair'], 'typed with its accent'],
@@ -58,7 +49,7 @@ async function checkSearchField(reader) {
   }
 }
 
-async function checkHyphenatedWord(reader) {
+async function checkHyphenatedWord(reader, check) {
   await reader.goto(urlOf('f000001.htm'));
   const halves = await reader.$$eval('span[ondblclick]', (spans) =>
     spans.filter((span) => /^(geomet|rical)$/.test(span.textContent.trim()))
@@ -77,29 +68,7 @@ async function checkHyphenatedWord(reader) {
     `opened at "geometrical", its halves show ${colours.join(', ')}`);
 }
 
-async function main() {
-  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'lexiweb-chromium-'));
-  const context = await chromium.launchPersistentContext(profile, {
-    executablePath: '/usr/bin/chromium',
-    headless: true,
-    args: ['--headless', '--no-sandbox', '--disable-gpu', '--no-first-run',
-      '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-  });
-  context.setDefaultTimeout(15000);
-  try {
-    const reader = context.pages()[0] ?? (await context.newPage());
-    reader.on('pageerror', (error) => failures.push(`script error: ${error.message}`));
-    await checkSearchField(reader);
-    await checkHyphenatedWord(reader);
-  } catch (error) {
-    failures.push(`stopped: ${error.message.split('\n')[0]}`);
-  } finally {
-    await context.close();
-    fs.rmSync(profile, { recursive: true, force: true });
-  }
-  for (const failure of failures) console.error(`FAIL: ${failure}`);
-  console.log(`words_test: ${passed} passed, ${failures.length} failed`);
-  process.exit(failures.length === 0 ? 0 : 1);
-}
-
-await main();
+await readPages('words_test', async (reader, check) => {
+  await checkSearchField(reader, check);
+  await checkHyphenatedWord(reader, check);
+});
