@@ -63,13 +63,13 @@ void TextRecorder::add_font(const std::string& name, const std::string& flags) {
   append_drawn_font(new_fonts_, {name, flags});
 }
 
-void TextRecorder::end_page(int page, bool blank_background, std::string& text,
+void TextRecorder::end_page(int page, int rotation, bool blank_background, std::string& text,
                             std::string& pages) {
   DrawnPage drawn{page, blank_background, false, false,
                   !blank_background && scanned_share_ >= kLeastScanShare};
   scanned_share_ = 0;
   text += kDrawnPageStart;
-  text += ' ' + std::to_string(page) + "\r\n";
+  text += ' ' + std::to_string(page) + ' ' + std::to_string(rotation) + "\r\n";
   for (const DrawnRun& run : runs_) {
     append_drawn_run(text, run);
     (run.visible ? drawn.visible_text : drawn.invisible_text) = true;

@@ -65,6 +65,12 @@ bool FaceShelf::draws(const FontFace& face, char32_t character) {
   return entry.file != nullptr && entry.file->has(character);
 }
 
+LineMetrics FaceShelf::line_metrics(const FontFace& face) {
+  if (face.family.empty()) return {};
+  const Shelved& entry = shelved(face);
+  return entry.file != nullptr ? entry.file->line_metrics() : LineMetrics{};
+}
+
 void FaceShelf::add(const FontFace& face, char32_t character) {
   shelved(face).characters.insert(character);
 }

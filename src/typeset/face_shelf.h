@@ -21,6 +21,9 @@ class FaceShelf {
   // Whether `face` is installed and has `character`.
   bool draws(const FontFace& face, char32_t character);
 
+  // The line heights of `face`; zero when it is not installed.
+  LineMetrics line_metrics(const FontFace& face);
+
   // Notes that `character` is set in `face`, which draws it.
   void add(const FontFace& face, char32_t character);
 
