@@ -1,69 +1,8 @@
-// A recognised word is a span with its place within its line (data-x) and
-// its width (data-w) in pixels: placed at its left and scaled to its
-// width, it covers its picture, so that a double click on the picture
-// reaches the word. The page's highlight makes every span black or red
-// when the page is opened at an occurrence; the recognised words stay
-// transparent by their class's rules, so the occurrences of the word get a
-// red mark of this script's instead.
 #include "convert/recognition_script.h"
 
 #include "typeset/font_folder.h"
 
 namespace lexiweb {
-namespace {
-
-constexpr std::string_view kRecognitionScript =
-    R"js(// Lays each recognised word over its picture and marks the word the page was opened at.
-(function () {
-  'use strict';
-
-  function place() {
-    var words = document.querySelectorAll('p.lexiweb-ocr span[data-w]');
-    for (var i = 0; i < words.length; i++) {
-      var word = words[i];
-      word.style.position = 'absolute';
-      word.style.left = word.getAttribute('data-x') + 'px';
-      word.style.top = '0';
-    }
-    for (var j = 0; j < words.length; j++) {
-      var actual = words[j].getBoundingClientRect().width;
-      var width = parseFloat(words[j].getAttribute('data-w'));
-      if (actual > 0 && width > 0) {
-        words[j].style.transformOrigin = '0 0';
-        words[j].style.transform = 'scaleX(' + width / actual + ')';
-      }
-    }
-  }
-
-  var mark = null;
-  function markTarget() {
-    var id = decodeURIComponent(location.hash.slice(1));
-    var target = id ? document.getElementById(id) : null;
-    if (mark) mark.textContent = '';
-    if (!target || !target.closest || !target.closest('.lexiweb-ocr')) return;
-    var word = null;
-    for (var i = 0; i < target.classList.length; i++) {
-      if (/^c[0-9]+$/.test(target.classList[i])) word = target.classList[i];
-    }
-    if (!mark) {
-      mark = document.createElement('style');
-      document.head.appendChild(mark);
-    }
-    var selector = word ? '.lexiweb-ocr .' + word : '#' + CSS.escape(id);
-    mark.textContent = selector + '{background:rgba(255,0,0,0.4);}';
-  }
-
-  function start() {
-    markTarget();
-    addEventListener('hashchange', markTarget);
-    document.fonts.ready.then(place);
-  }
-  if (document.readyState === 'complete') start();
-  else addEventListener('load', start);
-})();
-)js";
-
-}  // namespace
 
 void write_recognition_script(const std::string& folder) {
   write_into_font_folder(folder, kRecognitionScriptFile, kRecognitionScript);

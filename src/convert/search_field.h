@@ -21,7 +21,13 @@ void add_search_field(std::string& page_html);
 // Writes the script into the font folder of `folder`, where the pages are.
 void write_search_script(const std::string& folder);
 
-// The script's text.
+// The text of search.js, embedded at build time. The field sits in the
+// window's bottom right corner, beside the navigation bar, and a spacer as
+// high as the field ends the page, so that the page's last line can be
+// scrolled clear of both. Its own texts stand in attributes and its list
+// shows its words through generated content, so that no text node of it
+// joins the page's text (the browser's own find, a copy of the page). The
+// word list's form is that of driver/search_data.h.
 extern const std::string_view kSearchScript;
 
 }  // namespace lexiweb

@@ -10,7 +10,14 @@ namespace lexiweb {
 
 inline constexpr char kFitScriptFile[] = "fit.js";
 
-// The script's text.
+// The text of fit.js, embedded at build time. Widths in the PDF (data-w,
+// pixels at the page's zoom, one per line of the fragment) are whole
+// numbers, so a fragment within half a pixel is left alone. Justified lines
+// got their width from stretched spaces, so spaces take up the difference
+// where there are any; a fragment without spaces, or whose spaces would
+// have to shrink below nothing, is scaled instead. A fragment of several
+// lines cannot be scaled line by line, so each of its lines gets word or
+// letter spacing of its own.
 extern const std::string_view kFitScript;
 
 }  // namespace lexiweb

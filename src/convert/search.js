@@ -1,16 +1,4 @@
-// The field sits in the window's bottom right corner, beside the
-// navigation bar, and a spacer as high as the field ends the page, so that
-// the page's last line can be scrolled clear of both. Its own texts stand
-// in attributes and its list shows its words through generated content, so
-// that no text node of it joins the page's text (the browser's own find,
-// a copy of the page). The word list's form is that of
-// driver/search_data.h.
-#include "convert/search_field.h"
-
-namespace lexiweb {
-
-const std::string_view kSearchScript =
-    R"js(// Finds a word of the document: a field that offers the words beginning with
+// Finds a word of the document: a field that offers the words beginning with
 // what was typed, each with its number of occurrences, and opens the word
 // index at the word's first occurrence. "/" goes to the field.
 (function () {
@@ -342,6 +330,3 @@ const std::string_view kSearchScript =
 
   addScript(FOLDER + 'parts.js', function () {});
 })();
-)js";
-
-}  // namespace lexiweb

@@ -1,16 +1,4 @@
-// Widths in the PDF (data-w, pixels at the page's zoom, one per line of the
-// fragment) are whole numbers, so a fragment within half a pixel is left
-// alone. Justified lines got their width from stretched spaces, so spaces
-// take up the difference where there are any; a fragment without spaces,
-// or whose spaces would have to shrink below nothing, is scaled instead.
-// A fragment of several lines cannot be scaled line by line, so each of its
-// lines gets word or letter spacing of its own.
-#include "typeset/fit_script.h"
-
-namespace lexiweb {
-
-const std::string_view kFitScript =
-    R"js(// Fits each text fragment to its width in the PDF once the fonts have loaded.
+// Fits each text fragment to its width in the PDF once the fonts have loaded.
 (function () {
   'use strict';
 
@@ -90,6 +78,3 @@ const std::string_view kFitScript =
   if (document.readyState === 'complete') start();
   else addEventListener('load', start);
 })();
-)js";
-
-}  // namespace lexiweb
