@@ -1,6 +1,6 @@
 // A small PDF writer for the shipped sample and for the tests: real, valid
 // PDF files made from plain data, with no outside tool. Pages hold lines of
-// text in Helvetica (WinAnsiEncoding) and, optionally, a gray picture
+// text in Helvetica or another font named (WinAnsiEncoding) and, optionally, a gray picture
 // beneath everything (a scanned page), drawings beneath the text and link
 // annotations to other pages of the same document or to web addresses. The namespace stays
 // lexiweb::testing because the tests are its main users.
@@ -63,6 +63,14 @@ struct PdfPage {
   // Lines drawn invisibly (render mode 3), as a scanner's text layer lies
   // over its picture.
   bool invisible_text = false;
+  // The font the lines are set in, named and not embedded, so that a
+  // reader draws it with a face of its own.
+  std::string font = "Helvetica";
+  // Room added to each space of the lines (the Tw operator), in points.
+  double word_spacing = 0;
+  // 0, or 90 for a page shown turned a quarter clockwise (/Rotate 90) whose
+  // lines stand upright as shown, drawn turned back by their text matrix.
+  int rotation = 0;
 };
 
 // An entry of the document outline (the bookmarks), leading to a page

@@ -7,7 +7,8 @@
 // outline names every page, nested, each title ending in "(page N)".
 // run_browser_test.sh names the word and the page count to site_test.mjs.
 // With --wordless-pages it writes a document with pages that hold no word,
-// with --scanned-page one searchable scan.
+// with --scanned-page one searchable scan, with --placed-text pages that
+// test where the text stands.
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -96,25 +97,46 @@ std::vector<PdfPage> scanned_document() {
   return {scan};
 }
 
+// Pages that test where the site sets text: a font that the site sets in
+// a face with a large ascent (Latin Modern, for Computer Modern's CMR10),
+// a line whose spaces the PDF squeezes to almost nothing, and a page shown
+// turned a quarter (/Rotate 90) whose lines stand upright as shown.
+std::vector<PdfPage> placed_text_document() {
+  PdfPage large_ascent;
+  large_ascent.font = "CMR10";
+  large_ascent.lines = {"Baselines hold in every face.", "A second line follows the first."};
+  PdfPage squeezed;
+  squeezed.word_spacing = -2.35;
+  squeezed.lines = {"Words stay apart when the spaces shrink."};
+  PdfPage turned;
+  turned.rotation = 90;
+  turned.lines = {"Turned pages stand upright.", "Their lines read across."};
+  return {large_ascent, squeezed, turned};
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::string option = argc == 3 ? argv[2] : "";
   const bool wordless_pages = option == "--wordless-pages";
   const bool scanned_page = option == "--scanned-page";
-  if (argc != 2 && !wordless_pages && !scanned_page) {
-    std::cerr << "usage: make_browser_site FOLDER [--wordless-pages | --scanned-page]\n";
+  const bool placed_text = option == "--placed-text";
+  if (argc != 2 && !wordless_pages && !scanned_page && !placed_text) {
+    std::cerr << "usage: make_browser_site FOLDER [--wordless-pages | --scanned-page | "
+                 "--placed-text]\n";
     return 2;
   }
   try {
     const std::filesystem::path pdf_folder = std::filesystem::path(argv[1]) / "pdf_in";
     std::filesystem::create_directories(pdf_folder);
-    lexiweb::testing::write_pdf(
-        pdf_folder / "doc.pdf",
-        wordless_pages ? document_with_wordless_pages()
-        : scanned_page ? scanned_document()
-                       : river_document(),
-        wordless_pages || scanned_page ? std::vector<PdfOutlineEntry>{} : river_outline());
+    lexiweb::testing::write_pdf(pdf_folder / "doc.pdf",
+                                wordless_pages ? document_with_wordless_pages()
+                                : scanned_page ? scanned_document()
+                                : placed_text  ? placed_text_document()
+                                               : river_document(),
+                                wordless_pages || scanned_page || placed_text
+                                    ? std::vector<PdfOutlineEntry>{}
+                                    : river_outline());
   } catch (const std::exception& error) {
     std::cerr << "make_browser_site: " << error.what() << "\n";
     return 1;
