@@ -40,7 +40,7 @@ void place_class_lines(std::string& page_html, const std::map<std::string, LineM
                        const std::vector<FragmentBaseline>& baselines) {
   std::map<std::string, std::vector<long>> drops;
   for (const FragmentBaseline& baseline : baselines) {
-    if (baseline.measured) drops[baseline.class_name].push_back(baseline.drop);
+    if (baseline.placed) drops[baseline.class_name].push_back(baseline.drop);
   }
   const std::vector<ClassRule> rules = class_rules(page_html);
   std::vector<std::string> bodies;
@@ -51,8 +51,7 @@ void place_class_lines(std::string& page_html, const std::map<std::string, LineM
     const auto measured = drops.find(rule.name);
     const double size = numeric_value(declared_value(body, "font-size"));
     if (face == metrics.end() || measured == drops.end() || !(face->second.ascent > 0) ||
-        !(size > 0) || !declared_value(body, "transform").empty() ||
-        !declared_value(body, "-webkit-transform").empty()) {
+        !(size > 0)) {
       bodies.push_back(std::move(body));
       continue;
     }
@@ -64,6 +63,11 @@ void place_class_lines(std::string& page_html, const std::map<std::string, LineM
     if (!body.empty() && body.back() != ';') body += ';';
     if (given.empty()) body += "line-height:" + css_pixels(line_height) + ";";
     body += "margin-top:" + css_pixels(median_drop(measured->second) - baseline) + ";";
+    // Turned text turns about its first glyph's origin, which stays put.
+    if (!declared_value(body, "transform").empty() ||
+        !declared_value(body, "-webkit-transform").empty()) {
+      body += "transform-origin:0 " + css_pixels(baseline) + ";";
+    }
     bodies.push_back(std::move(body));
     changed = true;
   }

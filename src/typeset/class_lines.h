@@ -21,7 +21,8 @@ namespace lexiweb {
 // height and a top margin that bring its first lines' baselines where the
 // PDF draws them, by the fragments measured. A line height of its own also keeps the heights of the
 // faces that draw what the leading face lacks (Noto CJK's, Latin Modern
-// Math's) from moving the line. Turned classes stay as they are.
+// Math's) from moving the line. A turned class turns about the origin of
+// its fragments' first glyphs.
 void place_class_lines(std::string& page_html, const std::map<std::string, LineMetrics>& metrics,
                        const std::vector<FragmentBaseline>& baselines);
 

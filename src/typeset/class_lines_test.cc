@@ -24,15 +24,21 @@ TEST(ClassLines, TheBaselineLandsWhereThePdfDrawsIt) {
       "\t.ft00{font-size:20px;font-family:lmroman10,serif;color:#000000;}\n"
       "\t.ft01{font-size:20px;line-height:31px;font-family:lmroman10,serif;color:#000000;}\n"
       "\t.ft02{font-size:20px;font-family:lmroman10,serif;color:#000000;}\n"
-      "\t.ft03{font-size:20px;font-family:serif;color:#000000;}\n");
+      "\t.ft03{font-size:20px;font-family:serif;color:#000000;}\n"
+      "\t.ft04{font-size:20px;font-family:lmroman10,serif;transform:matrix(0,1,-1,0,0,0);}\n");
   const LineMetrics latin_modern{1.127, 0.29};
-  place_class_lines(page, {{"ft00", latin_modern}, {"ft01", latin_modern}, {"ft02", latin_modern}},
-                    {{"ft00", true, 1850},
-                     {"ft00", true, 1830},
-                     {"ft00", false, 0},
-                     {"ft01", true, 1840},
-                     {"ft02", false, 0},
-                     {"ft03", true, 1800}});
+  place_class_lines(page,
+                    {{"ft00", latin_modern},
+                     {"ft01", latin_modern},
+                     {"ft02", latin_modern},
+                     {"ft04", latin_modern}},
+                    {{"ft00", true, true, 1850},
+                     {"ft00", true, true, 1830},
+                     {"ft00", false, false, 0},
+                     {"ft01", true, true, 1840},
+                     {"ft02", false, false, 0},
+                     {"ft03", true, true, 1800},
+                     {"ft04", false, true, 1850}});
   EXPECT_EQ(page, page_with_rules(
                       "\t.ft00{font-size:20px;font-family:lmroman10,serif;color:#000000;"
                       "line-height:29px;margin-top:-4.5px;}\n"
@@ -40,7 +46,10 @@ TEST(ClassLines, TheBaselineLandsWhereThePdfDrawsIt) {
                       "#000000;margin-top:-5.6px;}\n"
                       // Nothing measured, or no face known: left as it is.
                       "\t.ft02{font-size:20px;font-family:lmroman10,serif;color:#000000;}\n"
-                      "\t.ft03{font-size:20px;font-family:serif;color:#000000;}\n"));
+                      "\t.ft03{font-size:20px;font-family:serif;color:#000000;}\n"
+                      // Turned about its first glyph's origin.
+                      "\t.ft04{font-size:20px;font-family:lmroman10,serif;transform:matrix(0,1,-1,"
+                      "0,0,0);line-height:29px;margin-top:-4.5px;transform-origin:0 23px;}\n"));
 }
 
 // The heights the browser reads: hhea's, or OS/2's typographic ones where

@@ -7,6 +7,7 @@
 #include "typeset/fragment_widths.h"
 
 #include <algorithm>
+#include <optional>
 #include <string_view>
 
 #include "common/text.h"
@@ -184,9 +185,9 @@ long number_after(std::string_view text, std::string_view key) {
 }
 
 // The widths of the fragment's lines, "w1,w2,...", or empty when a line is
-// not found; `base` becomes its first line's baseline.
+// not found; `base` becomes its first line's baseline where that is found.
 std::string fragment_widths(const PageRuns& runs, long top, long left, std::string_view content,
-                            long* base) {
+                            std::optional<long>* base) {
   std::string widths;
   size_t previous = 0;
   long previous_width = 0;
@@ -197,9 +198,9 @@ std::string fragment_widths(const PageRuns& runs, long top, long left, std::stri
     size_t start = 0;
     const long width = line == 0 ? runs.first_line(top, left, key, &start)
                                  : runs.next_line(previous, previous_width, left, key, &start);
+    if (line == 0 && width >= 0) *base = runs.base_of(start);
     // A line that does not run to the right is turned on the page.
     if (width <= 0) return "";
-    if (line == 0) *base = runs.base_of(start);
     previous_width = width;
     if (line > 0) widths += ',';
     widths += std::to_string((width + kUnit / 2) / kUnit);
@@ -227,15 +228,15 @@ int add_fragment_widths(std::string& page_html, const std::vector<DrawnRun>& dra
     if (end == std::string_view::npos) break;
     const std::string_view tag = page.substr(start, tag_end - start);
     const long top = number_after(tag, "top:");
-    long base = 0;
+    std::optional<long> base;
     const std::string widths = fragment_widths(runs, top, number_after(tag, "left:"),
                                                page.substr(tag_end + 1, end - tag_end - 1), &base);
     if (baselines != nullptr) {
       const size_t name_at = tag.find(kClassKey);
       if (name_at != std::string_view::npos) {
         const std::string_view name = tag.substr(name_at + kClassKey.size());
-        baselines->push_back(
-            {std::string(name.substr(0, name.find('"'))), !widths.empty(), base - kUnit * top});
+        baselines->push_back({std::string(name.substr(0, name.find('"'))), !widths.empty(),
+                              base.has_value(), base.value_or(0) - kUnit * top});
       }
     }
     if (widths.empty()) continue;

@@ -15,12 +15,14 @@
 
 namespace lexiweb {
 
-// Where a fragment's text stands: its class, whether its lines were found,
-// and then how far below the fragment's top its first line's baseline is,
-// in drawn units.
+// Where a fragment's text stands: its class, whether its lines were found
+// (and measured), whether its first line's first run was found, and then
+// how far below the fragment's top its baseline is, in drawn units. A
+// glyph drawn turned is found, but has no width.
 struct FragmentBaseline {
   std::string class_name;
   bool measured = false;
+  bool placed = false;
   long drop = 0;
 };
 
