@@ -22,8 +22,8 @@ const check = (ok, message) => {
   return ok;
 };
 
-// Every recognised word once the script has placed it: its place and
-// width as its attributes say, against where it shows; its colours; and
+// Every recognised word once the script has placed it: its place, width
+// and baseline as its attributes say, against where it shows; its colours; and
 // the page's annotated spans of words within it.
 async function laidWords(page) {
   await page.waitForFunction(() => {
@@ -35,12 +35,19 @@ async function laidWords(page) {
       const line = word.closest('p').getBoundingClientRect();
       const shown = word.getBoundingClientRect();
       const annotated = word.querySelector('span[id]');
+      const probe = document.createElement('span');
+      probe.style.cssText = 'display:inline-block;width:0;height:0';
+      word.prepend(probe);
+      const baseline = probe.getBoundingClientRect().bottom - line.top;
+      probe.remove();
       const style = getComputedStyle(annotated ?? word);
       return {
         text: word.textContent,
         id: annotated?.id ?? '',
         wantedLeft: line.left + Number(word.dataset.x),
         wantedWidth: Number(word.dataset.w),
+        wantedBaseline: Number(word.closest('p').dataset.b),
+        baseline,
         left: shown.left,
         width: shown.width,
         color: style.color,
@@ -68,6 +75,8 @@ async function main() {
     for (const w of words) {
       check(Math.abs(w.left - w.wantedLeft) <= 1 && Math.abs(w.width - w.wantedWidth) <= 1,
         `"${w.text}" shows at ${w.left}+${w.width}, not ${w.wantedLeft}+${w.wantedWidth}`);
+      check(Math.abs(w.baseline - w.wantedBaseline) <= 1,
+        `"${w.text}" stands on a baseline ${w.baseline} below its line's top, not ${w.wantedBaseline}`);
       check(w.color === TRANSPARENT && w.background === TRANSPARENT,
         `"${w.text}" shows in ${w.color} on ${w.background}`);
     }
