@@ -2,9 +2,11 @@
 // scans get their recognised words, placed over their pictures; a scan with
 // an invisible text layer takes its words from there; a recogniser that
 // crashes or hangs costs its page alone; an unknown language ends the run;
-// without a recogniser the run says what it could not read.
+// without a recogniser the run says what it could not read; a scan of 96
+// pixels an inch is read, one too coarse to read is named.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <regex>
 #include <string>
@@ -43,13 +45,18 @@ fs::path program_beside(const fs::path& folder, const std::string& recogniser) {
   return program;
 }
 
+// A run on pdf_in/doc.pdf.
+ProgramRun run_pdf(const fs::path& program, const std::vector<std::string>& environment = {}) {
+  ProgramSetup setup;
+  setup.environment = environment;
+  return finish_program_run(start_program_run(program, fs::current_path(), kInput, setup));
+}
+
 ProgramRun run_document(const fs::path& program, const std::vector<PdfPage>& pages,
                         const std::vector<std::string>& environment = {}) {
   fs::create_directory("pdf_in");
   write_pdf("pdf_in/doc.pdf", pages);
-  ProgramSetup setup;
-  setup.environment = environment;
-  return finish_program_run(start_program_run(program, fs::current_path(), kInput, setup));
+  return run_pdf(program, environment);
 }
 
 // The words of a page's recognised fragments, each with the middle of its
@@ -178,6 +185,42 @@ TEST(RecognitionTest, WithoutRecogniserTheRunSaysWhatLooksScanned) {
   EXPECT_EQ(run.errors,
             "lexiweb: 1 page of doc.pdf looks scanned; installing tesseract-ocr would read its "
             "words\n");
+  EXPECT_NE(run.output.find(words_line(0)), std::string::npos) << run.output;
+}
+
+// A run on a scan of kTextPage at `pixels_per_inch`, put into a PDF by
+// img2pdf as a scanner's software does. A PGM file carries no resolution:
+// img2pdf gives it 96 pixels an inch unless told another.
+ProgramRun run_on_scan(const fs::path& folder, int pixels_per_inch) {
+  const fs::path program = program_beside(folder, ":");
+  write_pdf("text.pdf", {kTextPage});
+  const std::string ppi = std::to_string(pixels_per_inch);
+  EXPECT_EQ(std::system(("pdftoppm -q -gray -singlefile -r " + ppi + " text.pdf scan").c_str()), 0);
+  fs::create_directory("pdf_in");
+  const std::string resolution = pixels_per_inch == 96 ? "" : "-s " + ppi + "dpi ";
+  EXPECT_EQ(std::system(("img2pdf " + resolution + "-o pdf_in/doc.pdf scan.pgm").c_str()), 0);
+  return run_pdf(program);
+}
+
+// A scan of 96 pixels an inch is read as a scanner's 300 are.
+TEST(RecognitionTest, ScanOf96PixelsAnInchIsRecognised) {
+  WorkingFolder folder;
+  const ProgramRun run = run_on_scan(folder.path(), 96);
+  ASSERT_EQ(run.exit_status, 0) << run.errors;
+  EXPECT_EQ(run.errors, "");
+  EXPECT_EQ(read_file("calls"), "1\n");
+  EXPECT_NE(run.output.find(words_line(11)), std::string::npos) << run.output;
+  expect_words_over_their_pictures(read_file("htm_in/page1.htm"), 1);
+}
+
+TEST(RecognitionTest, ScanTooCoarseToReadIsNamedInOneLine) {
+  WorkingFolder folder;
+  const ProgramRun run = run_on_scan(folder.path(), 50);
+  ASSERT_EQ(run.exit_status, 0) << run.errors;
+  EXPECT_EQ(run.errors,
+            "lexiweb: 1 page of doc.pdf looks scanned at under 72 pixels an inch, too coarse to "
+            "read; the site shows its scan without words\n");
+  EXPECT_FALSE(fs::exists("calls"));
   EXPECT_NE(run.output.find(words_line(0)), std::string::npos) << run.output;
 }
 

@@ -38,6 +38,7 @@
 #include "scan/word_extraction.h"
 #include "shell/record_reader.h"
 #include "shell/record_writer.h"
+#include "shell/run_failure.h"
 
 namespace {
 
@@ -255,7 +256,7 @@ Totals compare(const PageWords& reference, const PageWords& other, Detail detail
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int compare_sites(int argc, char** argv) {
   const std::string option = argc == 4 ? argv[1] : "";
   const bool thresholds = option == "--thresholds";
   if (argc != 3 && !thresholds && option != "--missed") {
@@ -281,4 +282,15 @@ int main(int argc, char** argv) {
                 kept.matched, kept.other - kept.matched);
   }
   return 0;
+}
+
+// The stages' readers and writers end a run by throwing; here that ends the
+// comparison with their line.
+int main(int argc, char** argv) {
+  try {
+    return compare_sites(argc, argv);
+  } catch (const lexiweb::RunFailure& failure) {
+    std::fprintf(stderr, "%s\n", failure.line().c_str());
+    return 1;
+  }
 }

@@ -6,6 +6,7 @@
 #include "annotate/tag_classification.h"
 #include "common/run_values.h"
 #include "shell/file_ops.h"
+#include "shell/scratch_catalogue.h"
 
 namespace lexiweb {
 
@@ -13,7 +14,7 @@ void annotate_words() {
   write_span_places(g_run.page_count);
   classify_tags();
   // The tag records serve the scan and the frame search only.
-  delete_file("htm_el_2.txt");
+  delete_file(kTagRecordsFile);
 }
 
 }  // namespace lexiweb

@@ -6,6 +6,7 @@
 #include "annotate/page_lists.h"
 #include "common/run_values.h"
 #include "shell/file_ops.h"
+#include "shell/scratch_catalogue.h"
 
 namespace lexiweb {
 
@@ -15,8 +16,8 @@ void assemble_pages() {
   write_output_pages(g_run.page_count);
   // What only the output pages needed goes now: the later pages are written
   // from the word order list and the index page list.
-  for (const char* name :
-       {"htm_spans.txt", "htm_frames.txt", "wrd_6.txt", "in_list.txt", "in_l_01.txt"}) {
+  for (const char* name : {kSpanPlacesFile, kFrameRangesFile, kPlacedOccurrencesFile,
+                           kIndexPageListFile, kSortedIndexPagesFile}) {
     delete_file(name);
   }
 }

@@ -13,6 +13,7 @@
 #include "shell/file_ops.h"
 #include "shell/page_records.h"
 #include "shell/record_reader.h"
+#include "shell/scratch_catalogue.h"
 #include "shell/staged_page.h"
 
 namespace lexiweb {
@@ -20,11 +21,6 @@ namespace lexiweb {
 namespace {
 
 constexpr std::string_view kPageEnding = ".htm";
-
-// Occurrence record fields (wrd_6.txt).
-constexpr int kOccurrenceWordNumber = 1;
-constexpr int kOccurrencePage = 2;
-constexpr int kOccurrenceId = 6;
 
 using Range = std::pair<long, long>;
 
@@ -47,15 +43,17 @@ int compare_pages(std::string_view a, std::string_view b) {
 // short stand among them by the same order; they belong to no page.
 class PageOccurrences {
  public:
-  PageOccurrences() : in_("wrd_6.txt") { present_ = in_.read_record(&record_); }
+  PageOccurrences() : in_(kPlacedOccurrencesFile) { present_ = in_.read_record(&record_); }
 
   void rules_of(long page, std::vector<OccurrenceRule>* rules) {
     rules->clear();
     const std::string page_text = page_field(page);
-    while (present_ && compare_pages(record_.field(kOccurrencePage), page_text) < 0) advance();
-    while (present_ && compare_pages(record_.field(kOccurrencePage), page_text) == 0) {
-      rules->push_back({std::string(record_.field(kOccurrenceWordNumber)),
-                        std::string(record_.field(kOccurrenceId))});
+    while (present_ && compare_pages(record_.field(placed_occurrence_record::kPage), page_text) < 0)
+      advance();
+    while (present_ &&
+           compare_pages(record_.field(placed_occurrence_record::kPage), page_text) == 0) {
+      rules->push_back({std::string(record_.field(placed_occurrence_record::kWordNumber)),
+                        std::string(record_.field(placed_occurrence_record::kOccurrenceId))});
       advance();
     }
   }
@@ -131,8 +129,8 @@ void write_navigation_bar(RecordWriter& out, std::string_view previous_file,
 }
 
 void write_output_pages(long page_count) {
-  PageRecords spans("htm_spans.txt");
-  PageRecords frames("htm_frames.txt");
+  PageRecords spans(kSpanPlacesFile);
+  PageRecords frames(kFrameRangesFile);
   PageOccurrences occurrences;
   std::vector<OccurrenceRule> rules;
   std::vector<Range> removed;
@@ -148,18 +146,18 @@ void write_output_pages(long page_count) {
 
     removed.clear();
     for (; frames.on_page(page); frames.advance()) {
-      removed.push_back(
-          {whole_value(frames.record().field(2)), whole_value(frames.record().field(3))});
+      removed.push_back({frames.number(range_record::kStart), frames.number(range_record::kEnd)});
     }
     read_staged_page(page, &characters);
     PageBody body(out, characters, removed);
     for (; spans.on_page(page); spans.advance()) {
       const Record& span = spans.record();
-      const long position = spans.number(kSpanPosition);
-      if (span.field(kSpanKind) == kOpeningSpan) {
+      const long position = spans.number(span_record::kPosition);
+      if (span.field(span_record::kKind) == span_record::kOpening) {
         body.write_through(position - 1);
-        build_opening_markup(span.field(kSpanWordNumber), span.field(kSpanIndexPage),
-                             span.field(kSpanOccurrenceId), &markup);
+        build_opening_markup(span.field(span_record::kWordNumber),
+                             span.field(span_record::kIndexPageStem),
+                             span.field(span_record::kOccurrenceId), &markup);
         out.write(markup.tag);
         out.write(markup.id_and_class);
         out.write(markup.handler);

@@ -5,21 +5,23 @@
 #include "shell/external_sort.h"
 #include "shell/record_reader.h"
 #include "shell/record_writer.h"
+#include "shell/scratch_catalogue.h"
 
 namespace lexiweb {
 
 void write_distinct_index_pages() {
-  sort_lines("in_list.txt", "in_l_01.txt", 1);
-  RecordReader sorted("in_l_01.txt");
-  RecordWriter out("in_l_02.txt");
+  sort_lines(kIndexPageListFile, kSortedIndexPagesFile, 1);
+  RecordReader sorted(kSortedIndexPagesFile);
+  RecordWriter out(kIndexPagesFile);
   std::string last_number;
   bool first = true;
   Record record;
   while (sorted.read_record(&record)) {
-    if (!first && record.field(1) == last_number) continue;
+    const std::string_view number = record.field(index_page_record::kNumber);
+    if (!first && number == last_number) continue;
     first = false;
-    last_number.assign(record.field(1));
-    out.write_record({record.field(1), record.field(2)});
+    last_number.assign(number);
+    out.write_record({number, record.field(index_page_record::kStem)});
   }
 }
 

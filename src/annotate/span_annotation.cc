@@ -7,6 +7,7 @@
 #include "shell/file_ops.h"
 #include "shell/record_reader.h"
 #include "shell/record_writer.h"
+#include "shell/scratch_catalogue.h"
 #include "shell/staged_page.h"
 
 namespace lexiweb {
@@ -31,14 +32,6 @@ void build_opening_markup(std::string_view word_number, std::string_view index_p
 }
 
 namespace {
-
-// Occurrence record fields (wrd_6.txt).
-constexpr int kWordNumber = 1;
-constexpr int kPage = 2;
-constexpr int kPosition = 3;
-constexpr int kIndexPageStem = 5;
-constexpr int kOccurrenceId = 6;
-constexpr int kWord = 7;
 
 // The number a page or position field stands for when it is written exactly
 // as the pages are numbered (right-aligned in 10 columns); 0 for any other
@@ -68,8 +61,8 @@ class PendingOccurrence {
   const Record& record() const { return record_; }
   void advance() {
     present_ = in_.read_record(&record_);
-    page_ = exact_field_value(record_.field(kPage));
-    position_ = exact_field_value(record_.field(kPosition));
+    page_ = exact_field_value(record_.field(placed_occurrence_record::kPage));
+    position_ = exact_field_value(record_.field(placed_occurrence_record::kPosition));
   }
 
  private:
@@ -83,9 +76,9 @@ class PendingOccurrence {
 }  // namespace
 
 void write_span_places(long page_count) {
-  PendingOccurrence pending("wrd_6.txt");
-  delete_file("htm_spans.txt");
-  RecordWriter out("htm_spans.txt");
+  PendingOccurrence pending(kPlacedOccurrencesFile);
+  delete_file(kSpanPlacesFile);
+  RecordWriter out(kSpanPlacesFile);
   bool span_open = false;
   long counted = 0;  // characters of the open span so far, its first included
   long target = 0;   // length of the open span's word
@@ -102,20 +95,21 @@ void write_span_places(long page_count) {
       const long closes_at = span_open ? next + std::max(target - counted, 1L) - 1 : 0;
       if (opens_at != 0 && (closes_at == 0 || opens_at <= closes_at)) {
         const Record& occurrence = pending.record();
-        out.write_record({page_text, page_field(opens_at), kOpeningSpan,
-                          occurrence.field(kWordNumber), occurrence.field(kIndexPageStem),
-                          occurrence.field(kOccurrenceId)});
-        target = static_cast<long>(occurrence.field(kWord).size());
+        out.write_record({page_text, page_field(opens_at), span_record::kOpening,
+                          occurrence.field(placed_occurrence_record::kWordNumber),
+                          occurrence.field(placed_occurrence_record::kIndexPageStem),
+                          occurrence.field(placed_occurrence_record::kOccurrenceId)});
+        target = static_cast<long>(occurrence.field(placed_occurrence_record::kWord).size());
         pending.advance();
         span_open = true;
         counted = 1;
         next = opens_at + 1;
         if (counted >= target) {
-          out.write_record({page_text, page_field(opens_at), kClosingSpan});
+          out.write_record({page_text, page_field(opens_at), span_record::kClosing});
           span_open = false;
         }
       } else if (closes_at != 0 && closes_at <= size) {
-        out.write_record({page_text, page_field(closes_at), kClosingSpan});
+        out.write_record({page_text, page_field(closes_at), span_record::kClosing});
         span_open = false;
         next = closes_at + 1;
       } else {

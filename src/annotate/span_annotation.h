@@ -24,21 +24,8 @@ void build_opening_markup(std::string_view word_number, std::string_view index_p
 
 inline constexpr std::string_view kClosingMarkup = "</span>";
 
-// Fields of a span place record of htm_spans.txt: page and position (10
-// columns each) of the page character the markup goes with, the kind, and for
-// an opening span the occurrence's word number, index page stem and id. An
-// opening span goes in front of its character, a closing one after it.
-inline constexpr int kSpanPage = 1;
-inline constexpr int kSpanPosition = 2;
-inline constexpr int kSpanKind = 3;
-inline constexpr int kSpanWordNumber = 4;
-inline constexpr int kSpanIndexPage = 5;
-inline constexpr int kSpanOccurrenceId = 6;
-inline constexpr std::string_view kOpeningSpan = "open";
-inline constexpr std::string_view kClosingSpan = "close";
-
-// Walks staged pages 1 to page_count and the occurrences of wrd_6.txt (both
-// in document order) together and writes htm_spans.txt: a span opens in
+// Walks staged pages 1 to page_count and the placed occurrences (both in
+// document order) together and writes the span places: a span opens in
 // front of the character at an occurrence's page and position, and closes
 // after as many characters as its word has, counted on through the following
 // pages if need be. A span still open when the next one opens is never

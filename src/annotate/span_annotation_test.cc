@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "annotate/tag_classification.h"
+#include "shell/scratch_catalogue.h"
 #include "testing/working_folder.h"
 
 namespace lexiweb {
@@ -29,11 +30,11 @@ TEST(SpanPlaces, SpansCountOnOverPagesAndAnUnmetOccurrenceHoldsUpTheRest) {
   testing::WorkingFolder folder;
   write_file("w_1.htm", std::string("ab\0", 3));
   write_file("w_2.htm", "cdef");
-  write_file("wrd_6.txt", occurrence("         1", "         2", "bcd") +
-                              occurrence("      ", "", "e") +
-                              occurrence("         2", "         4", "f"));
+  write_file(kPlacedOccurrencesFile, occurrence("         1", "         2", "bcd") +
+                                         occurrence("      ", "", "e") +
+                                         occurrence("         2", "         4", "f"));
   write_span_places(2);
-  EXPECT_EQ(read_file("htm_spans.txt"), opening("         1", "         2") +
+  EXPECT_EQ(read_file(kSpanPlacesFile), opening("         1", "         2") +
                                             record_line({"         2", "         2", "close"}));
 }
 
@@ -41,10 +42,10 @@ TEST(SpanPlaces, SpansCountOnOverPagesAndAnUnmetOccurrenceHoldsUpTheRest) {
 TEST(SpanPlaces, AnOccurrenceStartingInsideAnOpenSpanLeavesItOpen) {
   testing::WorkingFolder folder;
   write_file("w_1.htm", "abcdef");
-  write_file("wrd_6.txt", occurrence("         1", "         1", "abcd") +
-                              occurrence("         1", "         3", "c"));
+  write_file(kPlacedOccurrencesFile, occurrence("         1", "         1", "abcd") +
+                                         occurrence("         1", "         3", "c"));
   write_span_places(1);
-  EXPECT_EQ(read_file("htm_spans.txt"), opening("         1", "         1") +
+  EXPECT_EQ(read_file(kSpanPlacesFile), opening("         1", "         1") +
                                             opening("         1", "         3") +
                                             record_line({"         1", "         3", "close"}));
 }
@@ -56,15 +57,15 @@ TEST(FrameRanges, AHeadEndingOnALaterPageRemovesNothing) {
   auto tag = [](const char* page, const char* start, const char* end, const char* text) {
     return record_line({page, start, end, text});
   };
-  write_file("htm_el_2.txt", tag("         1", "         1", "         6", "head") +
-                                 tag("         1", "        20", "        26", "title") +
-                                 tag("         1", "        30", "        37", "/title") +
-                                 tag("         2", "         1", "         6", "HEAD") +
-                                 tag("         2", "         9", "        15", "/head") +
-                                 tag("         2", "        16", "        21", "Body x") +
-                                 tag("         2", "        22", "        29", "header"));
+  write_file(kTagRecordsFile, tag("         1", "         1", "         6", "head") +
+                                  tag("         1", "        20", "        26", "title") +
+                                  tag("         1", "        30", "        37", "/title") +
+                                  tag("         2", "         1", "         6", "HEAD") +
+                                  tag("         2", "         9", "        15", "/head") +
+                                  tag("         2", "        16", "        21", "Body x") +
+                                  tag("         2", "        22", "        29", "header"));
   classify_tags();
-  EXPECT_EQ(read_file("htm_frames.txt"),
+  EXPECT_EQ(read_file(kFrameRangesFile),
             record_line({"         1", "        20", "        37"}) +
                 record_line({"         2", "        16", "        21"}));
 }

@@ -11,16 +11,11 @@
 #include "shell/file_ops.h"
 #include "shell/record_reader.h"
 #include "shell/record_writer.h"
+#include "shell/scratch_catalogue.h"
 
 namespace lexiweb {
 
 namespace {
-
-// Tag record fields (htm_el_2.txt).
-constexpr int kTagPage = 1;
-constexpr int kTagStart = 2;
-constexpr int kTagEnd = 3;
-constexpr int kTagText = 4;
 
 // Tags removed by themselves.
 constexpr std::string_view kFrameTags[] = {"!DOCTYPE", "HTML", "/HTML", "BODY", "/BODY"};
@@ -74,19 +69,19 @@ void write_ranges(RecordWriter& out, long page, std::vector<Range>* ranges) {
 }  // namespace
 
 void classify_tags() {
-  RecordReader tags("htm_el_2.txt");
-  delete_file("htm_frames.txt");
-  RecordWriter out("htm_frames.txt");
+  RecordReader tags(kTagRecordsFile);
+  delete_file(kFrameRangesFile);
+  RecordWriter out(kFrameRangesFile);
   FrameElement head("HEAD");
   FrameElement title("TITLE");
   std::vector<Range> ranges;  // of the page being read
   long current_page = 0;
   Record tag;
   while (tags.read_record(&tag)) {
-    const long page = whole_value(tag.field(kTagPage));
-    const long start = whole_value(tag.field(kTagStart));
-    const long end = whole_value(tag.field(kTagEnd));
-    std::string_view text = tag.field(kTagText);
+    const long page = whole_value(tag.field(tag_record::kPage));
+    const long start = whole_value(tag.field(tag_record::kStart));
+    const long end = whole_value(tag.field(tag_record::kEnd));
+    std::string_view text = tag.field(tag_record::kText);
     if (page != current_page) {
       write_ranges(out, current_page, &ranges);
       current_page = page;

@@ -49,6 +49,7 @@ void append_drawn_page(std::string& out, const DrawnPage& page) {
   if (page.visible_text) out += 't';
   if (page.invisible_text) out += 'i';
   if (page.scanned_picture) out += 's';
+  if (page.coarse_picture) out += 'c';
   if (out.size() == flags) out += '-';
   out += "\r\n";
 }
@@ -71,6 +72,7 @@ bool parse_drawn_page(std::string_view line, DrawnPage* page) {
   page->visible_text = line.find('t') != std::string_view::npos;
   page->invisible_text = line.find('i') != std::string_view::npos;
   page->scanned_picture = line.find('s') != std::string_view::npos;
+  page->coarse_picture = line.find('c') != std::string_view::npos;
   return true;
 }
 

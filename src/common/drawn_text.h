@@ -18,8 +18,10 @@
 //   "p N FLAGS"          page N drawn: FLAGS the letters b (its background is
 //                        blank), t (visible text drawn on it), i (invisible
 //                        text drawn on it), s (pictures as a scanner makes
-//                        them cover much of it), or "-"; a page recorded
-//                        without its background drawn has neither b nor s
+//                        them cover much of it, or pictures fine enough to
+//                        read cover it whole), c (pictures too coarse to
+//                        read cover it whole), or "-"; a page recorded
+//                        without its background drawn has none of b, s, c
 #ifndef LEXIWEB_COMMON_DRAWN_TEXT_H_
 #define LEXIWEB_COMMON_DRAWN_TEXT_H_
 
@@ -64,6 +66,7 @@ struct DrawnPage {
   bool visible_text = false;
   bool invisible_text = false;
   bool scanned_picture = false;
+  bool coarse_picture = false;
 };
 
 // The lines of the second file, CR LF included; a control character in a

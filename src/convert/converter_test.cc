@@ -9,7 +9,7 @@
 #include <set>
 #include <sstream>
 
-#include "platform/console.h"
+#include "convert/converter_testing.h"
 #include "shell/run_shell.h"
 #include "testing/working_folder.h"
 #include "tools/pdf_writer.h"
@@ -20,38 +20,11 @@
 namespace lexiweb {
 namespace {
 
-using testing::external_link;
-using testing::internal_link;
-using testing::PdfLinkForm;
-using testing::PdfPage;
 using testing::read_file;
+using testing::RecordingConsole;
+using testing::three_pages;
 using testing::WorkingFolder;
 using testing::write_pdf;
-
-// Keeps what the converter prints; it never asks for input.
-class RecordingConsole : public Console {
- public:
-  RecordingConsole() { set_console(this); }
-  ~RecordingConsole() override { set_console(nullptr); }
-  char read_key() override { return kEnterKey; }
-  std::string read_line() override { return {}; }
-  void write(std::string_view text) override { output.append(text); }
-  void clear_screen() override {}
-  std::string output;
-};
-
-// Three pages: words, quotes and signs, a link to page 3 and a web link on
-// page 1, an empty page 2, and a link back to page 1 on page 3.
-std::vector<PdfPage> three_pages() {
-  std::vector<PdfPage> pages(3);
-  pages[0].lines = {"Rivers  and   lakes", "He said \"hello\" and it's fine",
-                    "Salt & fresh <water> caf\xC3\xA9", "See the third page", "Mail the keeper"};
-  pages[0].links = {internal_link(3, 3), external_link(0, "https://example.org/a?b=1&c=2"),
-                    external_link(4, "mailto:keeper@example.org")};
-  pages[2].lines = {"Back to the first page", "The end"};
-  pages[2].links = {internal_link(0, 1, PdfLinkForm::kGoToAction)};
-  return pages;
-}
 
 std::set<std::string> folder_listing(const std::string& folder) {
   std::set<std::string> names;
@@ -245,115 +218,6 @@ TEST(Converter, NamesWithBlanksOrLeadingHyphensConvert) {
   EXPECT_TRUE(run_converter("1.5", "-q.pdf", "htm_in"));
   EXPECT_TRUE(std::filesystem::exists("htm_in/page3.html"));
   EXPECT_EQ(console.output, "");
-}
-
-TEST(Converter, FileThatIsNoPdfFailsWithOneLine) {
-  WorkingFolder folder;
-  testing::write_file("broken.pdf", "this is not a PDF\n");
-  RecordingConsole console;
-  EXPECT_FALSE(run_converter("1.5", "broken.pdf", "htm_in"));
-  EXPECT_EQ(console.output,
-            "pdftohtml could not open broken.pdf (not a PDF, damaged, or protected by a "
-            "password)\n");
-  EXPECT_FALSE(std::filesystem::exists("htm_in/index.html"));
-}
-
-TEST(Converter, MagnificationThatIsNoNumberNeverReachesTheConverter) {
-  WorkingFolder folder;
-  write_pdf("doc.pdf", three_pages());
-  RecordingConsole console;
-  std::string refusals;
-  for (const char* magnification : {"2; rm -rf x", "-1", "0.0"}) {
-    EXPECT_FALSE(run_converter(magnification, "doc.pdf", "htm_in"));
-    refusals += "The magnification factor must be a number such as 1.5, not \"" +
-                std::string(magnification) + "\": nothing was converted\n";
-  }
-  EXPECT_EQ(console.output, refusals);
-  EXPECT_FALSE(std::filesystem::exists("htm_in"));
-}
-
-TEST(Converter, MissingPdftohtmlFailsWithOneLine) {
-  WorkingFolder folder;
-  write_pdf("doc.pdf", three_pages());
-  std::filesystem::create_directory("no_tools");
-  std::string saved_path = getenv("PATH");
-  setenv("PATH", (folder.path() / "no_tools").c_str(), 1);
-  RecordingConsole console;
-  bool converted = run_converter("1.5", "doc.pdf", "htm_in");
-  setenv("PATH", saved_path.c_str(), 1);
-  EXPECT_FALSE(converted);
-  EXPECT_EQ(console.output,
-            "pdftohtml could not be started: install poppler-utils so that pdftohtml is on the "
-            "PATH\n");
-  EXPECT_FALSE(std::filesystem::exists("htm_in/index.html"));
-}
-
-// A pdftohtml that crashes on every range that holds page 2, 4 or 5, like
-// one meeting damaged pages; the measuring runs are left to the real one.
-// The six pages make one range, so the pages run again one at a time.
-TEST(Converter, PagesThatFailAloneStandInEmptyAndOneLineNamesThem) {
-  WorkingFolder folder;
-  std::vector<PdfPage> pages;
-  for (int page = 1; page <= 6; ++page) {
-    pages.push_back({{"Words of page " + std::to_string(page)}, {}});
-  }
-  write_pdf("doc.pdf", pages);
-  testing::write_program("bin/pdftohtml",
-                         "case \" $* \" in *\" -xml \"*) exec /usr/bin/pdftohtml \"$@\";; esac\n"
-                         "range() { while [ $# -gt 0 ]; do case $1 in -f) f=$2;; -l) l=$2;; esac; "
-                         "shift; done; }\n"
-                         "range \"$@\"\n"
-                         "for bad in 2 4 5; do\n"
-                         "  [ \"$f\" -le $bad ] && [ $bad -le \"$l\" ] && kill -SEGV $$\n"
-                         "done\n"
-                         "exec /usr/bin/pdftohtml \"$@\"\n");
-  std::string saved_path = getenv("PATH");
-  setenv("PATH", ((folder.path() / "bin").string() + ":" + saved_path).c_str(), 1);
-  RecordingConsole console;
-  ::testing::internal::CaptureStderr();
-  bool converted = run_converter("1.5", "doc.pdf", "htm_in");
-  const std::string errors = ::testing::internal::GetCapturedStderr();
-  setenv("PATH", saved_path.c_str(), 1);
-
-  ASSERT_TRUE(converted) << console.output;
-  EXPECT_EQ(console.output, "");
-  EXPECT_EQ(errors,
-            "lexiweb: pages 2 and 4-5 of doc.pdf could not be converted; the site shows them "
-            "empty\n");
-  for (int page = 1; page <= 6; ++page) {
-    SCOPED_TRACE(page);
-    const std::string number = std::to_string(page);
-    const std::string html = read_file("htm_in/page" + number + ".html");
-    const bool lost = page == 2 || page == 4 || page == 5;
-    EXPECT_EQ(html.find("Words of page " + number) == std::string::npos, lost) << html;
-    // A lost page keeps the size of the page it stands for, and its
-    // background where the renderer drew it (pdftohtml -c drew none).
-    std::string background = "<img width=\"918\" height=\"1188\" src=\"page00" + number + ".png\"";
-#ifndef LEXIWEB_RENDERER_BUILT
-    if (lost) background = "</div>";
-#endif
-    EXPECT_NE(
-        html.find("<div id=\"page" + number +
-                  "-div\" style=\"position:relative;width:918px;height:1188px;\">\n" + background),
-        std::string::npos)
-        << html;
-  }
-}
-
-// A converter that crashes was once reported as one that is not installed.
-TEST(Converter, ConverterEndedBySignalIsNotTakenForAMissingOne) {
-  WorkingFolder folder;
-  write_pdf("doc.pdf", three_pages());
-  testing::write_program("bin/pdftohtml", "kill -KILL $$\n");
-  std::string saved_path = getenv("PATH");
-  setenv("PATH", ((folder.path() / "bin").string() + ":" + saved_path).c_str(), 1);
-  RecordingConsole console;
-  bool converted = run_converter("1.5", "doc.pdf", "htm_in");
-  setenv("PATH", saved_path.c_str(), 1);
-  EXPECT_FALSE(converted);
-  EXPECT_EQ(console.output,
-            "pdftohtml failed on pages 1 to 3 of doc.pdf: it was ended by signal 9\n");
-  EXPECT_TRUE(std::filesystem::is_empty("htm_in"));
 }
 
 }  // namespace

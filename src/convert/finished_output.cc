@@ -7,6 +7,9 @@
 #include <cerrno>
 
 #include "common/text.h"
+#include "convert/converter_page.h"
+#include "convert/page_backgrounds.h"
+#include "shell/file_ops.h"
 
 namespace lexiweb {
 namespace {
@@ -64,6 +67,24 @@ std::string unfinished_page_reason(std::string_view page, const std::string& fol
     if (!image_is_finished(path)) return "its image " + name + " ends before its IEND chunk";
   }
   return "";
+}
+
+bool is_finished(const std::string& folder, const std::string& name) {
+  const std::string path = folder + "/" + name;
+  if (!name.ends_with(".html")) return image_is_finished(path);
+  std::string page;
+  return read_whole_file(path, &page) && unfinished_page_reason(page, folder).empty();
+}
+
+std::vector<PageOutcome> page_outcomes(const Conversion& conversion) {
+  std::vector<PageOutcome> outcomes(conversion.page_count);
+  for (int page = 1; page <= conversion.page_count; ++page) {
+    PageOutcome& outcome = outcomes[page - 1];
+    outcome.page_lost = !is_finished(conversion.folder, converter_page_file(page));
+    outcome.background_lost = conversion.rendering() && !outcome.page_lost &&
+                              !is_finished(conversion.folder, background_image_file(page));
+  }
+  return outcomes;
 }
 
 }  // namespace lexiweb

@@ -6,6 +6,9 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "convert/conversion.h"
 
 namespace lexiweb {
 
@@ -17,6 +20,14 @@ bool image_is_finished(const std::string& path);
 // end, trailing white space aside, with its closing </html>, or a PNG image it
 // shows from the folder is missing or not finished. Empty when it is finished.
 std::string unfinished_page_reason(std::string_view page, const std::string& folder);
+
+// True when `name`, the file of `folder` that a job writes for a page (the
+// page or its image), is there and finished.
+bool is_finished(const std::string& folder, const std::string& name);
+
+// What became of each page of the conversion, once its failed ranges were
+// converted again page by page.
+std::vector<PageOutcome> page_outcomes(const Conversion& conversion);
 
 }  // namespace lexiweb
 

@@ -37,10 +37,6 @@ std::string background_image_file(int page) {
   return name;
 }
 
-std::string drawn_text_file(int first) { return "drawn-text-" + std::to_string(first) + ".txt"; }
-
-std::string drawn_pages_file(int first) { return "drawn-pages-" + std::to_string(first) + ".txt"; }
-
 bool add_background_line(std::string& page_html, int page) {
   const std::string div_start =
       "<div id=\"page" + std::to_string(page) + "-div\" style=\"position:relative;width:";

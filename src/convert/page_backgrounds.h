@@ -18,12 +18,6 @@ std::string background_renderer();
 // N in three or more digits, ".png".
 std::string background_image_file(int page);
 
-// What the renderer writes for the range that begins at page `first`,
-// beside its images: the text drawn on its pages, and the fonts that drew
-// it with what each page holds (common/drawn_text.h).
-std::string drawn_text_file(int first);
-std::string drawn_pages_file(int first);
-
 // Puts into page `page`, as pdftohtml -c -i wrote it, the line that pdftohtml
 // -c writes there: right after the line that opens the page's div, an img of
 // its background image with the div's width and height. False, and the page

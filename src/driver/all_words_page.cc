@@ -8,6 +8,7 @@
 #include "driver/final_pages.h"
 #include "shell/record_reader.h"
 #include "shell/record_writer.h"
+#include "shell/scratch_catalogue.h"
 #include "wordindex/occurrence_item.h"
 #include "wordindex/page_head.h"
 
@@ -21,7 +22,9 @@ constexpr int kEntriesBeforePromotion = 150;
 // The entry's span id is the anchor that the index items link back to.
 void append_entry(std::string& line, const Record& word) {
   line += "<li>";
-  append_occurrence_link(line, word.field(1), word.field(2), word.field(3));
+  append_occurrence_link(line, word.field(all_words_record::kIndexPageStem),
+                         word.field(all_words_record::kOccurrenceId),
+                         word.field(all_words_record::kWord));
   line += "</li>\n";
 }
 
@@ -32,7 +35,7 @@ void write_all_words_page() {
   write_standard_page_head(out, label(kIndexLabel));
   out.write_line("<ul>\n");
 
-  RecordReader words(kAllWordsList);
+  RecordReader words(kAllWordsFile);
   Record record;
   std::string line;
   int advert_counter = 0;

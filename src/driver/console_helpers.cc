@@ -1,12 +1,12 @@
 #include "driver/console_helpers.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <ctime>
-#include <iostream>
 
 #include "common/text.h"
 #include "platform/console.h"
+#include "shell/run_failure.h"
+#include "shell/scratch_catalogue.h"
 
 namespace lexiweb {
 
@@ -54,7 +54,8 @@ std::string stamp_file_name(std::string_view date, std::string_view time) {
   std::string minute(trim_blanks(rest.substr(0, second_colon)));
   std::string second(
       second_colon == std::string_view::npos ? "" : trim_blanks(rest.substr(second_colon + 1)));
-  return "f_" + year + "_" + month + "_" + day + "_" + hour + "_" + minute + "_" + second + ".txt";
+  return std::string(kStampedPrefix) + year + "_" + month + "_" + day + "_" + hour + "_" + minute +
+         "_" + second + std::string(kStampedSuffix);
 }
 
 std::string stamp_file_name() {
@@ -74,9 +75,6 @@ void print_with_number(std::string_view text, long number) {
   print_line(std::to_string(number));
 }
 
-void end_run() {
-  std::cout.flush();
-  std::exit(0);
-}
+void end_run() { throw RunEnding(0); }
 
 }  // namespace lexiweb

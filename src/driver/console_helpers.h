@@ -35,7 +35,8 @@ std::string stamp_file_name(std::string_view date, std::string_view time);
 // Writes "text" and the integer with one leading blank when it is not negative.
 void print_with_number(std::string_view text, long number);
 
-// Leaves the run with exit status 0, the output flushed.
+// Leaves the run with exit status 0, the output flushed: throws the
+// RunEnding that main ends the run with.
 [[noreturn]] void end_run();
 
 }  // namespace lexiweb

@@ -13,6 +13,7 @@
 #include "shell/file_ops.h"
 #include "shell/record_reader.h"
 #include "shell/record_writer.h"
+#include "shell/scratch_catalogue.h"
 
 namespace lexiweb {
 
@@ -53,7 +54,7 @@ void show_tool_failure(std::initializer_list<std::string_view> lines) {
 
 // Empties the sink with a fresh listing and removes the captures of the tests before.
 void clear_tool_captures() {
-  list_working_folder("out_null.list");
+  list_working_folder(kWorkingFolderListing);
   delete_matching("", "check_*.txt");
 }
 
@@ -82,33 +83,33 @@ void check_operating_system() {
 void check_tools() {
   print_line();
   print_line("cmd");
-  list_subfolders("check_01.txt");
-  if (count_nonblank_lines("check_01.txt") < 1) {
+  list_subfolders(kFolderCheckFile);
+  if (count_nonblank_lines(kFolderCheckFile) < 1) {
     show_tool_failure({"Checking for cmd.exe",
                        "It is probably necessary to set the system path to the program."});
   }
 
   print_line("wmic");
-  capture_management_query("check_01.txt");
-  if (count_nonblank_lines("check_01.txt") < 1) {
+  capture_management_query(kFolderCheckFile);
+  if (count_nonblank_lines(kFolderCheckFile) < 1) {
     show_tool_failure({"Checking for wmic.exe!",
                        "It is probably necessary to set the system path to the program."});
   }
 
   print_line("sort");
   clear_tool_captures();
-  list_subfolders("check_01.txt");
-  sort_lines("check_01.txt", "check_02.txt", 1);
-  if (count_nonblank_lines("check_02.txt") < 2) {
+  list_subfolders(kFolderCheckFile);
+  sort_lines(kFolderCheckFile, kSortedFolderCheckFile, 1);
+  if (count_nonblank_lines(kSortedFolderCheckFile) < 2) {
     show_tool_failure(
         {"Checking for sort.exe", "You probably need to set the system path to the program."});
   }
 
   print_line("find");
   clear_tool_captures();
-  list_subfolders("check_01.txt");
-  find_lines("pdf_in", "check_01.txt", "check_02.txt");
-  if (count_nonblank_lines("check_02.txt") < 2) {
+  list_subfolders(kFolderCheckFile);
+  find_lines("pdf_in", kFolderCheckFile, kSortedFolderCheckFile);
+  if (count_nonblank_lines(kSortedFolderCheckFile) < 2) {
     show_tool_failure({"Checking for find.exe",
                        "It is most likely necessary to set the system path to the program.",
                        "The subfolder pdf_in may not exist or may be empty.", kBothPrograms});

@@ -10,10 +10,6 @@ namespace lexiweb {
 // The folder the final pages are written into.
 inline constexpr std::string_view kOutputFolder = "htm_out/";
 
-// The all-words list of the word list stage: index page stem and occurrence
-// id of each word's first occurrence, the word, its number of occurrences.
-inline constexpr char kAllWordsList[] = "wrd_12.txt";
-
 class RecordWriter;
 
 // Also copies the converter's page images into htm_out.

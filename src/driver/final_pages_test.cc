@@ -6,6 +6,7 @@
 
 #include "common/run_values.h"
 #include "shell/file_ops.h"
+#include "shell/scratch_catalogue.h"
 #include "testing/working_folder.h"
 
 namespace lexiweb {
@@ -27,7 +28,7 @@ TEST(AllWordsPage, PromotionBlockFollowsEvery151stWord) {
     list += record_line({"in000001", "i" + std::string(10 - number.size(), '0') + number,
                          "w" + std::string(4 - number.size(), '0') + number});
   }
-  write_file("wrd_12.txt", list);
+  write_file(kAllWordsFile, list);
   write_all_words_page();
   const std::string page = read_file("htm_out/f000013.htm");
 

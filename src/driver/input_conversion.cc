@@ -11,6 +11,7 @@
 #include "shell/file_ops.h"
 #include "shell/record_reader.h"
 #include "shell/record_writer.h"
+#include "shell/scratch_catalogue.h"
 #include "typeset/font_folder.h"
 
 namespace lexiweb {
@@ -28,10 +29,10 @@ constexpr std::string_view kDefaultMagnification = "1.5";
 // The bare name of the one PDF of pdf_in; ends the run when there is none or
 // more than one.
 std::string find_pdf() {
-  list_bare("pdf_in", "*.pdf", "pdf_file.txt");
+  list_bare("pdf_in", "*.pdf", kPdfListingFile);
   int count = 0;
   std::string pdf_name;
-  RecordReader listing("pdf_file.txt");
+  RecordReader listing(kPdfListingFile);
   std::string_view line;
   while (listing.read_line(&line)) {
     // Any case of the ending counts: poppler converts REPORT.PDF as well as report.pdf.
@@ -64,9 +65,9 @@ std::string find_pdf() {
 
 // Removes the converter's folder of an earlier run.
 void clear_converter_folder() {
-  list_subfolders_bare("dir_01.txt");
-  if (!listing_names_folder("dir_01.txt", "htm_in")) return;
-  list_working_folder("htm_in/f_01.txt");
+  list_subfolders_bare(kInputFoldersFile);
+  if (!listing_names_folder(kInputFoldersFile, "htm_in")) return;
+  list_working_folder(kConverterFolderListing);
   delete_matching("htm_in", "*");
   delete_matching(std::string("htm_in/") + kFontFolder, "*");
   remove_empty_folder(std::string("htm_in/") + kFontFolder);
@@ -99,10 +100,10 @@ std::string ask_target_site() {
                           ") =");
 }
 
-// Writes htm_in_02.list from the converter's index and returns the page count.
+// Writes the converter pages listing from the converter's index and returns the page count.
 int write_page_list() {
   RecordReader index("htm_in/index.htm");
-  RecordWriter list("htm_in_02.list");
+  RecordWriter list(kConverterPagesListing);
   int count = 0;
   std::string_view line;
   while (index.read_line(&line)) {
@@ -116,7 +117,7 @@ int write_page_list() {
 
 void read_page_stems(int page_count) {
   g_run.page_stems.assign(page_count + 1, "");
-  RecordReader list("htm_in_02.list");
+  RecordReader list(kConverterPagesListing);
   std::string_view line;
   int next = 1;
   while (next <= page_count && list.read_line(&line)) {

@@ -16,5 +16,5 @@ int main(int argc, char** argv) {
   lexiweb::handle_ending_signals();
   // The working folder is the current one from the start.
   lexiweb::set_run_cleanup(lexiweb::delete_scratch_files);
-  lexiweb::run_driver();
+  return lexiweb::run_to_its_end(lexiweb::run_driver);
 }

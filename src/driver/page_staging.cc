@@ -10,6 +10,7 @@
 #include "shell/file_ops.h"
 #include "shell/record_reader.h"
 #include "shell/record_writer.h"
+#include "shell/scratch_catalogue.h"
 #include "shell/staged_page.h"
 
 namespace lexiweb {
@@ -30,11 +31,11 @@ bool journal_reports_copy(const std::string& journal) {
 void prepare_staging() {
   print_line("----------------------------");
   print_line("processed 1%");
-  list_subfolders("dir_cur.txt");
+  list_subfolders(kStagingFoldersFile);
   // A folder is found by its whole name: htm_out_old is not htm_out.
-  if (!listing_names_folder("dir_cur.txt", "htm_in")) make_folder("htm_in");
-  if (!listing_names_folder("dir_cur.txt", "htm_out")) make_folder("htm_out");
-  list_working_folder("out_null.list");
+  if (!listing_names_folder(kStagingFoldersFile, "htm_in")) make_folder("htm_in");
+  if (!listing_names_folder(kStagingFoldersFile, "htm_out")) make_folder("htm_out");
+  list_working_folder(kWorkingFolderListing);
   delete_staged_pages();
 }
 
@@ -43,12 +44,12 @@ void stage_pages() {
     std::string source = "htm_in/" + std::string(trim_trailing_blanks(page_stem(page))) + ".htm";
     std::string target = staged_page_name(page);
     delete_file(target);
-    copy_file_with_journal(source, target, "out_zurnal.txt");
-    if (!journal_reports_copy("out_zurnal.txt")) {
+    copy_file_with_journal(source, target, kCopyJournalFile);
+    if (!journal_reports_copy(kCopyJournalFile)) {
       print_line("---------------------------");
       print_line("Error on copy file(s)");
       print_line(source);
-      type_file("out_zurnal.txt");
+      type_file(kCopyJournalFile);
       end_run();
     }
   }

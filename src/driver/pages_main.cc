@@ -4,7 +4,6 @@
 // for benchmarks.
 #include <unistd.h>
 
-#include <cstdio>
 #include <string>
 
 #include "cli/command_line.h"
@@ -23,9 +22,32 @@ namespace {
 
 constexpr char kProgram[] = "lexiweb-pages";
 
+// A working folder that holds no converted pages: one line, exit status 1,
+// and nothing of the folder removed.
 [[noreturn]] void fail(const std::string& message) {
-  std::fprintf(stderr, "lexiweb-pages: %s\n", message.c_str());
-  std::exit(1);
+  throw lexiweb::RunEnding(1, std::string(kProgram) + ": " + message + "\n");
+}
+
+void build_site(const std::string& workdir, const char* target_site) {
+  using namespace lexiweb;
+  if (!folder_exists(workdir)) fail("no working folder " + workdir);
+  if (chdir(workdir.c_str()) != 0) fail("cannot enter the working folder " + workdir);
+  // Only now: the scratch files are those of the working folder.
+  set_run_cleanup(delete_scratch_files);
+  if (!folder_exists("htm_in")) fail("no folder htm_in in " + workdir);
+  if (matching_files("htm_in", "*").empty()) fail("the folder htm_in in " + workdir + " is empty");
+  if (!file_exists("htm_in/index.htm")) fail("htm_in in " + workdir + " has no index.htm");
+
+  g_run.target_site = target_site;
+  g_run.page_count = learn_converter_pages();
+  if (g_run.page_count == 0) fail("htm_in/index.htm in " + workdir + " names no page");
+
+  // The same fresh start as a lexiweb run: htm_out holds only this run's site.
+  if (folder_exists("htm_out")) delete_matching("htm_out", "*");
+  delete_search_data("htm_out");
+  delete_stamped_files();
+  build_site_from_converted_pages();
+  print_with_number("words in *.pdf file =", g_run.word_count);
 }
 
 }  // namespace
@@ -36,24 +58,5 @@ int main(int argc, char** argv) {
   if (argc < 2 || argc > 3) return report_wrong_usage(kProgram, "expects WORKDIR [TARGET_SITE]");
   set_program_name(kProgram);
   handle_ending_signals();
-  const std::string workdir = argv[1];
-  if (!folder_exists(workdir)) fail("no working folder " + workdir);
-  if (chdir(workdir.c_str()) != 0) fail("cannot enter the working folder " + workdir);
-  // Only now: the scratch files are those of the working folder.
-  set_run_cleanup(delete_scratch_files);
-  if (!folder_exists("htm_in")) fail("no folder htm_in in " + workdir);
-  if (matching_files("htm_in", "*").empty()) fail("the folder htm_in in " + workdir + " is empty");
-  if (!file_exists("htm_in/index.htm")) fail("htm_in in " + workdir + " has no index.htm");
-
-  g_run.target_site = argc == 3 ? argv[2] : "";
-  g_run.page_count = learn_converter_pages();
-  if (g_run.page_count == 0) fail("htm_in/index.htm in " + workdir + " names no page");
-
-  // The same fresh start as a lexiweb run: htm_out holds only this run's site.
-  if (folder_exists("htm_out")) delete_matching("htm_out", "*");
-  delete_search_data("htm_out");
-  delete_stamped_files();
-  build_site_from_converted_pages();
-  print_with_number("words in *.pdf file =", g_run.word_count);
-  return 0;
+  return run_to_its_end([&] { build_site(argv[1], argc == 3 ? argv[2] : ""); });
 }

@@ -1,5 +1,6 @@
 #include "driver/run_driver.h"
 
+#include <functional>
 #include <string>
 
 #include "common/run_parameters.h"
@@ -12,6 +13,7 @@
 #include "driver/stage_chain.h"
 #include "driver/startup.h"
 #include "platform/console.h"
+#include "shell/run_failure.h"
 
 namespace lexiweb {
 
@@ -47,7 +49,17 @@ void run_driver() {
   run_input_and_conversion();
   build_site_from_converted_pages();
   show_results();
-  end_run();
+}
+
+int run_to_its_end(const std::function<void()>& run) {
+  try {
+    run();
+  } catch (const RunFailure& failure) {
+    return end_failed_run(failure);
+  } catch (const RunEnding& early) {
+    return end_run_early(early);
+  }
+  return 0;
 }
 
 }  // namespace lexiweb

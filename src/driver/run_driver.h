@@ -2,6 +2,8 @@
 #ifndef LEXIWEB_DRIVER_RUN_DRIVER_H_
 #define LEXIWEB_DRIVER_RUN_DRIVER_H_
 
+#include <functional>
+
 namespace lexiweb {
 
 // Everything after the conversion: staging, the stage chain, the final pages
@@ -9,8 +11,14 @@ namespace lexiweb {
 // and target_site.
 void build_site_from_converted_pages();
 
-// Runs the job in the current folder and ends the process.
-[[noreturn]] void run_driver();
+// Runs the job in the current folder, from the banner to the results
+// screen; a screen that closes the run earlier throws a RunEnding.
+void run_driver();
+
+// The one place where a run ends that a failure or a closing screen cut
+// short (shell/run_failure.h): runs `run` and returns the exit status for
+// main, 0 when it came to its end.
+int run_to_its_end(const std::function<void()>& run);
 
 }  // namespace lexiweb
 

@@ -5,17 +5,34 @@
 
 #include "common/text.h"
 #include "shell/file_ops.h"
+#include "shell/scratch_catalogue.h"
 
 namespace lexiweb {
 
 namespace {
 
 constexpr std::array<std::string_view, 21> kFixedNames = {
-    "check_01.txt",   "check_02.txt", "pdf_file.txt", "dir_01.txt",  "dir_cur.txt",
-    "out_zurnal.txt", "f_04.txt",     "htm_el_2.txt", "tag_4.txt",   "wrd_2.txt",
-    "wrd_3.txt",      "wrd_4.txt",    "wrd_5.txt",    "wrd_6.txt",   "wrd_7.txt",
-    "wrd_12.txt",     "in_list.txt",  "in_l_01.txt",  "in_l_02.txt", "htm_spans.txt",
-    "htm_frames.txt",
+    kFolderCheckFile,
+    kSortedFolderCheckFile,
+    kPdfListingFile,
+    kInputFoldersFile,
+    kStagingFoldersFile,
+    kCopyJournalFile,
+    kSortCutFile,
+    kTagRecordsFile,
+    kMergedTagsFile,
+    kWordsFile,
+    kSortedWordsFile,
+    kOccurrencesFile,
+    kOccurrencesByPageFile,
+    kPlacedOccurrencesFile,
+    kPlacedOccurrencesByWordFile,
+    kAllWordsFile,
+    kIndexPageListFile,
+    kSortedIndexPagesFile,
+    kIndexPagesFile,
+    kSpanPlacesFile,
+    kFrameRangesFile,
 };
 
 bool all_digits(std::string_view text) {
@@ -44,8 +61,7 @@ bool is_numbered(std::string_view name, std::string_view prefix, std::string_vie
 }
 
 bool is_stamped_file(std::string_view name) {
-  // f_2026_12_05_09_07_25.txt
-  constexpr std::string_view shape = "f_dddd_dd_dd_dd_dd_dd.txt";
+  constexpr std::string_view shape = kStampedShape;
   if (name.size() != shape.size()) return false;
   for (size_t i = 0; i < shape.size(); ++i) {
     bool ok = shape[i] == 'd' ? (name[i] >= '0' && name[i] <= '9')
@@ -55,14 +71,17 @@ bool is_stamped_file(std::string_view name) {
   return true;
 }
 
-bool is_staged_page(std::string_view name) { return is_numbered(name, "w_", ".htm"); }
+bool is_staged_page(std::string_view name) {
+  return is_numbered(name, kStagedPagePrefix, kStagedPageSuffix);
+}
 
 bool is_scratch_file(std::string_view name) {
   std::string lower = to_lower_ascii(name);
   for (std::string_view fixed : kFixedNames) {
     if (lower == fixed) return true;
   }
-  return is_stamped_file(name) || is_staged_page(name) || is_numbered(name, "sort_run_", ".txt");
+  return is_stamped_file(name) || is_staged_page(name) ||
+         is_numbered(name, kSortRunPrefix, kSortRunSuffix);
 }
 
 void delete_scratch_files() { delete_where(is_scratch_file); }

@@ -6,6 +6,7 @@
 #include "shell/file_ops.h"
 #include "shell/record_reader.h"
 #include "shell/record_writer.h"
+#include "shell/scratch_catalogue.h"
 
 namespace lexiweb {
 
@@ -13,12 +14,6 @@ namespace {
 
 constexpr char kPartsFile[] = "parts.js";
 constexpr std::string_view kPartEnd = "]);\r\n";
-
-// Fields of the all-words list.
-constexpr int kIndexPageStemField = 1;
-constexpr int kOccurrenceIdField = 2;
-constexpr int kWordField = 3;
-constexpr int kCountField = 4;
 
 // Appends `bytes` as a script string of one character a byte. Only
 // printable ASCII stands as it is; the quotes and the backslash, which would
@@ -63,15 +58,15 @@ class PartWriter {
   }
 
   void add(const Record& record) {
-    const std::string_view word = record.field(kWordField);
+    const std::string_view word = record.field(all_words_record::kWord);
     entry_.clear();
     append_script_string(entry_, word);
     entry_ += ',';
-    append_right_aligned(entry_, whole_value(record.field(kCountField)), 0);
+    append_right_aligned(entry_, whole_value(record.field(all_words_record::kCount)), 0);
     entry_ += ',';
-    append_number_of(entry_, record.field(kIndexPageStemField));
+    append_number_of(entry_, record.field(all_words_record::kIndexPageStem));
     entry_ += ',';
-    append_number_of(entry_, record.field(kOccurrenceIdField));
+    append_number_of(entry_, record.field(all_words_record::kOccurrenceId));
     entry_ += ",\r\n";
     const unsigned char first = word.empty() ? 0 : folded(word[0]);
     if (!part_.empty() &&
@@ -129,7 +124,7 @@ void write_search_data(size_t part_bytes) {
   const std::string folder = std::string(kOutputFolder) + std::string(kSearchDataFolder);
   if (!folder_exists(folder)) make_folder(folder);
   PartWriter writer(folder, part_bytes);
-  RecordReader words(kAllWordsList);
+  RecordReader words(kAllWordsFile);
   Record record;
   while (words.read_record(&record)) writer.add(record);
   words.close();

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "shell/file_ops.h"
+#include "shell/scratch_catalogue.h"
 #include "testing/working_folder.h"
 
 namespace lexiweb {
@@ -23,7 +24,7 @@ void write_all_words_list(const std::vector<std::string>& words) {
     list += record_line(
         {"in000001", "i" + std::string(10 - number.size(), '0') + number, words[n], "1"});
   }
-  write_file("wrd_12.txt", list);
+  write_file(kAllWordsFile, list);
 }
 
 // Words are bytes from the pages, any bytes but a double quote: none may end
@@ -33,7 +34,7 @@ void write_all_words_list(const std::vector<std::string>& words) {
 TEST(SearchData, EveryByteThatCouldBreakTheScriptIsEscaped) {
   testing::WorkingFolder folder;
   make_folder("htm_out");
-  write_file("wrd_12.txt",
+  write_file(kAllWordsFile,
              record_line({"in000012", "i0000000412", "caf\xC3\xA9", "37"}) +
                  record_line({"in000012", "i0000000449", "c\\d'e</script><!--x-->", "2"}) +
                  record_line({"in000013", "i0000001201", "c\xE2\x80\xA8\xE2\x80\xA9", "1"}) +

@@ -8,6 +8,7 @@
 #include "driver/search_data.h"
 #include "platform/console.h"
 #include "shell/file_ops.h"
+#include "shell/scratch_catalogue.h"
 #include "typeset/font_folder.h"
 
 namespace lexiweb {
@@ -35,14 +36,14 @@ void run_opening_sequence() {
 
   print_line();
   print_line("Index program name:" + program_name());
-  list_working_folder("out_null.list");
+  list_working_folder(kWorkingFolderListing);
   delete_matching("htm_out", "*");
   delete_matching(std::string("htm_out/") + kFontFolder, "*");
   remove_empty_folder(std::string("htm_out/") + kFontFolder);
   delete_search_data("htm_out");
   print_line();
   delete_stamped_files();
-  delete_file("f_04.txt");
+  delete_file(kSortCutFile);
 }
 
 }  // namespace lexiweb

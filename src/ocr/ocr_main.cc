@@ -19,18 +19,19 @@
 #include <vector>
 
 #include "common/complete_file.h"
+#include "common/exit_statuses.h"
 #include "common/recognized_text.h"
 #include "ocr/page_recognizer.h"
 #include "render/background_renderer.h"
 
 namespace {
 
-constexpr int kCannotOpenPdf = 1;
-constexpr int kCannotWriteOutput = 2;
-constexpr int kPageTooLarge = 3;
-constexpr int kLanguageMissing = 4;
-constexpr int kWrongUsage = 64;
-constexpr int kCannotRestart = 71;
+using lexiweb::kCannotOpenPdf;
+using lexiweb::kCannotRestart;
+using lexiweb::kCannotWriteOutput;
+using lexiweb::kLanguageMissing;
+using lexiweb::kPageTooLarge;
+using lexiweb::kWrongUsage;
 
 constexpr unsigned kDefaultSeconds = 120;
 

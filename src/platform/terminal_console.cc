@@ -12,6 +12,7 @@
 #include <mutex>
 
 #include "platform/console.h"
+#include "shell/run_failure.h"
 
 namespace lexiweb {
 
@@ -54,10 +55,9 @@ void enter_key_mode() {
 
 [[noreturn]] void input_ended() {
   leave_key_mode();
-  std::cout.flush();
-  std::cerr << "\nlexiweb: standard input ended while the program was waiting for an answer; "
-               "the run stops here.\n";
-  std::exit(1);
+  throw RunEnding(1,
+                  "\nlexiweb: standard input ended while the program was waiting for an answer; "
+                  "the run stops here.\n");
 }
 
 // One byte of standard input; blocks until it arrives.

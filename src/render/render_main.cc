@@ -16,14 +16,15 @@
 #include <utility>
 
 #include "common/complete_file.h"
+#include "common/exit_statuses.h"
 #include "render/background_renderer.h"
 #include "render/png_encoder.h"
 
 namespace {
 
-constexpr int kCannotOpenPdf = 1;
-constexpr int kCannotWriteOutput = 2;
-constexpr int kWrongUsage = 64;
+using lexiweb::kCannotOpenPdf;
+using lexiweb::kCannotWriteOutput;
+using lexiweb::kWrongUsage;
 
 // pdftohtml -c keeps its zoom within these bounds, for the pages as for
 // their backgrounds.

@@ -19,9 +19,15 @@ constexpr double kKerningShare = 0.05;
 
 // A page is a scan where pictures of a scanner's resolution (faxes reach
 // 100 pixels an inch, scanners 200 and more; the logos and figures of
-// born-digital documents mostly far less) cover a good part of it.
+// born-digital documents mostly far less) cover a good part of it, or
+// where pictures cover it whole: a scan that carries no resolution of its
+// own gets 96 pixels an inch from img2pdf and 72 from other tools, and the
+// recogniser draws every scan at its own resolution. Below 72 a page's
+// picture is too coarse to read.
 constexpr double kLeastScanResolution = 100;
 constexpr double kLeastScanShare = 0.25;
+constexpr long kLeastReadableResolution = 72;
+constexpr double kWholePageShare = 0.8;
 
 long drawn_units(double pixels) { return std::lround(pixels * kDrawnUnitsPerPixel); }
 
@@ -56,6 +62,9 @@ void TextRecorder::add_glyph(const DrawnGlyph& glyph) {
 
 void TextRecorder::add_picture(double share, double pixels_per_inch) {
   if (pixels_per_inch >= kLeastScanResolution) scanned_share_ += share;
+  // Rounded, since a picture's resolution comes out of the page's matrix.
+  (std::lround(pixels_per_inch) >= kLeastReadableResolution ? readable_share_ : coarse_share_) +=
+      share;
 }
 
 void TextRecorder::add_font(const std::string& name, const std::string& flags) {
@@ -65,9 +74,16 @@ void TextRecorder::add_font(const std::string& name, const std::string& flags) {
 
 void TextRecorder::end_page(int page, int rotation, bool blank_background, std::string& text,
                             std::string& pages) {
-  DrawnPage drawn{page, blank_background, false, false,
-                  !blank_background && scanned_share_ >= kLeastScanShare};
+  const bool scanned = scanned_share_ >= kLeastScanShare || readable_share_ >= kWholePageShare;
+  DrawnPage drawn{page,
+                  blank_background,
+                  false,
+                  false,
+                  !blank_background && scanned,
+                  !blank_background && !scanned && coarse_share_ >= kWholePageShare};
   scanned_share_ = 0;
+  readable_share_ = 0;
+  coarse_share_ = 0;
   text += kDrawnPageStart;
   text += ' ' + std::to_string(page) + ' ' + std::to_string(rotation) + "\r\n";
   for (const DrawnRun& run : runs_) {

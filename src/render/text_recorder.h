@@ -59,8 +59,10 @@ class TextRecorder {
   double right_ = 0;  // where the last run ends, unrounded
   double base_ = 0;   // the baseline of its last glyph, unrounded
   std::set<std::string> font_names_;
-  std::string new_fonts_;     // the lines of the fonts first drawn on the page
-  double scanned_share_ = 0;  // of the page, covered by pictures as scans are
+  std::string new_fonts_;      // the lines of the fonts first drawn on the page
+  double scanned_share_ = 0;   // of the page, covered by pictures as scans are
+  double readable_share_ = 0;  // by pictures fine enough to read
+  double coarse_share_ = 0;    // by pictures too coarse to read
 };
 
 }  // namespace lexiweb

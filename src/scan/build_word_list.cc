@@ -10,22 +10,24 @@
 #include "scan/word_numbering.h"
 #include "shell/external_sort.h"
 #include "shell/file_ops.h"
+#include "shell/scratch_catalogue.h"
 
 namespace lexiweb {
 
 void build_word_list() {
   // By word (case-blind, so the case forms of a word stand together), then
   // page and position.
-  external_sort("wrd_2.txt", "wrd_3.txt", 5, 1);
+  external_sort(kWordsFile, kSortedWordsFile, word_record::kFieldCount, word_record::kWord);
   // Each list goes once nothing reads it any more, so that scratch disk
   // holds few of them at a time.
-  delete_file("wrd_2.txt");
+  delete_file(kWordsFile);
   number_occurrences();
-  delete_file("wrd_3.txt");
+  delete_file(kSortedWordsFile);
   write_all_words_list();
   // From the page field on: document order.
-  external_sort("wrd_4.txt", "wrd_5.txt", 8, 2);
-  delete_file("wrd_4.txt");
+  external_sort(kOccurrencesFile, kOccurrencesByPageFile, occurrence_record::kFieldCount,
+                occurrence_record::kPage);
+  delete_file(kOccurrencesFile);
   write_occurrences_with_pages();
   // Every page of the document has its output page; the contents, about and
   // all-words pages follow the last one.
@@ -33,9 +35,10 @@ void build_word_list() {
   g_run.about_page_file = output_page_stem(g_run.page_count + 2) + ".htm";
   g_run.all_words_page_file = output_page_stem(g_run.page_count + 3) + ".htm";
   write_index_page_list();
-  delete_file("wrd_5.txt");
+  delete_file(kOccurrencesByPageFile);
   // By word number, then page and position.
-  external_sort("wrd_6.txt", "wrd_7.txt", 9, 1);
+  external_sort(kPlacedOccurrencesFile, kPlacedOccurrencesByWordFile,
+                placed_occurrence_record::kFieldCount, placed_occurrence_record::kWordNumber);
 }
 
 }  // namespace lexiweb

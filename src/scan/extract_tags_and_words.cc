@@ -9,19 +9,20 @@
 #include "scan/word_extraction.h"
 #include "shell/file_ops.h"
 #include "shell/record_writer.h"
+#include "shell/scratch_catalogue.h"
 
 namespace lexiweb {
 
 void extract_tags_and_words() {
   write_tag_records(g_run.page_count);
   strip_style_script();
-  delete_file("wrd_2.txt");
-  RecordWriter word_records("wrd_2.txt");
+  delete_file(kWordsFile);
+  RecordWriter word_records(kWordsFile);
   WordCutter words(word_records);
   cut_text_stream(g_run.page_count, words);
   g_run.word_count = words.word_count();
   // The merged tags serve the text stream only.
-  delete_file("tag_4.txt");
+  delete_file(kMergedTagsFile);
 }
 
 }  // namespace lexiweb

@@ -4,55 +4,46 @@
 #include <string>
 #include <string_view>
 
+#include "common/identifiers.h"
 #include "common/text.h"
 #include "shell/file_ops.h"
 #include "shell/record_reader.h"
 #include "shell/record_writer.h"
+#include "shell/scratch_catalogue.h"
 
 namespace lexiweb {
 
-namespace {
-
-// Fields of an 8-field occurrence record.
-constexpr int kPageField = 2;
-constexpr int kIndexPageStemField = 4;
-
-}  // namespace
-
 void write_occurrences_with_pages() {
-  RecordReader occurrences("wrd_5.txt");
-  delete_file("wrd_6.txt");
-  RecordWriter with_pages("wrd_6.txt");
+  RecordReader occurrences(kOccurrencesByPageFile);
+  delete_file(kPlacedOccurrencesFile);
+  RecordWriter with_pages(kPlacedOccurrencesFile);
   bool first = true;
   std::string previous_page;
   std::string page_stem;
-  std::string_view line;
   Record record;
-  while (occurrences.read_line(&line)) {
-    record.parse(line);
-    const std::string_view page = record.field(kPageField);
+  while (occurrences.read_record(&record)) {
+    const std::string_view page = record.field(occurrence_record::kPage);
     if (first || page != previous_page) {
       previous_page.assign(page);
-      page_stem.assign("f");
-      append_zero_filled(page_stem, whole_value(trim_blanks(page)), 6);
+      assign_output_page_stem(page_stem, whole_value(trim_blanks(page)));
     }
-    with_pages.write_record({record.field(1), record.field(2), record.field(3), page_stem,
-                             record.field(4), record.field(5), record.field(6), record.field(7),
-                             record.field(8)});
+    using namespace occurrence_record;
+    with_pages.write_record({record.field(kWordNumber), page, record.field(kPosition), page_stem,
+                             record.field(kIndexPageStem), record.field(kOccurrenceId),
+                             record.field(kWord), record.field(kRunningNumber),
+                             record.field(kContext)});
     first = false;
   }
 }
 
 void write_index_page_list() {
-  RecordReader occurrences("wrd_5.txt");
-  delete_file("in_list.txt");
-  RecordWriter index_pages("in_list.txt");
+  RecordReader occurrences(kOccurrencesByPageFile);
+  delete_file(kIndexPageListFile);
+  RecordWriter index_pages(kIndexPageListFile);
   std::string number_text;
-  std::string_view line;
   Record record;
-  while (occurrences.read_line(&line)) {
-    record.parse(line);
-    const std::string_view stem = record.field(kIndexPageStemField);
+  while (occurrences.read_record(&record)) {
+    const std::string_view stem = record.field(occurrence_record::kIndexPageStem);
     // The number starts at the first digit that is not a leading zero.
     const size_t first_digit = stem.find_first_of("123456789");
     const long number =

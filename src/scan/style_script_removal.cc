@@ -8,16 +8,11 @@
 #include "shell/file_ops.h"
 #include "shell/record_reader.h"
 #include "shell/record_writer.h"
+#include "shell/scratch_catalogue.h"
 
 namespace lexiweb {
 
 namespace {
-
-// Fields of a tag record.
-constexpr int kTagPage = 1;
-constexpr int kTagStart = 2;
-constexpr int kTagEnd = 3;
-constexpr int kTagText = 4;
 
 struct Tag {
   std::string page;
@@ -35,24 +30,25 @@ class ElementMerger {
   explicit ElementMerger(RecordWriter& out) : out_(out) {}
 
   void take(const Record& record) {
-    std::string_view text = record.field(kTagText);
+    std::string_view text = record.field(tag_record::kText);
     if (closing_.empty()) {
       if (starts_with_ignoring_case(text, "style")) {
         closing_ = "/style";
       } else if (starts_with_ignoring_case(text, "script")) {
         closing_ = "/script";
       } else {
-        write(record.field(kTagPage), record.field(kTagStart), record.field(kTagEnd));
+        write(record.field(tag_record::kPage), record.field(tag_record::kStart),
+              record.field(tag_record::kEnd));
         return;
       }
       held_.push_back(tag_of(record));
       return;
     }
-    if (!held_.empty() && record.field(kTagPage) != held_.front().page) release_held();
+    if (!held_.empty() && record.field(tag_record::kPage) != held_.front().page) release_held();
     if (starts_with_ignoring_case(text, closing_)) {
       closing_ = {};
       if (!held_.empty()) {
-        write(held_.front().page, held_.front().start, record.field(kTagEnd));
+        write(held_.front().page, held_.front().start, record.field(tag_record::kEnd));
         held_.clear();
         return;
       }
@@ -60,7 +56,8 @@ class ElementMerger {
       held_.push_back(tag_of(record));
       return;
     }
-    write(record.field(kTagPage), record.field(kTagStart), record.field(kTagEnd));
+    write(record.field(tag_record::kPage), record.field(tag_record::kStart),
+          record.field(tag_record::kEnd));
   }
 
   // At the end of the tags an element still open merges nothing.
@@ -68,8 +65,9 @@ class ElementMerger {
 
  private:
   static Tag tag_of(const Record& record) {
-    return {std::string(record.field(kTagPage)), std::string(record.field(kTagStart)),
-            std::string(record.field(kTagEnd))};
+    return {std::string(record.field(tag_record::kPage)),
+            std::string(record.field(tag_record::kStart)),
+            std::string(record.field(tag_record::kEnd))};
   }
 
   void write(std::string_view page, std::string_view start, std::string_view end) {
@@ -89,9 +87,9 @@ class ElementMerger {
 }  // namespace
 
 void strip_style_script() {
-  RecordReader tags("htm_el_2.txt");
-  delete_file("tag_4.txt");
-  RecordWriter out("tag_4.txt");
+  RecordReader tags(kTagRecordsFile);
+  delete_file(kMergedTagsFile);
+  RecordWriter out(kMergedTagsFile);
   ElementMerger merger(out);
   Record record;
   while (tags.read_record(&record)) merger.take(record);

@@ -3,6 +3,7 @@
 #include "common/identifiers.h"
 #include "shell/file_ops.h"
 #include "shell/record_writer.h"
+#include "shell/scratch_catalogue.h"
 #include "shell/staged_page.h"
 
 namespace lexiweb {
@@ -46,8 +47,8 @@ void append_tag_text(std::string_view inside, std::string* text) {
 }
 
 void write_tag_records(long page_count) {
-  delete_file("htm_el_2.txt");
-  RecordWriter out("htm_el_2.txt");
+  delete_file(kTagRecordsFile);
+  RecordWriter out(kTagRecordsFile);
   DelimiterPairs pairs;
   std::string characters;
   std::string text;

@@ -5,6 +5,7 @@
 
 #include "scan/word_extraction.h"
 #include "shell/page_records.h"
+#include "shell/scratch_catalogue.h"
 #include "shell/staged_page.h"
 
 namespace lexiweb {
@@ -20,7 +21,7 @@ std::string_view positions(const std::string& characters, long from, long to) {
 }  // namespace
 
 void cut_text_stream(long page_count, WordCutter& words) {
-  PageRecords tags("tag_4.txt");
+  PageRecords tags(kMergedTagsFile);
   bool after_last_tag = false;
   std::string characters;
   for (long page = 1; page <= page_count; ++page) {
@@ -33,9 +34,10 @@ void cut_text_stream(long page_count, WordCutter& words) {
     }
     long from = 1;
     while (tags.on_page(page)) {
-      words.take_characters(positions(characters, from, tags.number(2) - 1), page, from);
+      words.take_characters(positions(characters, from, tags.number(range_record::kStart) - 1),
+                            page, from);
       words.take_separator();
-      from = tags.number(3) + 1;
+      from = tags.number(range_record::kEnd) + 1;
       tags.advance();
       if (!tags.has_records()) {
         after_last_tag = true;

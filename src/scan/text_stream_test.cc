@@ -6,6 +6,7 @@
 #include "scan/tag_separation.h"
 #include "scan/word_extraction.h"
 #include "shell/record_writer.h"
+#include "shell/scratch_catalogue.h"
 #include "testing/working_folder.h"
 
 namespace lexiweb {
@@ -22,11 +23,11 @@ std::string words_of(const std::vector<std::string>& pages) {
   write_tag_records(static_cast<long>(pages.size()));
   strip_style_script();
   {
-    RecordWriter out("wrd_2.txt");
+    RecordWriter out(kWordsFile);
     WordCutter words(out);
     cut_text_stream(static_cast<long>(pages.size()), words);
   }
-  return read_file("wrd_2.txt");
+  return read_file(kWordsFile);
 }
 
 // Text after the last tag of a page is no text, unless that tag is the last

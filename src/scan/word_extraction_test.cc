@@ -7,6 +7,7 @@
 
 #include "shell/record_reader.h"
 #include "shell/record_writer.h"
+#include "shell/scratch_catalogue.h"
 #include "testing/working_folder.h"
 
 namespace lexiweb {
@@ -23,14 +24,14 @@ std::string repeated(std::string_view text, int times) {
 std::vector<std::string> contexts_of(const std::string& text) {
   testing::WorkingFolder folder;
   {
-    RecordWriter out("wrd_2.txt");
+    RecordWriter out(kWordsFile);
     WordCutter words(out);
     words.take_characters(text, 1, 1);
   }
   std::vector<std::string> contexts;
-  RecordReader in("wrd_2.txt");
+  RecordReader in(kWordsFile);
   Record record;
-  while (in.read_record(&record)) contexts.emplace_back(record.field(5));
+  while (in.read_record(&record)) contexts.emplace_back(record.field(word_record::kContext));
   return contexts;
 }
 

@@ -4,27 +4,17 @@
 #include <string>
 #include <string_view>
 
+#include "common/identifiers.h"
 #include "common/run_parameters.h"
 #include "common/text.h"
 #include "shell/file_ops.h"
 #include "shell/record_reader.h"
 #include "shell/record_writer.h"
+#include "shell/scratch_catalogue.h"
 
 namespace lexiweb {
 
 namespace {
-
-// Fields of a word record.
-constexpr int kWordField = 1;
-constexpr int kWordPageField = 2;
-constexpr int kWordPositionField = 3;
-constexpr int kRunningNumberField = 4;
-constexpr int kContextField = 5;
-
-// Fields of an occurrence record that the all-words list takes.
-constexpr int kIndexPageStemField = 4;
-constexpr int kOccurrenceIdField = 5;
-constexpr int kOccurrenceWordField = 6;
 
 bool equal_ignoring_case(std::string_view a, std::string_view b) {
   return a.size() == b.size() && starts_with_ignoring_case(a, b);
@@ -33,9 +23,9 @@ bool equal_ignoring_case(std::string_view a, std::string_view b) {
 }  // namespace
 
 void number_occurrences() {
-  RecordReader sorted_words("wrd_3.txt");
-  delete_file("wrd_4.txt");
-  RecordWriter occurrences("wrd_4.txt");
+  RecordReader sorted_words(kSortedWordsFile);
+  delete_file(kOccurrencesFile);
+  RecordWriter occurrences(kOccurrencesFile);
   long word_number = 1;
   long occurrence_number = 1;
   long index_page = 1;
@@ -45,11 +35,9 @@ void number_occurrences() {
   std::string word_number_text;
   std::string index_stem;
   std::string occurrence_text;
-  std::string_view line;
   Record record;
-  while (sorted_words.read_line(&line)) {
-    record.parse(line);
-    const std::string_view word = record.field(kWordField);
+  while (sorted_words.read_record(&record)) {
+    const std::string_view word = record.field(word_record::kWord);
     if (first) {
       first = false;
       on_index_page = 1;
@@ -67,22 +55,20 @@ void number_occurrences() {
         ++index_page;
       }
     }
-    word_number_text.clear();
-    append_right_aligned(word_number_text, word_number, 8);
-    index_stem.assign("in");
-    append_zero_filled(index_stem, index_page, 6);
-    occurrence_text.assign("i");
-    append_zero_filled(occurrence_text, occurrence_number, 10);
-    occurrences.write_record({word_number_text, record.field(kWordPageField),
-                              record.field(kWordPositionField), index_stem, occurrence_text, word,
-                              record.field(kRunningNumberField), record.field(kContextField)});
+    assign_word_number_text(word_number_text, word_number);
+    assign_index_page_stem(index_stem, index_page);
+    assign_occurrence_id(occurrence_text, occurrence_number);
+    occurrences.write_record({word_number_text, record.field(word_record::kPage),
+                              record.field(word_record::kPosition), index_stem, occurrence_text,
+                              word, record.field(word_record::kRunningNumber),
+                              record.field(word_record::kContext)});
   }
 }
 
 void write_all_words_list() {
-  RecordReader occurrences("wrd_4.txt");
-  delete_file("wrd_12.txt");
-  RecordWriter all_words("wrd_12.txt");
+  RecordReader occurrences(kOccurrencesFile);
+  delete_file(kAllWordsFile);
+  RecordWriter all_words(kAllWordsFile);
   // A group's entry waits for the group's end, which gives its count.
   std::string stem;
   std::string id;
@@ -94,15 +80,13 @@ void write_all_words_list() {
     append_right_aligned(count_text, count, 0);
     all_words.write_record({stem, id, group_word, count_text});
   };
-  std::string_view line;
   Record record;
-  while (occurrences.read_line(&line)) {
-    record.parse(line);
-    const std::string_view word = record.field(kOccurrenceWordField);
+  while (occurrences.read_record(&record)) {
+    const std::string_view word = record.field(occurrence_record::kWord);
     if (count == 0 || !equal_ignoring_case(word, group_word)) {
       if (count > 0) write_group();
-      stem.assign(record.field(kIndexPageStemField));
-      id.assign(record.field(kOccurrenceIdField));
+      stem.assign(record.field(occurrence_record::kIndexPageStem));
+      id.assign(record.field(occurrence_record::kOccurrenceId));
       group_word.assign(word);
       count = 0;
     }

@@ -13,6 +13,7 @@
 #include "shell/file_ops.h"
 #include "shell/record_reader.h"
 #include "shell/record_writer.h"
+#include "shell/scratch_catalogue.h"
 
 namespace lexiweb {
 
@@ -58,7 +59,9 @@ std::string_view key_of(std::string_view line, size_t key_column) {
   return skip >= line.size() ? std::string_view() : line.substr(skip);
 }
 
-std::string run_file_name(int number) { return "sort_run_" + std::to_string(number) + ".txt"; }
+std::string run_file_name(int number) {
+  return std::string(kSortRunPrefix) + std::to_string(number) + std::string(kSortRunSuffix);
+}
 
 // Lines of one run, held in one block of text.
 class RunBuffer {
@@ -220,11 +223,11 @@ void external_sort() {
     // The input itself keeps the cut lines, as the sort saw them.
     {
       RecordReader in(run.sort_input);
-      RecordWriter cut("f_04.txt");
+      RecordWriter cut(kSortCutFile);
       std::string_view line;
       while (in.read_line(&line)) cut.write_line(line.substr(0, kLongestSortedLine));
     }
-    copy_file("f_04.txt", run.sort_input);
+    copy_file(kSortCutFile, run.sort_input);
   }
 }
 

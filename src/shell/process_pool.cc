@@ -15,6 +15,7 @@
 #include <fstream>
 #include <mutex>
 
+#include "common/converter_files.h"
 #include "shell/file_ops.h"
 #include "shell/run_shell.h"
 
@@ -44,7 +45,7 @@ struct RunningJob {
 };
 
 std::string output_path(const std::string& folder, size_t job) {
-  return folder + "/job-output-" + std::to_string(job + 1) + ".txt";
+  return folder + "/" + job_output_file(job);
 }
 
 // The last line with more than blanks in it, without its line end.

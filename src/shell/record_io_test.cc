@@ -4,6 +4,7 @@
 
 #include "shell/record_reader.h"
 #include "shell/record_writer.h"
+#include "shell/run_failure.h"
 #include "testing/working_folder.h"
 
 namespace lexiweb {
@@ -60,6 +61,30 @@ TEST(RecordIoTest, MissingFileReadsAsEmpty) {
   std::string_view line;
   EXPECT_FALSE(in.read_line(&line));
   EXPECT_TRUE(in.at_end());
+}
+
+// A refused write reaches the caller as a RunFailure with its line, and a
+// writer left open on the way up, whose own close would fail as well, lets
+// the first failure through instead of ending the process.
+TEST(RecordIoTest, RefusedWritesTravelUpAsOneFailure) {
+  RecordWriter full("/dev/full");
+  full.write_line("lost");
+  try {
+    full.close();
+    ADD_FAILURE() << "the refused write went unnoticed";
+  } catch (const RunFailure& failure) {
+    EXPECT_EQ(failure.line(), "lexiweb: cannot write /dev/full: No space left on device");
+  }
+
+  std::string reached;
+  try {
+    RecordWriter also_full("/dev/full");
+    also_full.write_line("lost as well");
+    fail_run("the first failure");
+  } catch (const RunFailure& failure) {
+    reached = failure.line();
+  }
+  EXPECT_EQ(reached, "lexiweb: the first failure");
 }
 
 }  // namespace

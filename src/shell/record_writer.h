@@ -18,7 +18,11 @@ class RecordWriter {
   RecordWriter() : buffer_(new char[kBufferSize]) {}
   // Opens `path` for writing, emptying it.
   explicit RecordWriter(const std::string& path) : RecordWriter() { open(path); }
-  ~RecordWriter() { close(); }
+  // Closes as close() does, which may throw a RunFailure, unless a failure
+  // is already on its way up (run_failure.h): then the file is let go as it
+  // stands, as an ending run leaves it, since a second failure must not
+  // keep the first from reaching main.
+  ~RecordWriter() noexcept(false);
   RecordWriter(const RecordWriter&) = delete;
   RecordWriter& operator=(const RecordWriter&) = delete;
 
@@ -58,6 +62,8 @@ class RecordWriter {
  private:
   void write_slow(std::string_view bytes);
   void flush();
+  // Writes out the buffer; 0, or the system's error.
+  int write_buffered();
 
   static constexpr size_t kBufferSize = 1 << 20;
   int fd_ = -1;

@@ -22,8 +22,8 @@ std::atomic<void (*)()> run_cleanup{nullptr};
 // Held around every file creation; an ending run takes it and keeps it.
 std::mutex creation_gate;
 
-// Who ends the run, once one of them has begun to: a refused write or read
-// in the run's own thread, or an ending signal in the signal thread.
+// Who ends the run, once one of them has begun to: main on a refused write
+// or read, or an ending signal in the signal thread.
 enum class Ending { kNone, kFailure, kSignal };
 std::atomic<Ending> ending{Ending::kNone};
 
@@ -40,26 +40,21 @@ void remove_scratch_files_for_good() {
   if (void (*cleanup)() = run_cleanup.load()) cleanup();
 }
 
-[[noreturn]] void end_with(const std::string& reason) {
-  Ending before = Ending::kNone;
-  if (!ending.compare_exchange_strong(before, Ending::kFailure)) {
-    wait_when_ending_on_signal();
-    // A failure met while this failure's clean-up or exit runs (a writer
-    // closed there) must not start them over.
-    std::_Exit(1);
-  }
-  // Whatever the run printed so far comes before the line, and nothing after it.
-  std::cout.flush();
-  const std::string line = std::string(program_name) + ": " + reason + "\n";
-  // Past any stream buffer: nothing may stand between the line and the exit.
-  for (size_t done = 0; done < line.size();) {
-    const ssize_t written = ::write(STDERR_FILENO, line.data() + done, line.size() - done);
+// A failure met while a signal ends the run, in the files its clean-up
+// removes, waits for the signal's thread like the rest of the program.
+[[noreturn]] void fail_with(const std::string& reason) {
+  wait_when_ending_on_signal();
+  throw RunFailure(std::string(program_name) + ": " + reason);
+}
+
+// Past any stream buffer: nothing may stand between the line and the exit.
+void write_to_standard_error(const std::string& text) {
+  for (size_t done = 0; done < text.size();) {
+    const ssize_t written = ::write(STDERR_FILENO, text.data() + done, text.size() - done);
     if (written < 0 && errno == EINTR) continue;
     if (written <= 0) break;
     done += static_cast<size_t>(written);
   }
-  remove_scratch_files_for_good();
-  std::exit(1);
 }
 
 }  // namespace
@@ -79,14 +74,33 @@ void set_run_cleanup(void (*cleanup)()) {
 }
 
 void fail_write(const std::string& path, int error) {
-  end_with("cannot write " + path + ": " + std::strerror(error));
+  fail_with("cannot write " + path + ": " + std::strerror(error));
 }
 
 void fail_read(const std::string& path, int error) {
-  end_with("cannot read " + path + ": " + std::strerror(error));
+  fail_with("cannot read " + path + ": " + std::strerror(error));
 }
 
-void fail_run(const std::string& reason) { end_with(reason); }
+void fail_run(const std::string& reason) { fail_with(reason); }
+
+int end_failed_run(const RunFailure& failure) {
+  Ending before = Ending::kNone;
+  if (!ending.compare_exchange_strong(before, Ending::kFailure)) {
+    // A signal's thread ends the run already, with the signal's status.
+    for (;;) pause();
+  }
+  // Whatever the run printed so far comes before the line, and nothing after it.
+  std::cout.flush();
+  write_to_standard_error(failure.line() + "\n");
+  remove_scratch_files_for_good();
+  return 1;
+}
+
+int end_run_early(const RunEnding& early) {
+  std::cout.flush();
+  write_to_standard_error(early.line());
+  return early.status();
+}
 
 int create_file(const std::string& path) {
   std::lock_guard<std::mutex> hold(creation_gate);

@@ -8,10 +8,13 @@
 #include <cerrno>
 
 #include "shell/run_failure.h"
+#include "shell/scratch_catalogue.h"
 
 namespace lexiweb {
 
-std::string staged_page_name(long page) { return "w_" + std::to_string(page) + ".htm"; }
+std::string staged_page_name(long page) {
+  return std::string(kStagedPagePrefix) + std::to_string(page) + std::string(kStagedPageSuffix);
+}
 
 void read_staged_page(long page, std::string* characters) {
   characters->clear();

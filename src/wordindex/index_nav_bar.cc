@@ -5,6 +5,7 @@
 #include "common/run_parameters.h"
 #include "common/text.h"
 #include "shell/record_reader.h"
+#include "shell/scratch_catalogue.h"
 
 namespace lexiweb {
 
@@ -31,8 +32,8 @@ std::string index_nav_bar(std::string_view page_file, RecordReader& page_list) {
   page_list.rewind();
   Record record;
   while (page_list.read_record(&record)) {
-    long number = whole_value(record.field(1));
-    if (names_page(record.field(2), page_file)) current = number;
+    long number = whole_value(record.field(index_page_record::kNumber));
+    if (names_page(record.field(index_page_record::kStem), page_file)) current = number;
     last = number;
   }
 

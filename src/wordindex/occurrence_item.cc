@@ -5,6 +5,7 @@
 #include "common/run_values.h"
 #include "common/text.h"
 #include "shell/record_reader.h"
+#include "shell/scratch_catalogue.h"
 #include "wordindex/search_link.h"
 
 namespace lexiweb {
@@ -50,13 +51,14 @@ void append_short_item(std::string& line, std::string_view page_field, std::stri
 }
 
 void append_full_item(std::string& line, const Record& occurrence, std::string_view word_anchor) {
-  std::string_view output_stem = occurrence.field(4);
-  std::string_view running_number = occurrence.field(8);
-  std::string_view context = occurrence.field(9);
+  std::string_view output_stem = occurrence.field(placed_occurrence_record::kOutputPageStem);
+  std::string_view running_number = occurrence.field(placed_occurrence_record::kRunningNumber);
+  std::string_view context = occurrence.field(placed_occurrence_record::kContext);
 
-  append_item_opening(line, output_stem, occurrence.field(6), occurrence.field(7));
+  append_item_opening(line, output_stem, occurrence.field(placed_occurrence_record::kOccurrenceId),
+                      occurrence.field(placed_occurrence_record::kWord));
   line += "&nbsp (";
-  append_source_page_name(line, occurrence.field(2));
+  append_source_page_name(line, occurrence.field(placed_occurrence_record::kPage));
   if (!running_number.empty()) {
     line += " (";
     line += running_number;

@@ -7,6 +7,7 @@
 
 #include "shell/record_reader.h"
 #include "shell/record_writer.h"
+#include "shell/scratch_catalogue.h"
 #include "wordindex/index_nav_bar.h"
 #include "wordindex/index_page_head.h"
 #include "wordindex/occurrence_item.h"
@@ -15,8 +16,6 @@ namespace lexiweb {
 
 namespace {
 
-constexpr char kOccurrencesFile[] = "wrd_7.txt";
-constexpr char kIndexPageList[] = "in_l_02.txt";
 constexpr char kOutputFolder[] = "htm_out/";
 
 void close_index_page(RecordWriter& page, std::string_view page_file, RecordReader& page_list) {
@@ -31,11 +30,14 @@ void close_index_page(RecordWriter& page, std::string_view page_file, RecordRead
 // whose first item is the occurrence's short item.
 void open_index_page(RecordWriter& page, std::string& page_file, RecordReader& page_list,
                      const Record& occurrence, long ordinal) {
-  page_file.assign(occurrence.field(5));
+  page_file.assign(occurrence.field(placed_occurrence_record::kIndexPageStem));
   page_file += ".htm";
   page.open(kOutputFolder + page_file);
-  write_index_page_head(page_file, page, page_list, occurrence.field(2), occurrence.field(4),
-                        occurrence.field(6), occurrence.field(7), ordinal);
+  write_index_page_head(page_file, page, page_list,
+                        occurrence.field(placed_occurrence_record::kPage),
+                        occurrence.field(placed_occurrence_record::kOutputPageStem),
+                        occurrence.field(placed_occurrence_record::kOccurrenceId),
+                        occurrence.field(placed_occurrence_record::kWord), ordinal);
 }
 
 void write_pages(RecordReader& occurrences, RecordReader& page_list) {
@@ -44,9 +46,9 @@ void write_pages(RecordReader& occurrences, RecordReader& page_list) {
   if (!occurrences.read_record(&record)) return;
 
   // Copies of the previous record's fields, which must outlive the next read.
-  std::string previous_word_number(record.field(1));
-  std::string current_page_stem(record.field(5));
-  std::string word_anchor(record.field(6));
+  std::string previous_word_number(record.field(placed_occurrence_record::kWordNumber));
+  std::string current_page_stem(record.field(placed_occurrence_record::kIndexPageStem));
+  std::string word_anchor(record.field(placed_occurrence_record::kOccurrenceId));
   std::string page_file;
   std::string item;
   long ordinal = 1;
@@ -55,15 +57,15 @@ void write_pages(RecordReader& occurrences, RecordReader& page_list) {
   open_index_page(page, page_file, page_list, record, ordinal);
 
   while (occurrences.read_record(&record)) {
-    bool same_word = record.field(1) == previous_word_number;
+    bool same_word = record.field(placed_occurrence_record::kWordNumber) == previous_word_number;
     if (same_word) {
       ++ordinal;
     } else {
       ordinal = 1;
-      word_anchor.assign(record.field(6));
+      word_anchor.assign(record.field(placed_occurrence_record::kOccurrenceId));
     }
 
-    if (record.field(5) == current_page_stem) {
+    if (record.field(placed_occurrence_record::kIndexPageStem) == current_page_stem) {
       if (!same_word) {
         page.write_line("</ol>");
         page.write_line("<ol>");
@@ -76,8 +78,8 @@ void write_pages(RecordReader& occurrences, RecordReader& page_list) {
       open_index_page(page, page_file, page_list, record, ordinal);
     }
 
-    previous_word_number.assign(record.field(1));
-    current_page_stem.assign(record.field(5));
+    previous_word_number.assign(record.field(placed_occurrence_record::kWordNumber));
+    current_page_stem.assign(record.field(placed_occurrence_record::kIndexPageStem));
   }
   close_index_page(page, page_file, page_list);
 }
@@ -85,8 +87,8 @@ void write_pages(RecordReader& occurrences, RecordReader& page_list) {
 }  // namespace
 
 void write_index_pages() {
-  RecordReader occurrences(kOccurrencesFile);
-  RecordReader page_list(kIndexPageList);
+  RecordReader occurrences(kPlacedOccurrencesByWordFile);
+  RecordReader page_list(kIndexPagesFile);
   write_pages(occurrences, page_list);
 }
 

@@ -7,6 +7,7 @@
 #include "common/identifiers.h"
 #include "common/run_values.h"
 #include "shell/file_ops.h"
+#include "shell/scratch_catalogue.h"
 #include "testing/working_folder.h"
 
 namespace lexiweb {
@@ -34,11 +35,11 @@ TEST(WriteIndexPagesTest, PageBreakInsideAWordAndAPageMissingFromTheList) {
   g_run.page_stems = {"", "page1", "page2", "page3"};
   g_run.all_words_page_file = "f000006.htm";
   g_run.target_site = "";
-  write_file("wrd_7.txt", occurrence(1, 1, 1, "river", "1", "river") +
-                              occurrence(1, 1, 2, "river", "2", "the river") +
-                              occurrence(2, 2, 3, "River", "5", "River bank") +
-                              occurrence(3, 2, 4, "river", "8", "a river"));
-  write_file("in_l_02.txt", record_line({page_field(1), index_page_stem(1)}));
+  write_file(kPlacedOccurrencesByWordFile, occurrence(1, 1, 1, "river", "1", "river") +
+                                               occurrence(1, 1, 2, "river", "2", "the river") +
+                                               occurrence(2, 2, 3, "River", "5", "River bank") +
+                                               occurrence(3, 2, 4, "river", "8", "a river"));
+  write_file(kIndexPagesFile, record_line({page_field(1), index_page_stem(1)}));
 
   write_index_pages();
 
