@@ -134,8 +134,8 @@ TEST(FullRunTest, PagesAreSetInFacesTheSiteCarries) {
   ASSERT_EQ(run.exit_status, 0) << run.errors;
   EXPECT_TRUE(fs::is_empty("home/user"));
 
-  EXPECT_EQ(files_in("htm_out/fonts"),
-            (std::set<std::string>{"LiberationSans-Regular.woff2", "fit.js", "search.js"}));
+  EXPECT_EQ(files_in("htm_out/fonts"), (std::set<std::string>{"LiberationSans-Regular.woff2",
+                                                              "copy.js", "fit.js", "search.js"}));
   std::set<char32_t> characters;
   for (const PdfPage& page : three_page_document()) {
     for (const std::string& line : page.lines) characters.insert(line.begin(), line.end());
@@ -154,6 +154,26 @@ TEST(FullRunTest, PagesAreSetInFacesTheSiteCarries) {
   EXPECT_NE(tag.find(" data-w=\""), std::string::npos) << tag;
   // Attributes, style and script are no words: the document has its 16 words still.
   EXPECT_TRUE(run.output.ends_with(results_screen(16))) << run.output;
+}
+
+// A font whose name no table knows, serif and of fixed pitch, its letters
+// as wide as Courier's: the site sets it in Courier's free twin, not in a
+// proportional face.
+TEST(FullRunTest, UnknownFixedPitchSerifFontIsSetInAFixedPitchFaceOfItsWidth) {
+  WorkingFolder folder;
+  fs::create_directory("pdf_in");
+  write_pdf("pdf_in/doc.pdf", three_page_document(), {}, {"QWERTY+Kvadrat", 1 + 2 + 32, 600});
+  ProgramRun run = run_lexiweb(kCompleteRunInput);
+  ASSERT_EQ(run.exit_status, 0) << run.errors;
+
+  EXPECT_EQ(files_in("htm_out/fonts"), (std::set<std::string>{"LiberationMono-Regular.woff2",
+                                                              "copy.js", "fit.js", "search.js"}));
+  const std::string page = read_file("htm_out/f000002.htm");
+  EXPECT_NE(page.find("@font-face{font-family:LiberationMono;"
+                      "src:url(fonts/LiberationMono-Regular.woff2)}\n"),
+            std::string::npos)
+      << page;
+  EXPECT_NE(page.find("font-family:LiberationMono,monospace;"), std::string::npos) << page;
 }
 
 // The document's outline stands on the contents page, its entries leading
@@ -261,8 +281,7 @@ TEST(FullRunTest, DocumentWithoutWordsGetsEveryPageAndTheFinalPagesAfterThem) {
   EXPECT_EQ(run.output.substr(run.output.size() - results_screen(0).size()), results_screen(0));
   EXPECT_EQ(files_in("htm_out"),
             (std::set<std::string>{"f000001.htm", "f000002.htm", "f000003.htm", "f000004.htm",
-                                   "f000005.htm", "fonts", "page001.png", "page002.png",
-                                   "words"}));
+                                   "f000005.htm", "fonts", "page001.png", "page002.png", "words"}));
   // A page without words is written like any other, only without spans.
   std::string first = read_file("htm_out/f000001.htm");
   EXPECT_EQ(first.find("<span"), std::string::npos) << first;
@@ -299,8 +318,8 @@ TEST(FullRunTest, PagesWithoutWordsGetTheirPagesAndTheFinalPagesFollowTheLastPag
   ProgramRun run = run_lexiweb(kCompleteRunInput);
   ASSERT_EQ(run.exit_status, 0) << run.errors;
 
-  std::set<std::string> expected_files = {"f000007.htm", "f000008.htm", "f000009.htm", "fonts",
-                                          "in000001.htm", "words"};
+  std::set<std::string> expected_files = {"f000007.htm", "f000008.htm",  "f000009.htm",
+                                          "fonts",       "in000001.htm", "words"};
   for (int page = 1; page <= 6; ++page) {
     expected_files.insert("f00000" + std::to_string(page) + ".htm");
     expected_files.insert("page00" + std::to_string(page) + ".png");

@@ -224,6 +224,27 @@ std::string annotation(const PdfLink& link, int page_count) {
   return result + " >>";
 }
 
+// The widths and descriptor of a font of the test's own, the descriptor
+// added to `objects`; nothing for a base font as readers know it.
+std::string font_metrics(const PdfTextFont& font, std::vector<std::string>& objects) {
+  std::string metrics;
+  if (font.width > 0) {
+    metrics += " /FirstChar 32 /LastChar 255 /Widths [";
+    for (int code = 32; code <= 255; ++code) {
+      metrics += (code == 32 ? "" : " ") + std::to_string(font.width);
+    }
+    metrics += "]";
+  }
+  if (font.flags != 0) {
+    objects.push_back("<< /Type /FontDescriptor /FontName /" + font.name + " /Flags " +
+                      std::to_string(font.flags) +
+                      " /FontBBox [0 -200 1000 800] /ItalicAngle 0 /Ascent 800 /Descent -200"
+                      " /CapHeight 700 /StemV 80 >>");
+    metrics += " /FontDescriptor " + std::to_string(objects.size() - 1) + " 0 R";
+  }
+  return metrics;
+}
+
 }  // namespace
 
 PdfLink internal_link(int line_index, int target_page, PdfLinkForm form) {
@@ -241,8 +262,8 @@ PdfLink external_link(int line_index, const std::string& uri) {
   return link;
 }
 
-std::string make_pdf(const std::vector<PdfPage>& pages,
-                     const std::vector<PdfOutlineEntry>& outline) {
+std::string make_pdf(const std::vector<PdfPage>& pages, const std::vector<PdfOutlineEntry>& outline,
+                     const PdfTextFont& font) {
   const int page_count = static_cast<int>(pages.size());
   // objects[n] is the body of object n; entry 0 is the free list head.
   std::vector<std::string> objects(page_object(page_count));
@@ -253,8 +274,8 @@ std::string make_pdf(const std::vector<PdfPage>& pages,
   }
   objects[kPageTreeObject] =
       "<< /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(page_count) + " >>";
-  objects[kFontObject] =
-      "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>";
+  objects[kFontObject] = "<< /Type /Font /Subtype /Type1 /BaseFont /" + font.name +
+                         " /Encoding /WinAnsiEncoding" + font_metrics(font, objects) + " >>";
   for (int i = 0; i < page_count; ++i) {
     std::string annotation_refs;
     for (const PdfLink& link : pages[i].links) {
@@ -268,7 +289,7 @@ std::string make_pdf(const std::vector<PdfPage>& pages,
       images = " /XObject << /Im1 " + std::to_string(objects.size() - 1) + " 0 R >>";
     }
     std::string font = std::to_string(kFontObject);
-    if (pages[i].font != "Helvetica") {
+    if (!pages[i].font.empty()) {
       objects.push_back("<< /Type /Font /Subtype /Type1 /BaseFont /" + pages[i].font +
                         " /Encoding /WinAnsiEncoding >>");
       font = std::to_string(objects.size() - 1);
@@ -311,9 +332,9 @@ std::string make_pdf(const std::vector<PdfPage>& pages,
 }
 
 void write_pdf(const std::filesystem::path& path, const std::vector<PdfPage>& pages,
-               const std::vector<PdfOutlineEntry>& outline) {
+               const std::vector<PdfOutlineEntry>& outline, const PdfTextFont& font) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << make_pdf(pages, outline);
+  out << make_pdf(pages, outline, font);
   out.close();
   if (!out) throw std::runtime_error("cannot write " + path.string());
 }

@@ -1,9 +1,9 @@
 // A small PDF writer for the shipped sample and for the tests: real, valid
 // PDF files made from plain data, with no outside tool. Pages hold lines of
-// text in Helvetica or another font named (WinAnsiEncoding) and, optionally, a gray picture
-// beneath everything (a scanned page), drawings beneath the text and link
-// annotations to other pages of the same document or to web addresses. The namespace stays
-// lexiweb::testing because the tests are its main users.
+// text in Helvetica or a font of the test's naming (WinAnsiEncoding) and, optionally, a gray
+// picture beneath everything (a scanned page), drawings beneath the text and link annotations to
+// other pages of the same document or to web addresses. The namespace stays lexiweb::testing
+// because the tests are its main users.
 #ifndef LEXIWEB_TOOLS_PDF_WRITER_H_
 #define LEXIWEB_TOOLS_PDF_WRITER_H_
 
@@ -63,9 +63,9 @@ struct PdfPage {
   // Lines drawn invisibly (render mode 3), as a scanner's text layer lies
   // over its picture.
   bool invisible_text = false;
-  // The font the lines are set in, named and not embedded, so that a
-  // reader draws it with a face of its own.
-  std::string font = "Helvetica";
+  // The font this page's lines are set in instead of the document's,
+  // named and not embedded; empty for the document's.
+  std::string font = {};
   // Room added to each space of the lines (the Tw operator), in points.
   double word_spacing = 0;
   // 0, or 90 for a page shown turned a quarter clockwise (/Rotate 90) whose
@@ -83,6 +83,17 @@ struct PdfOutlineEntry {
   std::vector<PdfOutlineEntry> children;
 };
 
+// The font the text is set in, never embedded (readers draw it in a face
+// of their own): Helvetica unless a test names another. A font with
+// `flags` (the font descriptor's bits: 1 fixed pitch, 2 serif, 32
+// nonsymbolic, 64 italic) has a descriptor with them, and with `width`
+// every character advances that many thousandths of an em.
+struct PdfTextFont {
+  std::string name = "Helvetica";
+  int flags = 0;
+  int width = 0;
+};
+
 // A link whose rectangle covers text line `line_index` (counted from 0).
 PdfLink internal_link(int line_index, int target_page,
                       PdfLinkForm form = PdfLinkForm::kDestination);
@@ -91,11 +102,12 @@ PdfLink external_link(int line_index, const std::string& uri);
 // The bytes of a PDF file holding `pages` in order, and an outline when
 // `outline` is not empty.
 std::string make_pdf(const std::vector<PdfPage>& pages,
-                     const std::vector<PdfOutlineEntry>& outline = {});
+                     const std::vector<PdfOutlineEntry>& outline = {},
+                     const PdfTextFont& font = {});
 
-// Writes make_pdf(pages, outline) to `path`; throws std::runtime_error when it cannot.
+// Writes make_pdf(pages, outline, font) to `path`; throws std::runtime_error when it cannot.
 void write_pdf(const std::filesystem::path& path, const std::vector<PdfPage>& pages,
-               const std::vector<PdfOutlineEntry>& outline = {});
+               const std::vector<PdfOutlineEntry>& outline = {}, const PdfTextFont& font = {});
 
 }  // namespace lexiweb::testing
 

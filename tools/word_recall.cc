@@ -39,6 +39,7 @@
 #include "shell/record_reader.h"
 #include "shell/record_writer.h"
 #include "shell/run_failure.h"
+#include "shell/scratch_catalogue.h"
 
 namespace {
 
@@ -81,18 +82,22 @@ PageWords cut_words(const std::map<long, std::string>& pages) {
   const fs::path scratch = fs::temp_directory_path() / ("word_recall_" + std::to_string(getpid()));
   {
     lexiweb::RecordWriter out(scratch.string());
-    lexiweb::WordCutter cutter(out);
+    lexiweb::RecordWriter parts(scratch.string() + "_parts");
+    lexiweb::WordCutter cutter(out, parts);
     for (const auto& [page, text] : pages) {
       cutter.take_characters(as_html(text), page, 1);
-      cutter.take_separator();
+      cutter.take_separator("");
     }
+    cutter.finish();
   }
+  fs::remove(scratch.string() + "_parts");
   PageWords words;
   lexiweb::RecordReader in(scratch.string());
   lexiweb::Record record;
   while (in.read_record(&record)) {
-    ++words[lexiweb::whole_value(record.field(2))]
-           [lexiweb::to_lower_ascii(lexiweb::trim_blanks(record.field(1)))];
+    ++words[lexiweb::whole_value(record.field(lexiweb::word_record::kPage))]
+           [lexiweb::to_lower_ascii(
+               lexiweb::trim_blanks(record.field(lexiweb::word_record::kWord)))];
   }
   in.close();
   fs::remove(scratch);

@@ -12,6 +12,7 @@ namespace lexiweb {
 
 void annotate_words() {
   write_span_places(g_run.page_count);
+  delete_file(kWordPartsFile);
   classify_tags();
   // The tag records serve the scan and the frame search only.
   delete_file(kTagRecordsFile);

@@ -153,11 +153,12 @@ void write_output_pages(long page_count) {
     for (; spans.on_page(page); spans.advance()) {
       const Record& span = spans.record();
       const long position = spans.number(span_record::kPosition);
-      if (span.field(span_record::kKind) == span_record::kOpening) {
+      const std::string_view kind = span.field(span_record::kKind);
+      if (kind == span_record::kOpening || kind == span_record::kSecondPart) {
         body.write_through(position - 1);
-        build_opening_markup(span.field(span_record::kWordNumber),
-                             span.field(span_record::kIndexPageStem),
-                             span.field(span_record::kOccurrenceId), &markup);
+        build_opening_markup(
+            span.field(span_record::kWordNumber), span.field(span_record::kIndexPageStem),
+            span.field(span_record::kOccurrenceId), &markup, kind == span_record::kSecondPart);
         out.write(markup.tag);
         out.write(markup.id_and_class);
         out.write(markup.handler);

@@ -26,11 +26,12 @@ constexpr std::string_view kScriptStart[] = {
     "document.writeln(\"<style type=\\\"text/css\\\">\");\n",
 };
 
-// The named occurrence red, every other span black, then the style element
-// and both script blocks closed.
+// The named occurrence red, then the style element and both script blocks
+// closed. Only the word turns red, and all of it: the converter's pages draw
+// text in the document's own colours (white on a dark slide), and the fitting
+// script wraps pieces of a word's text in spans of its own.
 constexpr std::string_view kScriptEnd =
-    "document.writeln(self.location.hash + \" { color: red } \");\n"
-    "document.writeln(\"span  { color: black } \");\n"
+    "document.writeln(self.location.hash + \", \" + self.location.hash + \" * { color: red } \");\n"
     "document.writeln(\"</style>\");\n"
     "}\n"
     "}\n";
@@ -45,9 +46,12 @@ void write_occurrence_rule(RecordWriter& out, const OccurrenceRule& rule, std::s
   block += "\")\n{";
   out.write_line(block);
 
+  const std::string_view word_number = trim_leading_blanks(rule.word_number);
   block.assign("document.writeln(\".c");
-  block += trim_leading_blanks(rule.word_number);
-  block += " { color: red } \");\n}\n";
+  block += word_number;
+  block += ", .c";
+  block += word_number;
+  block += " * { color: red } \");\n}\n";
   out.write_line(block);
 }
 

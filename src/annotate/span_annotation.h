@@ -18,9 +18,11 @@ struct OpeningMarkup {
 
 // Fills `markup` (reusing its storage) for the occurrence of `word_number`
 // (right-aligned as in the occurrence record) with `occurrence_id`, listed on
-// index page `index_page_stem`.
+// index page `index_page_stem`. The second part of a word broken at a line
+// end has no id of its own: its class and handler are the word's.
 void build_opening_markup(std::string_view word_number, std::string_view index_page_stem,
-                          std::string_view occurrence_id, OpeningMarkup* markup);
+                          std::string_view occurrence_id, OpeningMarkup* markup,
+                          bool second_part = false);
 
 inline constexpr std::string_view kClosingMarkup = "</span>";
 
@@ -30,7 +32,8 @@ inline constexpr std::string_view kClosingMarkup = "</span>";
 // after as many characters as its word has, counted on through the following
 // pages if need be. A span still open when the next one opens is never
 // closed. An occurrence whose place the walk never meets holds up every
-// occurrence after it.
+// occurrence after it. A word joined over a line end (the word parts of
+// shell/scratch_catalogue.h) gets a span over each of its two parts.
 void write_span_places(long page_count);
 
 }  // namespace lexiweb

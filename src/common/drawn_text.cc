@@ -1,5 +1,6 @@
 #include "common/drawn_text.h"
 
+#include <charconv>
 #include <fstream>
 
 #include "common/number_fields.h"
@@ -37,6 +38,14 @@ void append_drawn_font(std::string& out, const DrawnFont& font) {
   for (char c : font.name) out += static_cast<unsigned char>(c) < 0x20 ? '?' : c;
   out += '\t';
   out += font.flags;
+  if (font.letter_widths.size() == kDrawnLetters) {
+    char separator = '\t';
+    for (int width : font.letter_widths) {
+      out += separator;
+      out += std::to_string(width);
+      separator = ',';
+    }
+  }
   out += "\r\n";
 }
 
@@ -60,7 +69,24 @@ bool parse_drawn_font(std::string_view line, DrawnFont* font) {
   const size_t tab = line.find('\t');
   if (tab == std::string_view::npos || tab == 0) return false;
   font->name.assign(line.substr(0, tab));
-  font->flags.assign(line.substr(tab + 1));
+  line.remove_prefix(tab + 1);
+  const size_t widths = line.find('\t');
+  font->flags.assign(line.substr(0, widths));
+  font->letter_widths.clear();
+  if (widths == std::string_view::npos) return true;
+  // Widths that do not read as 26 numbers are left out: the font is then
+  // known by its name and flags alone.
+  std::string_view rest = line.substr(widths + 1);
+  while (!rest.empty()) {
+    const size_t comma = rest.find(',');
+    const std::string_view number = rest.substr(0, comma);
+    int width = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), width);
+    if (error != std::errc() || end != number.data() + number.size()) break;
+    font->letter_widths.push_back(width);
+    rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
+  }
+  if (!rest.empty() || font->letter_widths.size() != kDrawnLetters) font->letter_widths.clear();
   return true;
 }
 

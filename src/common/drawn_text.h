@@ -13,8 +13,12 @@
 // pdftohtml rounds it.
 // What the pages hold goes to a second file, small enough to read whole
 // before the pages are set, lines ended by CR LF as well:
-//   "f NAME<tab>FLAGS"   a font first drawn in the range: FLAGS the letters
-//                        b (bold), i (italic), f (fixed pitch), s (serif), or "-"
+//   "f NAME<tab>FLAGS[<tab>WIDTHS]"
+//                        a font first drawn in the range: FLAGS the letters
+//                        b (bold), i (italic), f (fixed pitch), s (serif), or "-";
+//                        WIDTHS the advances of its letters a to z, 26
+//                        numbers separated by commas in thousandths of an em,
+//                        0 where it has no such letter (absent when it has none)
 //   "p N FLAGS"          page N drawn: FLAGS the letters b (its background is
 //                        blank), t (visible text drawn on it), i (invisible
 //                        text drawn on it), s (pictures as a scanner makes
@@ -55,9 +59,12 @@ bool parse_drawn_run(std::string_view line, DrawnRun* run);
 inline constexpr char kDrawnFont = 'f';
 inline constexpr char kDrawnPage = 'p';
 
+inline constexpr int kDrawnLetters = 26;  // a to z
+
 struct DrawnFont {
   std::string name;  // as the PDF names it, subset prefix included
   std::string flags;
+  std::vector<int> letter_widths = {};  // kDrawnLetters of them, or none
 };
 
 struct DrawnPage {

@@ -16,6 +16,23 @@ constexpr std::string_view kLinkStartEnd = "\">";
 // The start tag of a link that was refused: an anchor without a target.
 constexpr std::string_view kPlainLinkStart = "<a>";
 
+// The PDF shows its links as the text they cover, in that text's colour and
+// without underline; the pointer and an outline while it is over them tell
+// the reader that they lead somewhere. Only the fragments' links: the
+// navigation bar's keep the browser's look.
+constexpr std::string_view kLinkRules =
+    "\tp a[href]{color:inherit;text-decoration:none;cursor:pointer}\n"
+    "\tp a[href]:hover{outline:1px solid currentColor;outline-offset:1px}\n";
+
+// Appends the style element with the link rules at the end of its rules.
+void append_style(std::string_view style, std::string& out) {
+  size_t rules_end = style.rfind("-->");
+  if (rules_end == std::string_view::npos) rules_end = style.rfind("</style>");
+  out.append(style.substr(0, rules_end));
+  out.append(kLinkRules);
+  out.append(style.substr(rules_end));
+}
+
 struct TextReference {
   std::string_view reference;
   char replacement;
@@ -171,7 +188,7 @@ std::string reshape_page(std::string_view raw) {
   } else {
     append_head(head, out);
   }
-  out.append(style);
+  if (!style.empty()) append_style(style, out);
   append_body(raw.substr(body_start), out);
   return out;
 }

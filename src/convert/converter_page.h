@@ -22,7 +22,8 @@ inline std::string converter_page_file(int page) {
 
 // The page `raw` reshaped:
 // - the style element moves from the head to the start of the body, because
-//   the head is cut away when the page is assembled;
+//   the head is cut away when the page is assembled, and gets the rules that
+//   show the fragments' links as the PDF does;
 // - the title is emptied: its text would be indexed as words of the page,
 //   yet it never shows on the finished page;
 // - in the text outside tags, &#160; and &nbsp; become blanks, so that words

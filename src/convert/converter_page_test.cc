@@ -41,6 +41,8 @@ TEST(ReshapePage, MovesStyleIntoBodyEmptiesTitleAndPlainsTheText) {
             "<style type=\"text/css\">\n"
             "<!--\n"
             "\tp {margin: 0; padding: 0;}\t.ft00{font-size:18px;}\n"
+            "\tp a[href]{color:inherit;text-decoration:none;cursor:pointer}\n"
+            "\tp a[href]:hover{outline:1px solid currentColor;outline-offset:1px}\n"
             "-->\n"
             "</style>\n"
             "<div id=\"page1-div\" style=\"position:relative;width:918px;height:1188px;\">\n"

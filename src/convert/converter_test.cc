@@ -78,10 +78,10 @@ TEST_F(ConvertedDocumentTest, EveryPageIsCompleteWithItsStyleFirstInTheBodyAndIt
     SCOPED_TRACE(page);
     std::string html = read_file("htm_in/page" + std::to_string(page) + ".html");
     EXPECT_TRUE(html.starts_with("<!DOCTYPE html>\n<html"));
-    // Every page, the empty one too, ends with the search field's script.
+    // Every page, the empty one too, ends with the copying and search field's scripts.
     EXPECT_TRUE(
-        html.ends_with("</div>\n<script src=\"fonts/search.js\" defer></script>\n"
-                       "</body>\n</html>\n"))
+        html.ends_with("</div>\n<script src=\"fonts/copy.js\" defer></script>\n"
+                       "<script src=\"fonts/search.js\" defer></script>\n</body>\n</html>\n"))
         << html;
     std::string head = html.substr(0, html.find("</head>"));
     EXPECT_NE(head.find("<title></title>"), std::string::npos);
@@ -113,6 +113,7 @@ TEST_F(ConvertedDocumentTest, PagesAreSetInFacesThatTravelWithThemAndKnowTheirWi
   EXPECT_EQ(page.find("font-family:Helvetica"), std::string::npos) << page;
   EXPECT_TRUE(std::filesystem::is_regular_file("htm_in/fonts/fit.js"));
   EXPECT_TRUE(std::filesystem::is_regular_file("htm_in/fonts/search.js"));
+  EXPECT_TRUE(std::filesystem::is_regular_file("htm_in/fonts/copy.js"));
 
   // Every fragment carries its width in the PDF, one number per line, as
   // poppler's own measure of its lines (pdftohtml -xml, a text element a

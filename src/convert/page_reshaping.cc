@@ -8,6 +8,7 @@
 #include "convert/conversion_report.h"
 #include "convert/converter.h"
 #include "convert/converter_page.h"
+#include "convert/copied_text.h"
 #include "convert/finished_output.h"
 #include "convert/page_backgrounds.h"
 #include "convert/recognised_lines.h"
@@ -96,6 +97,7 @@ ReshapedPages reshape_pages(const Conversion& conversion, const std::vector<Page
     add_recognised_lines(page_html, lines);
     reshaped.words_laid = reshaped.words_laid || !lines.empty();
     typesetting.set_page(page_html, page);
+    add_font_folder_script_at_end(page_html, kCopyScriptFile);
     add_search_field(page_html);
     write_whole_file(page_path, page_html);
     delete_file(raw_path);
@@ -150,6 +152,7 @@ bool finish_conversion(const Conversion& conversion, const std::vector<PageOutco
     print_line("The fonts could not be written into " + conversion.path(kFontFolder));
     return false;
   }
+  write_into_font_folder(conversion.folder, kCopyScriptFile, kCopyScript);
   write_search_script(conversion.folder);
   if (!tidy_converter_extras(conversion)) {
     print_line("The document outline in " + conversion.folder + " could not be kept");

@@ -16,8 +16,8 @@ inline constexpr char kRecognitionScriptFile[] = "ocr.js";
 // with its place within its line (data-x) and its width (data-w) in
 // pixels: placed at its left and scaled to its width, it covers its
 // picture, so that a double click on the picture reaches the word. The
-// page's highlight makes every span black or red when the page is opened
-// at an occurrence; the recognised words stay transparent by their class's
+// page's highlight colours the word's spans red when the page is opened at
+// an occurrence; the recognised words stay transparent by their class's
 // rules, so the occurrences of the word get a red mark of this script's
 // instead.
 extern const std::string_view kRecognitionScript;

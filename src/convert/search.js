@@ -10,9 +10,12 @@
   var LOADING = 1;
   var FAILED = 2;
 
-  // Per part of the word list: its capitalized first word; the part itself
-  // once loaded (or LOADING, FAILED).
+  // Per part of the word list: its capitalized first key; the part itself
+  // once loaded (or LOADING, FAILED). With folded keys, each word of the
+  // list comes with its key: the word folded as the word list compares
+  // words, without the accents of its letters; else a word is its own key.
   var firstKeys = null;
+  var foldedKeys = false;
   var parts = [];
   var box, field, list;
   var offer = null;
@@ -50,6 +53,31 @@
     var utf8 = new Uint8Array(bytes.length);
     for (var i = 0; i < bytes.length; i++) utf8[i] = bytes.charCodeAt(i);
     return new TextDecoder().decode(utf8);
+  }
+
+  // The text folded as the word list folds words: compatibility forms
+  // (ligatures, full-width letters) to their plain letters, then every
+  // script's case, and the typographic apostrophes as "'".
+  function folded(text) {
+    return text.normalize('NFKC').toUpperCase().toLowerCase().replace(/[\u2019\u02bc]/g, "'");
+  }
+
+  // Without the accents of Latin, Greek and Cyrillic letters.
+  function withoutAccents(text) {
+    return text.normalize('NFD').replace(/[\u0300-\u036f]/g, '').normalize('NFC');
+  }
+
+  // The first word of what was typed, as the index cuts words: a Chinese
+  // or Japanese phrase typed offers the words of its first word.
+  var segmenter = typeof Intl === 'object' && Intl.Segmenter ?
+    new Intl.Segmenter(undefined, { granularity: 'word' }) : null;
+  function firstWord(text) {
+    if (!segmenter) return text.split(/\s+/)[0];
+    var segments = segmenter.segment(text);
+    for (var segment of segments) {
+      if (segment.isWordLike) return segment.segment;
+    }
+    return '';
   }
 
   function padded(number, width) {
@@ -91,6 +119,7 @@
   // the one it is, if any. Incomplete while a part it needs is loading.
   function offerFor(text) {
     var result = { text: text, found: [], exact: null, complete: true, failed: false };
+    if (foldedKeys) return offerByKeys(result);
     var wanted = capitals(bytesOf(text));
     // No word holds a blank or a control character.
     if (firstKeys.length === 0 || /[\x00-\x20]/.test(wanted)) return result;
@@ -98,28 +127,57 @@
     // list's order, so the words are looked for from there on.
     var special = wanted.search(/[&<>"]/);
     var prefix = special < 0 ? wanted : wanted.slice(0, special) + '&';
+    eachWord(prefix, result, function (entry) {
+      if (entry.form.lastIndexOf(wanted, 0) !== 0) return false;
+      if (entry.form === wanted) result.exact = entry;
+      result.found.push(entry);
+      return result.found.length === OFFERED;
+    });
+    return result;
+  }
+
+  // Hands `take` each word whose key begins with `prefix`, in the list's
+  // order, until it returns true. A part that is not loaded yet is asked
+  // for and leaves the result incomplete; one that failed marks it.
+  function eachWord(prefix, result, take) {
     var start = startingPart(prefix);
     for (var p = start; p < firstKeys.length; p++) {
       if (p > start && against(firstKeys[p], prefix) > 0) break;
       var part = parts[p];
       if (part === FAILED) {
         result.failed = true;
-        return result;
+        return;
       }
       if (!part || part === LOADING) {
         load(p);
         result.complete = false;
-        return result;
+        return;
       }
       for (var i = 0; i < part.length; i++) {
         var order = against(part[i].key, prefix);
-        if (order > 0) return result;
-        if (order < 0 || part[i].form.lastIndexOf(wanted, 0) !== 0) continue;
-        if (part[i].form === wanted) result.exact = part[i];
-        result.found.push(part[i]);
-        if (result.found.length === OFFERED) return result;
+        if (order > 0) return;
+        if (order === 0 && take(part[i])) return;
       }
     }
+  }
+
+  // The words whose keys begin with the key of the typed word; typed with
+  // accents, only those whose folded form begins with it too. The words of
+  // one key stand with their accented forms first.
+  function offerByKeys(result) {
+    var typed = folded(firstWord(folded(result.text)));
+    var bare = withoutAccents(typed);
+    var prefix = capitals(bytesOf(bare.replace(/"/g, '\x7f')));
+    if (firstKeys.length === 0 || prefix === '') return result;
+    eachWord(prefix, result, function (entry) {
+      var form = folded(textOf(entry.word));
+      if (typed !== bare && form.lastIndexOf(typed, 0) !== 0) return false;
+      if (!result.exact && (form === typed || entry.key === prefix && typed === bare)) {
+        result.exact = entry;
+      }
+      result.found.push(entry);
+      return result.found.length === OFFERED;
+    });
     return result;
   }
 
@@ -142,19 +200,22 @@
   }
 
   window.lexiwebWords = {
-    parts: function (keys) {
+    parts: function (keys, keyed) {
       firstKeys = keys;
+      foldedKeys = keyed === 'folded';
       build();
     },
     part: function (number, data) {
       var part = [];
-      for (var i = 0; i + 3 < data.length; i += 4) {
+      var step = foldedKeys ? 5 : 4;
+      for (var i = 0; i + step - 1 < data.length; i += step) {
+        var at = foldedKeys ? i + 1 : i;
         part.push({
           word: data[i],
-          key: capitals(data[i]),
+          key: capitals(data[at]),
           form: capitals(referencesRead(data[i])),
-          count: data[i + 1],
-          href: 'in' + padded(data[i + 2], 6) + '.htm#i' + padded(data[i + 3], 10),
+          count: data[at + 1],
+          href: 'in' + padded(data[at + 2], 6) + '.htm#i' + padded(data[at + 3], 10),
         });
       }
       parts[number - 1] = part;

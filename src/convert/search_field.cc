@@ -5,12 +5,7 @@
 namespace lexiweb {
 
 void add_search_field(std::string& page_html) {
-  // At the end, where no rule of the page's start (the style element, the
-  // fitting script) depends on it; pdftohtml ends every page's body there.
-  size_t at = page_html.rfind("</body>");
-  if (at == std::string::npos) at = page_html.rfind("</html>");
-  if (at == std::string::npos) at = page_html.size();
-  page_html.insert(at, font_folder_script(kSearchScriptFile));
+  add_font_folder_script_at_end(page_html, kSearchScriptFile);
 }
 
 void write_search_script(const std::string& folder) {

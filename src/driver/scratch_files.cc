@@ -11,7 +11,7 @@ namespace lexiweb {
 
 namespace {
 
-constexpr std::array<std::string_view, 21> kFixedNames = {
+constexpr std::array<std::string_view, 24> kFixedNames = {
     kFolderCheckFile,
     kSortedFolderCheckFile,
     kPdfListingFile,
@@ -33,6 +33,9 @@ constexpr std::array<std::string_view, 21> kFixedNames = {
     kIndexPagesFile,
     kSpanPlacesFile,
     kFrameRangesFile,
+    kWordPartsFile,
+    kSearchWordsFile,
+    kSortedSearchWordsFile,
 };
 
 bool all_digits(std::string_view text) {

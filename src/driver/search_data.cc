@@ -1,8 +1,10 @@
 #include "driver/search_data.h"
 
+#include "common/html_references.h"
 #include "common/text.h"
 #include "driver/final_pages.h"
 #include "driver/scratch_files.h"
+#include "shell/external_sort.h"
 #include "shell/file_ops.h"
 #include "shell/record_reader.h"
 #include "shell/record_writer.h"
@@ -52,34 +54,44 @@ unsigned char folded(char c) {
 
 class PartWriter {
  public:
-  PartWriter(std::string folder, size_t part_bytes)
-      : folder_(std::move(folder)), part_bytes_(part_bytes), parts_(folder_ + "/" + kPartsFile) {
+  // `with_keys`: each word comes with the key the field matches it by.
+  PartWriter(std::string folder, size_t part_bytes, bool with_keys)
+      : folder_(std::move(folder)),
+        part_bytes_(part_bytes),
+        with_keys_(with_keys),
+        parts_(folder_ + "/" + kPartsFile) {
     parts_.write_line("lexiwebWords.parts([");
   }
 
-  void add(const Record& record) {
-    const std::string_view word = record.field(all_words_record::kWord);
+  // A word, the key it sorts and is looked up by, its count and first
+  // occurrence.
+  void add(std::string_view word, std::string_view key, std::string_view count,
+           std::string_view index_page_stem, std::string_view occurrence_id) {
     entry_.clear();
     append_script_string(entry_, word);
     entry_ += ',';
-    append_right_aligned(entry_, whole_value(record.field(all_words_record::kCount)), 0);
+    if (with_keys_) {
+      append_script_string(entry_, key);
+      entry_ += ',';
+    }
+    append_right_aligned(entry_, whole_value(count), 0);
     entry_ += ',';
-    append_number_of(entry_, record.field(all_words_record::kIndexPageStem));
+    append_number_of(entry_, index_page_stem);
     entry_ += ',';
-    append_number_of(entry_, record.field(all_words_record::kOccurrenceId));
+    append_number_of(entry_, occurrence_id);
     entry_ += ",\r\n";
-    const unsigned char first = word.empty() ? 0 : folded(word[0]);
+    const unsigned char first = key.empty() ? 0 : folded(key[0]);
     if (!part_.empty() &&
         (first != first_byte_ || part_.size() + entry_.size() + kPartEnd.size() > part_bytes_)) {
       finish_part();
     }
-    if (part_.empty()) start_part(word, first);
+    if (part_.empty()) start_part(key, first);
     part_ += entry_;
   }
 
   void finish() {
     if (!part_.empty()) finish_part();
-    parts_.write_line("]);");
+    parts_.write_line(with_keys_ ? "], \"folded\");" : "]);");
     parts_.close();
   }
 
@@ -106,6 +118,7 @@ class PartWriter {
 
   std::string folder_;
   size_t part_bytes_;
+  bool with_keys_;
   RecordWriter parts_;
   std::string part_;
   std::string entry_;
@@ -118,16 +131,65 @@ bool is_search_data_file(std::string_view name) {
   return name == kPartsFile || is_numbered(name, "p", ".js");
 }
 
+// The all-words list with the search key of each word, sorted by it.
+void write_sorted_search_words() {
+  {
+    RecordReader words(kAllWordsFile);
+    RecordWriter keyed(kSearchWordsFile);
+    WordFolder folder;
+    std::string decoded;
+    std::string key;
+    Record record;
+    while (words.read_record(&record)) {
+      decoded.clear();
+      append_decoded(decoded, record.field(all_words_record::kWord));
+      const std::string_view folded = folder.fold(decoded);
+      const bool accented = folder.without_accents(folded) != folded;
+      key.assign(folder.without_accents(folded));
+      // A record field holds no double quote.
+      for (char& c : key) c = c == '"' ? '\x7f' : c;
+      keyed.write_record({key, accented ? "0" : "1", record.field(all_words_record::kIndexPageStem),
+                          record.field(all_words_record::kOccurrenceId),
+                          record.field(all_words_record::kWord),
+                          record.field(all_words_record::kCount)});
+    }
+    words.close();
+    keyed.close();
+  }
+  external_sort(kSearchWordsFile, kSortedSearchWordsFile, search_word_record::kFieldCount,
+                search_word_record::kKey);
+  delete_file(kSearchWordsFile);
+}
+
 }  // namespace
 
-void write_search_data(size_t part_bytes) {
+void write_search_data(size_t part_bytes, WordRule rule) {
   const std::string folder = std::string(kOutputFolder) + std::string(kSearchDataFolder);
   if (!folder_exists(folder)) make_folder(folder);
-  PartWriter writer(folder, part_bytes);
-  RecordReader words(kAllWordsFile);
+  const bool by_keys = rule == WordRule::kReader;
+  PartWriter writer(folder, part_bytes, by_keys);
   Record record;
-  while (words.read_record(&record)) writer.add(record);
-  words.close();
+  if (by_keys) {
+    write_sorted_search_words();
+    RecordReader words(kSortedSearchWordsFile);
+    while (words.read_record(&record)) {
+      writer.add(record.field(search_word_record::kWord), record.field(search_word_record::kKey),
+                 record.field(search_word_record::kCount),
+                 record.field(search_word_record::kIndexPageStem),
+                 record.field(search_word_record::kOccurrenceId));
+    }
+    words.close();
+    delete_file(kSortedSearchWordsFile);
+  } else {
+    RecordReader words(kAllWordsFile);
+    while (words.read_record(&record)) {
+      const std::string_view word = record.field(all_words_record::kWord);
+      writer.add(word, word, record.field(all_words_record::kCount),
+                 record.field(all_words_record::kIndexPageStem),
+                 record.field(all_words_record::kOccurrenceId));
+    }
+    words.close();
+  }
   writer.finish();
 }
 

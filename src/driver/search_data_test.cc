@@ -39,7 +39,7 @@ TEST(SearchData, EveryByteThatCouldBreakTheScriptIsEscaped) {
                  record_line({"in000012", "i0000000449", "c\\d'e</script><!--x-->", "2"}) +
                  record_line({"in000013", "i0000001201", "c\xE2\x80\xA8\xE2\x80\xA9", "1"}) +
                  record_line({"in000013", "i0000001202", "c\x01\x1f\x7f\xC3(\xFF", "1"}));
-  write_search_data();
+  write_search_data(kSearchPartBytes, WordRule::kBytes);
 
   EXPECT_EQ(read_file("htm_out/words/parts.js"),
             "lexiwebWords.parts([\r\n\"CAF\\xc3\\xa9\",\r\n]);\r\n");
@@ -63,7 +63,7 @@ TEST(SearchData, PartsSplitAtFirstLettersAndAtTheirSize) {
       "Apple", "apricot", "avocado", "banana", "Berry", "blueberry", "c" + std::string(150, 'x'),
       "cherry"};
   write_all_words_list(words);
-  write_search_data(75);
+  write_search_data(75, WordRule::kBytes);
 
   EXPECT_EQ(
       read_file("htm_out/words/parts.js"),
@@ -97,6 +97,29 @@ TEST(SearchData, DeletesTheWordListsOwnFilesOnly) {
   write_file("site/words/p2.js", "x");
   delete_search_data("site");
   EXPECT_FALSE(folder_exists("site/words"));
+}
+
+// Under the reader's rule each word comes with its key, folded and without
+// accents, and the words stand in the order of their keys, the accented
+// forms of a key first, whatever the all-words list's order.
+TEST(SearchData, ReaderRuleOrdersWordsByTheirKeysAccentedFormsFirst) {
+  testing::WorkingFolder folder;
+  make_folder("htm_out");
+  write_all_words_list({"10th", "eclair", "&#201;clair",
+                        "Stra\xC3\x9F"
+                        "e",
+                        "Zoo", "\xE6\x97\xA5\xE6\x9C\xAC"});
+  write_search_data(kSearchPartBytes, WordRule::kReader);
+
+  EXPECT_EQ(read_file("htm_out/words/parts.js"),
+            "lexiwebWords.parts([\r\n\"10TH\",\r\n\"ECLAIR\",\r\n\"STRASSE\",\r\n"
+            "\"ZOO\",\r\n\"\\xe6\\x97\\xa5\\xe6\\x9c\\xac\",\r\n], \"folded\");\r\n");
+  EXPECT_EQ(read_file("htm_out/words/p2.js"),
+            "lexiwebWords.part(2, [\r\n\"&#201;clair\",\"eclair\",1,1,3,\r\n"
+            "\"eclair\",\"eclair\",1,1,2,\r\n]);\r\n");
+  EXPECT_EQ(read_file("htm_out/words/p3.js"),
+            "lexiwebWords.part(3, [\r\n\"Stra\\xc3\\x9f"
+            "e\",\"strasse\",1,1,4,\r\n]);\r\n");
 }
 
 }  // namespace

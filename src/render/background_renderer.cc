@@ -66,6 +66,13 @@ class GlyphRecording {
         recorder_->add_font(*font->getName(), flags_of(*font));
       }
     }
+    // A letter's own advance, without the spacing the text adds to it:
+    // what a font that no name tells of is matched by.
+    if (font != nullptr && font->getType() != fontType3 && font->getWMode() == 0 && u_length == 1 &&
+        u[0] >= 'a' && u[0] <= 'z' && state->getHorizScaling() != 0 && state->getFontSize() != 0) {
+      recorder_->add_letter_width(
+          u[0], (dx / state->getHorizScaling() - state->getCharSpace()) / state->getFontSize());
+    }
     DrawnGlyph glyph;
     double spacing_x = 0;
     double spacing_y = 0;

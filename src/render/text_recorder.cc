@@ -68,8 +68,20 @@ void TextRecorder::add_picture(double share, double pixels_per_inch) {
 }
 
 void TextRecorder::add_font(const std::string& name, const std::string& flags) {
-  if (name.empty() || !font_names_.insert(name).second) return;
-  append_drawn_font(new_fonts_, {name, flags});
+  font_ = -1;
+  if (name.empty() || !font_names_.insert(name).second) {
+    for (size_t i = 0; i < new_fonts_.size(); ++i) {
+      if (new_fonts_[i].name == name) font_ = static_cast<int>(i);
+    }
+    return;
+  }
+  font_ = static_cast<int>(new_fonts_.size());
+  new_fonts_.push_back({name, flags, std::vector<int>(kDrawnLetters, 0)});
+}
+
+void TextRecorder::add_letter_width(char32_t letter, double ems) {
+  if (font_ < 0 || letter < U'a' || letter > U'z' || !(ems > 0) || ems > 4) return;
+  new_fonts_[font_].letter_widths[letter - U'a'] = static_cast<int>(std::lround(ems * 1000));
 }
 
 void TextRecorder::end_page(int page, int rotation, bool blank_background, std::string& text,
@@ -93,8 +105,14 @@ void TextRecorder::end_page(int page, int rotation, bool blank_background, std::
   text += kDrawnPageEnd;
   text += "\r\n";
   runs_.clear();
-  pages += new_fonts_;
+  for (DrawnFont& font : new_fonts_) {
+    bool measured = false;
+    for (int width : font.letter_widths) measured |= width > 0;
+    if (!measured) font.letter_widths.clear();
+    append_drawn_font(pages, font);
+  }
   new_fonts_.clear();
+  font_ = -1;
   append_drawn_page(pages, drawn);
 }
 

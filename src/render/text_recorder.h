@@ -42,8 +42,12 @@ class TextRecorder {
   void add_picture(double share, double pixels_per_inch);
 
   // Adds the font `name` with `flags` (drawn_text.h) to the fonts drawn,
-  // once per name.
+  // once per name, and makes it the font of the glyphs that follow.
   void add_font(const std::string& name, const std::string& flags);
+
+  // Notes the advance of `letter` (a to z) in the font of the glyphs, in
+  // ems. A font tells its letters' widths on the page it is first drawn on.
+  void add_letter_width(char32_t letter, double ems);
 
   // Appends the page's runs, "p" to "e", to `text`, and the fonts first
   // drawn on it and its page line to `pages` (drawn_text.h); then starts
@@ -59,7 +63,8 @@ class TextRecorder {
   double right_ = 0;  // where the last run ends, unrounded
   double base_ = 0;   // the baseline of its last glyph, unrounded
   std::set<std::string> font_names_;
-  std::string new_fonts_;      // the lines of the fonts first drawn on the page
+  std::vector<DrawnFont> new_fonts_;  // the fonts first drawn on the page
+  int font_ = -1;              // the font of the glyphs in new_fonts_; -1 for one told of before
   double scanned_share_ = 0;   // of the page, covered by pictures as scans are
   double readable_share_ = 0;  // by pictures fine enough to read
   double coarse_share_ = 0;    // by pictures too coarse to read

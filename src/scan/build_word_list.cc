@@ -15,9 +15,10 @@
 namespace lexiweb {
 
 void build_word_list() {
-  // By word (case-blind, so the case forms of a word stand together), then
-  // page and position.
-  external_sort(kWordsFile, kSortedWordsFile, word_record::kFieldCount, word_record::kWord);
+  // By the records' keys, then by word (case-blind), page and position: so
+  // that the forms of a word stand together, in document order
+  // (common/words.h).
+  external_sort(kWordsFile, kSortedWordsFile, word_record::kFieldCount, word_record::kKey);
   // Each list goes once nothing reads it any more, so that scratch disk
   // holds few of them at a time.
   delete_file(kWordsFile);

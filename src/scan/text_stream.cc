@@ -36,7 +36,8 @@ void cut_text_stream(long page_count, WordCutter& words) {
     while (tags.on_page(page)) {
       words.take_characters(positions(characters, from, tags.number(range_record::kStart) - 1),
                             page, from);
-      words.take_separator();
+      words.take_separator(positions(characters, tags.number(range_record::kStart),
+                                     tags.number(range_record::kEnd)));
       from = tags.number(range_record::kEnd) + 1;
       tags.advance();
       if (!tags.has_records()) {
@@ -45,6 +46,7 @@ void cut_text_stream(long page_count, WordCutter& words) {
       }
     }
   }
+  words.finish();
 }
 
 }  // namespace lexiweb

@@ -25,11 +25,6 @@ void trim_trailing_punctuation(std::string& word) {
   }
 }
 
-bool is_accepted(std::string_view word) {
-  if (word.empty()) return false;
-  return word.size() >= static_cast<size_t>(min_word_length) || (word[0] >= '1' && word[0] <= '9');
-}
-
 // A number formatted into a buffer of its own, without allocation.
 class NumberText {
  public:
@@ -45,14 +40,38 @@ class NumberText {
 }  // namespace
 
 void WordCutter::take_characters(std::string_view run, long page, long first_position) {
+  if (rule_ == WordRule::kBytes) {
+    take_bytes(run, page, first_position);
+    return;
+  }
+  if (run.empty()) return;
+  // A piece is the text between two tags; the stream after the last tag
+  // of the document comes page by page.
+  if (!piece_.empty() && (page != piece_page_ ||
+                          first_position != piece_position_ + static_cast<long>(piece_.size()))) {
+    cut_piece();
+  }
+  if (piece_.empty()) {
+    piece_page_ = page;
+    piece_position_ = first_position;
+  }
+  piece_.append(run);
+}
+
+void WordCutter::push_phrase(char c) {
+  const unsigned char code = static_cast<unsigned char>(c);
+  // Blanks belong to the phrase, control characters and quotes do not.
+  if (code > 31 && code != 34) {
+    phrase_.push_back(c);
+    if (c == '<' || c == '>') delimiter_end_ = phrase_base_ + phrase_.size();
+  }
+}
+
+void WordCutter::take_bytes(std::string_view run, long page, long first_position) {
   long position = first_position;
   for (char c : run) {
     const unsigned char code = static_cast<unsigned char>(c);
-    // Blanks belong to the phrase, control characters and quotes do not.
-    if (code > 31 && code != 34) {
-      phrase_.push_back(c);
-      if (c == '<' || c == '>') delimiter_end_ = phrase_base_ + phrase_.size();
-    }
+    push_phrase(c);
     if (code > 32 && code != 34) {
       word_.push_back(c);
       if (word_.size() == 1 && is_leading_punctuation(c)) word_.clear();
@@ -69,8 +88,20 @@ void WordCutter::take_characters(std::string_view run, long page, long first_pos
   }
 }
 
+void WordCutter::take_separator(std::string_view tag) {
+  if (rule_ == WordRule::kBytes) {
+    end_word();
+    return;
+  }
+  take_reader_separator(tag);
+}
+
+void WordCutter::finish() {
+  if (rule_ == WordRule::kReader) finish_reader();
+}
+
 void WordCutter::end_word() {
-  if (is_accepted(word_)) {
+  if (is_indexed_byte_word(word_)) {
     if (trim_blanks(word_) == "&nbsp;") {
       clear_phrase();
     } else {
@@ -88,9 +119,16 @@ void WordCutter::cut_phrase_front(size_t bytes) {
 
 void WordCutter::accept_word() {
   trim_trailing_punctuation(word_);
+  // Every accepted word leaves a blank after it in the phrase.
+  write_word({}, word_, start_page_, start_position_, word_place_, " ");
+  phrase_.push_back(' ');
+}
+
+bool WordCutter::write_word(std::string_view key, std::string_view word, long page, long position,
+                            size_t place, std::string_view context_end) {
   newest_ = (newest_ + 1) % context_words;
-  window_[newest_].assign(word_);
-  window_places_[newest_] = word_place_;
+  window_[newest_].assign(word);
+  window_places_[newest_] = place;
   // The context starts at the first place where the word accepted
   // context_words - 1 words ago appears.
   const int oldest = (newest_ + 1) % context_words;
@@ -105,15 +143,17 @@ void WordCutter::accept_word() {
       cut_phrase_front(own - phrase_base_);
     }
   }
-  phrase_.push_back(' ');
   ++word_count_;
   // A stray delimiter in the word or its context would break the markup of
   // the pages; such a word keeps its running number but is not written.
-  if (word_.find_first_of("<>") != std::string::npos || delimiter_end_ > phrase_base_) return;
+  if (word.find_first_of("<>") != std::string::npos || delimiter_end_ > phrase_base_) return false;
   NumberText running(word_count_, "%ld");
-  NumberText page(start_page_, "%10ld");
-  NumberText position(start_position_, "%10ld");
-  out_.write_record({word_, page.view(), position.view(), running.view(), phrase_});
+  NumberText page_text(page, "%10ld");
+  NumberText position_text(position, "%10ld");
+  phrase_.append(context_end);
+  out_.write_record({key, word, page_text.view(), position_text.view(), running.view(), phrase_});
+  phrase_.resize(phrase_.size() - context_end.size());
+  return true;
 }
 
 }  // namespace lexiweb

@@ -25,7 +25,8 @@ std::vector<std::string> contexts_of(const std::string& text) {
   testing::WorkingFolder folder;
   {
     RecordWriter out(kWordsFile);
-    WordCutter words(out);
+    RecordWriter parts(kWordPartsFile);
+    WordCutter words(out, parts, WordRule::kBytes);
     words.take_characters(text, 1, 1);
   }
   std::vector<std::string> contexts;

@@ -7,20 +7,13 @@
 #include "common/identifiers.h"
 #include "common/run_parameters.h"
 #include "common/text.h"
+#include "common/words.h"
 #include "shell/file_ops.h"
 #include "shell/record_reader.h"
 #include "shell/record_writer.h"
 #include "shell/scratch_catalogue.h"
 
 namespace lexiweb {
-
-namespace {
-
-bool equal_ignoring_case(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && starts_with_ignoring_case(a, b);
-}
-
-}  // namespace
 
 void number_occurrences() {
   RecordReader sorted_words(kSortedWordsFile);
@@ -31,21 +24,25 @@ void number_occurrences() {
   long index_page = 1;
   long on_index_page = 0;
   bool first = true;
+  std::string group_key;
   std::string group_word;
   std::string word_number_text;
   std::string index_stem;
   std::string occurrence_text;
   Record record;
   while (sorted_words.read_record(&record)) {
+    const std::string_view key = record.field(word_record::kKey);
     const std::string_view word = record.field(word_record::kWord);
     if (first) {
       first = false;
       on_index_page = 1;
+      group_key.assign(key);
       group_word.assign(word);
     } else {
       ++on_index_page;
       ++occurrence_number;
-      if (!equal_ignoring_case(word, group_word)) {
+      if (!same_word(key, word, group_key, group_word)) {
+        group_key.assign(key);
         group_word.assign(word);
         ++word_number;
       }
@@ -73,6 +70,7 @@ void write_all_words_list() {
   std::string stem;
   std::string id;
   std::string group_word;
+  std::string group_number;
   long count = 0;
   std::string count_text;
   auto write_group = [&] {
@@ -82,12 +80,13 @@ void write_all_words_list() {
   };
   Record record;
   while (occurrences.read_record(&record)) {
-    const std::string_view word = record.field(occurrence_record::kWord);
-    if (count == 0 || !equal_ignoring_case(word, group_word)) {
+    const std::string_view number = record.field(occurrence_record::kWordNumber);
+    if (count == 0 || number != group_number) {
       if (count > 0) write_group();
       stem.assign(record.field(occurrence_record::kIndexPageStem));
       id.assign(record.field(occurrence_record::kOccurrenceId));
-      group_word.assign(word);
+      group_word.assign(record.field(occurrence_record::kWord));
+      group_number.assign(number);
       count = 0;
     }
     ++count;

@@ -40,15 +40,27 @@ enum Field { kPage = 1, kStart, kEnd };
 inline constexpr char kMergedTagsFile[] = "tag_4.txt";
 
 // Word records in document order. Written by scan/word_extraction; sorted by
-// scan/build_word_list into kSortedWordsFile (by word, case-blind), which
-// scan/word_numbering reads.
+// scan/build_word_list into kSortedWordsFile (by key, then by word,
+// case-blind), which scan/word_numbering reads.
 inline constexpr char kWordsFile[] = "wrd_2.txt";
 inline constexpr char kSortedWordsFile[] = "wrd_3.txt";
 namespace word_record {
-// The running number counts the words of the document; the context is the
-// phrase around the word.
-enum Field { kWord = 1, kPage, kPosition, kRunningNumber, kContext, kFieldCount = kContext };
+// The key is the word rule's (common/words.h: append_record_key, empty under
+// the byte rule); the running number counts the words of the document; the
+// context is the phrase around the word.
+enum Field { kKey = 1, kWord, kPage, kPosition, kRunningNumber, kContext, kFieldCount = kContext };
 }  // namespace word_record
+
+// The words that the word extraction joined over a line end, one record each
+// in document order. Written by scan/word_extraction; read by
+// annotate/span_annotation, which wraps each of their two parts in a span.
+inline constexpr char kWordPartsFile[] = "wrd_parts.txt";
+namespace word_parts_record {
+// Page and position of the first part, its length in bytes of the page
+// without the hyphen, and the position and length of the second part on the
+// same page.
+enum Field { kPage = 1, kPosition, kFirstLength, kSecondPosition, kSecondLength };
+}  // namespace word_parts_record
 
 // Occurrence records in word order. Written by scan/word_numbering, which
 // also reads it for the all-words list; sorted by scan/build_word_list into
@@ -81,6 +93,25 @@ namespace all_words_record {
 enum Field { kIndexPageStem = 1, kOccurrenceId, kWord, kCount };
 }  // namespace all_words_record
 
+// The search field's words by their keys (the word folded, without
+// accents), under the reader's word rule. Written by driver/search_data,
+// sorted by it into kSortedSearchWordsFile, which it reads.
+inline constexpr char kSearchWordsFile[] = "wrd_search.txt";
+inline constexpr char kSortedSearchWordsFile[] = "wrd_search_s.txt";
+namespace search_word_record {
+// "0" for a word with accents, "1" for one without, so that the accented
+// forms of a key come first; then the all-words record's fields.
+enum Field {
+  kKey = 1,
+  kAccents,
+  kIndexPageStem,
+  kOccurrenceId,
+  kWord,
+  kCount,
+  kFieldCount = kCount
+};
+}  // namespace search_word_record
+
 // The index page of every occurrence, in document order. Written by
 // scan/page_lists; sorted by annotate/page_lists into kSortedIndexPagesFile,
 // from which it writes each index page once into kIndexPagesFile, which
@@ -103,6 +134,9 @@ namespace span_record {
 enum Field { kPage = 1, kPosition, kKind, kWordNumber, kIndexPageStem, kOccurrenceId };
 inline constexpr std::string_view kOpening = "open";
 inline constexpr std::string_view kClosing = "close";
+// The opening of a joined word's second part: the class and the handler of
+// the word's occurrence, without its id.
+inline constexpr std::string_view kSecondPart = "part";
 }  // namespace span_record
 
 // The characters of the old page frame, as range records. Written by

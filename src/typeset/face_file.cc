@@ -47,6 +47,7 @@ std::set<char32_t> characters_of(hb_face_t* face) {
 struct FaceFile::Library {
   hb_blob_t* blob = nullptr;
   hb_face_t* face = nullptr;
+  hb_font_t* font = nullptr;  // made when first measured
   hb_set_t* characters = hb_set_create();
 };
 
@@ -59,6 +60,7 @@ FaceFile::FaceFile(const std::string& path, unsigned index) : library_(new Libra
 
 FaceFile::~FaceFile() {
   hb_set_destroy(library_->characters);
+  if (library_->font != nullptr) hb_font_destroy(library_->font);
   if (library_->face != nullptr) hb_face_destroy(library_->face);
   if (library_->blob != nullptr) hb_blob_destroy(library_->blob);
 }
@@ -93,6 +95,15 @@ LineMetrics FaceFile::line_metrics() const {
   const double units = hb_face_get_upem(library_->face);
   if (!(units > 0)) return {};
   return {ascent / units, -descent / units};
+}
+
+int FaceFile::advance(char32_t character) const {
+  if (!has(character)) return 0;
+  if (library_->font == nullptr) library_->font = hb_font_create(library_->face);
+  hb_codepoint_t glyph = 0;
+  const unsigned units = hb_face_get_upem(library_->face);
+  if (units == 0 || !hb_font_get_nominal_glyph(library_->font, character, &glyph)) return 0;
+  return static_cast<int>(hb_font_get_glyph_h_advance(library_->font, glyph) * 1000L / units);
 }
 
 std::optional<std::string> FaceFile::subset_as_woff2(const std::set<char32_t>& characters) const {

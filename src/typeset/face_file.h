@@ -33,6 +33,10 @@ class FaceFile {
   // Zero when the face's tables cannot be read.
   LineMetrics line_metrics() const;
 
+  // The advance of `character`'s glyph in thousandths of an em; 0 when the
+  // face lacks it.
+  int advance(char32_t character) const;
+
   // The face cut to `characters` (those it has; the glyphs they need,
   // composites and ligatures included, with their metrics and layout
   // tables) as the bytes of a WOFF2 file; nothing when the subsetter or

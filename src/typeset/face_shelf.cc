@@ -28,6 +28,7 @@ constexpr const char* kFontDirectories[] = {
     "/usr/share/fonts/truetype/crosextra",
     "/usr/share/fonts/truetype/vlgothic",
     "/usr/share/fonts/opentype/noto",
+    "/usr/share/fonts/truetype/cmu",
     "/usr/share/texmf/fonts/opentype/public/lm",
     "/usr/share/texmf/fonts/opentype/public/lm-math",
     "/usr/share/texmf/fonts/opentype/public/tex-gyre",
@@ -69,6 +70,12 @@ LineMetrics FaceShelf::line_metrics(const FontFace& face) {
   if (face.family.empty()) return {};
   const Shelved& entry = shelved(face);
   return entry.file != nullptr ? entry.file->line_metrics() : LineMetrics{};
+}
+
+int FaceShelf::advance(const FontFace& face, char32_t character) {
+  if (face.family.empty()) return 0;
+  const Shelved& entry = shelved(face);
+  return entry.file == nullptr ? 0 : entry.file->advance(character);
 }
 
 void FaceShelf::add(const FontFace& face, char32_t character) {

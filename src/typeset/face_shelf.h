@@ -24,6 +24,10 @@ class FaceShelf {
   // The line heights of `face`; zero when it is not installed.
   LineMetrics line_metrics(const FontFace& face);
 
+  // The advance of `character` in `face` in thousandths of an em; 0 when
+  // the face is not installed or lacks it.
+  int advance(const FontFace& face, char32_t character);
+
   // Notes that `character` is set in `face`, which draws it.
   void add(const FontFace& face, char32_t character);
 

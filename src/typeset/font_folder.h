@@ -15,6 +15,11 @@ inline constexpr char kFontFolder[] = "fonts";
 // line of its own.
 std::string font_folder_script(std::string_view name);
 
+// Puts that element at the end of the body of `page_html`, where no rule of
+// the page's start (the style element, the fitting script) depends on it;
+// pdftohtml ends every page's body there.
+void add_font_folder_script_at_end(std::string& page_html, std::string_view name);
+
 // Writes `bytes` as the file `name` of the font folder of `pages_folder`,
 // making the folder first when it is not there; a refused write ends the run.
 void write_into_font_folder(const std::string& pages_folder, std::string_view name,

@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <span>
+#include <string_view>
 
 namespace lexiweb {
 namespace {
@@ -72,6 +73,20 @@ constexpr Family kDejaVuSansMono = {
     {"DejaVuSansMono.ttf", "DejaVuSansMono-Bold.ttf", "DejaVuSansMono-Oblique.ttf",
      "DejaVuSansMono-BoldOblique.ttf"}};
 constexpr Family kInconsolata = {"Inconsolata", Kind::kMono, {"Inconsolata.otf", "", "", ""}};
+
+// Computer Modern Unicode: Knuth's designs with Cyrillic and Greek added,
+// the faces of PDFs that name them and what Latin Modern lacks for the
+// Computer Modern families.
+constexpr Family kCmuSerif = {
+    "CMUSerif", Kind::kSerif, {"cmunrm.ttf", "cmunbx.ttf", "cmunti.ttf", "cmunbi.ttf"}};
+constexpr Family kCmuSans = {
+    "CMUSansSerif", Kind::kSans, {"cmunss.ttf", "cmunsx.ttf", "cmunsi.ttf", "cmunso.ttf"}};
+constexpr Family kCmuTypewriter = {
+    "CMUTypewriter", Kind::kMono, {"cmuntt.ttf", "cmuntb.ttf", "cmunit.ttf", "cmuntx.ttf"}};
+constexpr Family kCmuBright = {
+    "CMUBright", Kind::kSans, {"cmunbmr.ttf", "cmunbbx.ttf", "cmunbmo.ttf", "cmunbxo.ttf"}};
+constexpr Family kCmuConcrete = {
+    "CMUConcrete", Kind::kSerif, {"cmunorm.ttf", "cmunobx.ttf", "cmunoti.ttf", "cmunobi.ttf"}};
 
 // Metric-compatible with Microsoft's Calibri and Cambria, the faces of
 // current office documents.
@@ -169,6 +184,12 @@ constexpr NamedFamily kNamedFamilies[] = {
     {"dingbats", &kDejaVuSans},
     {"d050000l", &kDejaVuSans},
     {"latinmodernmath", &kLatinModernMath},
+    {"cmuserif", &kCmuSerif},
+    {"cmuclassicalserif", &kCmuSerif},
+    {"cmusansserif", &kCmuSans},
+    {"cmutypewriter", &kCmuTypewriter},
+    {"cmubright", &kCmuBright},
+    {"cmuconcrete", &kCmuConcrete},
 };
 
 // Names of Chinese, Japanese and Korean faces, compared with their hyphens
@@ -214,8 +235,14 @@ constexpr NamedFamily kCjkFamilies[] = {
 // symbols, extensible delimiters, the AMS symbols and the alphabets of
 // formulas. Math italic (cmmi) is set in the text italic instead, which is
 // close in width, and takes its Greek from the fallbacks.
-constexpr const char* kTexMathFonts[] = {"cmsy", "cmbsy", "cmex", "msam", "msbm",   "eufm",
-                                         "eufb", "rsfs",  "lasy", "wasy", "stmary", "cmmib"};
+constexpr const char* kTexMathFonts[] = {"cmsy",          "cmbsy",
+                                         "cmex",          "msam",
+                                         "msbm",          "eufm",
+                                         "eufb",          "rsfs",
+                                         "lasy",          "wasy",
+                                         "stmary",        "cmmib",
+                                         "lmmathsymbols", "lmmathextension",
+                                         "plmathsymbols", "plmathextension"};
 
 // What draws the characters that a face lacks, by the kind of face: DejaVu
 // for most scripts and signs, Latin Modern Math for the rest of the
@@ -226,49 +253,167 @@ constexpr const Family* kSansFallbacks[] = {&kDejaVuSans, &kLatinModernMath, &kN
 constexpr const Family* kMonoFallbacks[] = {&kDejaVuSansMono, &kDejaVuSans, &kLatinModernMath,
                                             &kNotoSansCJK};
 
-// A Latin Modern design: the file stem before the size ("lmroman"), the
-// sizes it is drawn at, the face after the size, and what it is.
-struct ModernDesign {
+// The faces of Latin Modern as fonts-lmodern installs them: file stem,
+// design size, face.
+constexpr const char* kModernFiles[] = {
+    "lmmono10-italic",
+    "lmmono10-regular",
+    "lmmono12-regular",
+    "lmmono8-regular",
+    "lmmono9-regular",
+    "lmmonocaps10-oblique",
+    "lmmonocaps10-regular",
+    "lmmonolt10-bold",
+    "lmmonolt10-boldoblique",
+    "lmmonolt10-oblique",
+    "lmmonolt10-regular",
+    "lmmonoltcond10-oblique",
+    "lmmonoltcond10-regular",
+    "lmmonoprop10-oblique",
+    "lmmonoprop10-regular",
+    "lmmonoproplt10-bold",
+    "lmmonoproplt10-boldoblique",
+    "lmmonoproplt10-oblique",
+    "lmmonoproplt10-regular",
+    "lmmonoslant10-regular",
+    "lmroman10-bold",
+    "lmroman10-bolditalic",
+    "lmroman10-italic",
+    "lmroman10-regular",
+    "lmroman12-bold",
+    "lmroman12-italic",
+    "lmroman12-regular",
+    "lmroman17-regular",
+    "lmroman5-bold",
+    "lmroman5-regular",
+    "lmroman6-bold",
+    "lmroman6-regular",
+    "lmroman7-bold",
+    "lmroman7-italic",
+    "lmroman7-regular",
+    "lmroman8-bold",
+    "lmroman8-italic",
+    "lmroman8-regular",
+    "lmroman9-bold",
+    "lmroman9-italic",
+    "lmroman9-regular",
+    "lmromancaps10-oblique",
+    "lmromancaps10-regular",
+    "lmromandemi10-oblique",
+    "lmromandemi10-regular",
+    "lmromandunh10-oblique",
+    "lmromandunh10-regular",
+    "lmromanslant10-bold",
+    "lmromanslant10-regular",
+    "lmromanslant12-regular",
+    "lmromanslant17-regular",
+    "lmromanslant8-regular",
+    "lmromanslant9-regular",
+    "lmromanunsl10-regular",
+    "lmsans10-bold",
+    "lmsans10-boldoblique",
+    "lmsans10-oblique",
+    "lmsans10-regular",
+    "lmsans12-oblique",
+    "lmsans12-regular",
+    "lmsans17-oblique",
+    "lmsans17-regular",
+    "lmsans8-oblique",
+    "lmsans8-regular",
+    "lmsans9-oblique",
+    "lmsans9-regular",
+    "lmsansdemicond10-oblique",
+    "lmsansdemicond10-regular",
+    "lmsansquot8-bold",
+    "lmsansquot8-boldoblique",
+    "lmsansquot8-oblique",
+    "lmsansquot8-regular",
+};
+
+// The families a font that no name tells of may take, by kind, the one
+// whose letters are as wide as the font's; Latin Modern joins them.
+constexpr const Family* kSerifFamilies[] = {&kLiberationSerif, &kPagella, &kSchola,
+                                            &kBonum,           &kCaladea, &kDejaVuSerif};
+constexpr const Family* kSansFamilies[] = {&kLiberationSans, &kLiberationSansNarrow, &kCarlito,
+                                           &kAdventor, &kDejaVuSans};
+constexpr const Family* kMonoFamilies[] = {&kLiberationMono, &kDejaVuSansMono, &kInconsolata};
+
+// A Latin Modern design: what its letters are, and whether all its faces
+// are bold or slanted.
+struct ModernStem {
   const char* stem;
-  std::span<const int> sizes;
-  const char* face;  // "regular", "bold", "italic", ...
   Kind kind;
+  bool bold;
+  bool slanted;
+};
+
+constexpr ModernStem kModernStems[] = {
+    {"lmroman", Kind::kSerif, false, false},     {"lmromanslant", Kind::kSerif, false, true},
+    {"lmromancaps", Kind::kSerif, false, false}, {"lmromandemi", Kind::kSerif, true, false},
+    {"lmromandunh", Kind::kSerif, false, false}, {"lmromanunsl", Kind::kSerif, false, false},
+    {"lmsans", Kind::kSans, false, false},       {"lmsansdemicond", Kind::kSans, true, false},
+    {"lmsansquot", Kind::kSans, false, false},   {"lmmono", Kind::kMono, false, false},
+    {"lmmonoslant", Kind::kMono, false, true},   {"lmmonocaps", Kind::kMono, false, false},
+    {"lmmonolt", Kind::kMono, false, false},     {"lmmonoltcond", Kind::kMono, false, false},
+    {"lmmonoprop", Kind::kMono, false, false},   {"lmmonoproplt", Kind::kMono, false, false},
+};
+
+// The Computer Modern names (lower case, without their size) of TeX's
+// fonts and of Latin Modern's own Type 1 names, the Latin Modern design
+// that draws each and the face of it. Math italic takes the text italic,
+// which is close in width.
+struct ModernName {
+  const char* name;
+  const char* stem;
   bool bold;
   bool italic;
 };
 
-constexpr int kRomanSizes[] = {5, 6, 7, 8, 9, 10, 12, 17};
-constexpr int kRomanBoldSizes[] = {5, 6, 7, 8, 9, 10, 12};
-constexpr int kRomanItalicSizes[] = {7, 8, 9, 10, 12};
-constexpr int kSlantSizes[] = {8, 9, 10, 12, 17};
-constexpr int kMonoSizes[] = {8, 9, 10, 12};
-constexpr int kSansSizes[] = {8, 9, 10, 12, 17};
-constexpr int kTenOnly[] = {10};
-
-// Computer Modern names (lower case, without their size) and their Latin
-// Modern designs, the longer names of one start first. Math italic takes
-// the text italic, which is close in width.
-struct ModernName {
-  const char* name;
-  ModernDesign design;
+constexpr ModernName kModernNames[] = {
+    {"cmr", "lmroman", false, false},         {"cmbx", "lmroman", true, false},
+    {"cmb", "lmromandemi", false, false},     {"cmti", "lmroman", false, true},
+    {"cmmi", "lmroman", false, true},         {"cmbxti", "lmroman", true, true},
+    {"cmsl", "lmromanslant", false, false},   {"cmbxsl", "lmromanslant", true, false},
+    {"cmcsc", "lmromancaps", false, false},   {"cmu", "lmromanunsl", false, false},
+    {"cmdunh", "lmromandunh", false, false},  {"cmtt", "lmmono", false, false},
+    {"cmitt", "lmmono", false, true},         {"cmsltt", "lmmonoslant", false, false},
+    {"cmtcsc", "lmmonocaps", false, false},   {"cmvtt", "lmmonoprop", false, false},
+    {"cmss", "lmsans", false, false},         {"cmssi", "lmsans", false, true},
+    {"cmssbx", "lmsans", true, false},        {"cmssdc", "lmsansdemicond", false, false},
+    {"cmssq", "lmsansquot", false, false},    {"cmssqi", "lmsansquot", false, true},
+    {"lmmathitalic", "lmroman", false, true}, {"plmathitalic", "lmroman", false, true},
 };
 
-constexpr ModernName kModernNames[] = {
-    {"cmr", {"lmroman", kRomanSizes, "regular", Kind::kSerif, false, false}},
-    {"cmbxti", {"lmroman", kTenOnly, "bolditalic", Kind::kSerif, true, true}},
-    {"cmbxsl", {"lmromanslant", kTenOnly, "bold", Kind::kSerif, true, true}},
-    {"cmbx", {"lmroman", kRomanBoldSizes, "bold", Kind::kSerif, true, false}},
-    {"cmb", {"lmromandemi", kTenOnly, "regular", Kind::kSerif, true, false}},
-    {"cmti", {"lmroman", kRomanItalicSizes, "italic", Kind::kSerif, false, true}},
-    {"cmmi", {"lmroman", kRomanItalicSizes, "italic", Kind::kSerif, false, true}},
-    {"cmsltt", {"lmmonoslant", kTenOnly, "regular", Kind::kMono, false, true}},
-    {"cmsl", {"lmromanslant", kSlantSizes, "regular", Kind::kSerif, false, true}},
-    {"cmcsc", {"lmromancaps", kTenOnly, "regular", Kind::kSerif, false, false}},
-    {"cmitt", {"lmmono", kTenOnly, "italic", Kind::kMono, false, true}},
-    {"cmtt", {"lmmono", kMonoSizes, "regular", Kind::kMono, false, false}},
-    {"cmssbx", {"lmsans", kTenOnly, "bold", Kind::kSans, true, false}},
-    {"cmssi", {"lmsans", kSansSizes, "oblique", Kind::kSans, false, true}},
-    {"cmss", {"lmsans", kSansSizes, "regular", Kind::kSans, false, false}},
+// The European Computer Modern fonts (ecrm1000) and their Type 1 versions
+// cm-super (SFRM1000) name their designs by two letters after the prefix;
+// the size is in hundredths of a point.
+constexpr ModernName kEuropeanNames[] = {
+    {"rm", "lmroman", false, false},     {"bx", "lmroman", true, false},
+    {"rb", "lmromandemi", false, false}, {"ti", "lmroman", false, true},
+    {"bi", "lmroman", true, true},       {"sl", "lmromanslant", false, false},
+    {"bl", "lmromanslant", true, false}, {"cc", "lmromancaps", false, false},
+    {"xc", "lmromancaps", true, false},  {"ui", "lmromanunsl", false, false},
+    {"dh", "lmromandunh", false, false}, {"ss", "lmsans", false, false},
+    {"sx", "lmsans", true, false},       {"si", "lmsans", false, true},
+    {"so", "lmsans", true, true},        {"tt", "lmmono", false, false},
+    {"it", "lmmono", false, true},       {"st", "lmmonoslant", false, false},
+    {"tc", "lmmonocaps", false, false},  {"vt", "lmmonoprop", false, false},
+};
+
+// Latin Modern's own Type 1 names for the typewriter designs.
+struct ModernAlias {
+  const char* name;
+  const char* stem;
+};
+
+constexpr ModernAlias kModernAliases[] = {
+    {"lmtypewriter", "lmmono"},
+    {"lmtypewriterslant", "lmmonoslant"},
+    {"lmtypewritercaps", "lmmonocaps"},
+    {"lmtypewritervarwd", "lmmonoprop"},
+    {"lmtypewriterlight", "lmmonolt"},
+    {"lmtypewriterlightcondensed", "lmmonoltcond"},
+    {"lmtypewritervarwdlight", "lmmonoproplt"},
 };
 
 char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
@@ -297,31 +442,73 @@ const char* generic_of(Kind kind) {
   return "sans-serif";
 }
 
-// The design size nearest to `size`; the larger one when two are as near.
-int nearest_size(std::span<const int> sizes, int size) {
-  int best = sizes.front();
-  for (int candidate : sizes) {
-    if (std::abs(candidate - size) <= std::abs(best - size)) best = candidate;
+// The face of the Latin Modern design `stem` nearest to the weight, slant
+// and size asked for: slant first, then weight, then the size, the larger
+// one when two are as near.
+FontFace modern_design(const ModernStem& stem, bool bold, bool italic, double size) {
+  std::string_view best;
+  double best_distance = 0;
+  int best_misses = 0;
+  for (std::string_view file : kModernFiles) {
+    if (!file.starts_with(stem.stem)) continue;
+    const std::string_view rest = file.substr(std::string_view(stem.stem).size());
+    if (rest.empty() || rest[0] < '0' || rest[0] > '9') continue;
+    const std::string_view face = rest.substr(rest.find('-') + 1);
+    const bool face_italic = contains(face, "italic") || contains(face, "oblique");
+    const int misses = (face_italic != italic ? 2 : 0) + (contains(face, "bold") != bold ? 1 : 0);
+    const double distance = std::abs(std::atoi(std::string(rest).c_str()) - size);
+    if (best.empty() || misses < best_misses ||
+        (misses == best_misses && distance <= best_distance)) {
+      best = file;
+      best_misses = misses;
+      best_distance = distance;
+    }
   }
-  return best;
+  const std::string_view face = best.substr(best.find('-') + 1);
+  return {std::string(best.substr(0, best.find('-'))), std::string(best) + ".otf",
+          stem.bold || contains(face, "bold"),
+          stem.slanted || contains(face, "italic") || contains(face, "oblique"),
+          generic_of(stem.kind)};
 }
 
-// The Latin Modern face of a Computer Modern name such as "cmbx12", or an
+const ModernStem* modern_stem(std::string_view name) {
+  for (const ModernAlias& alias : kModernAliases) {
+    if (name == alias.name) name = alias.stem;
+  }
+  for (const ModernStem& stem : kModernStems) {
+    if (name == stem.stem) return &stem;
+  }
+  return nullptr;
+}
+
+// The Latin Modern face of a Computer Modern, European Computer Modern,
+// cm-super or Latin Modern name such as "cmbx12", "sfrm1095" or
+// "lmroman10" (whose weight and slant are `bold` and `italic`), or an
 // empty family when `name` is none.
-FontFace modern_face(std::string_view name) {
+FontFace modern_face(std::string_view name, bool bold, bool italic) {
   size_t digits = name.size();
   while (digits > 0 && name[digits - 1] >= '0' && name[digits - 1] <= '9') --digits;
   const std::string_view letters = name.substr(0, digits);
   const std::string_view size_digits = name.substr(digits);
-  if (size_digits.empty() || size_digits.size() > 2) return {};
-  const int size = std::atoi(std::string(size_digits).c_str());
+  if (size_digits.empty() || size_digits.size() > 4) return {};
+  const int number = std::atoi(std::string(size_digits).c_str());
+  if (size_digits.size() == 4) {
+    if (letters.size() != 4 || !(letters.starts_with("sf") || letters.starts_with("ec"))) return {};
+    for (const ModernName& entry : kEuropeanNames) {
+      if (letters.substr(2) == entry.name) {
+        return modern_design(*modern_stem(entry.stem), entry.bold, entry.italic, number / 100.0);
+      }
+    }
+    return {};
+  }
+  if (size_digits.size() > 2) return {};
+  if (const ModernStem* stem = modern_stem(letters)) {
+    return modern_design(*stem, bold, italic, number);
+  }
   for (const ModernName& entry : kModernNames) {
-    if (letters != entry.name) continue;
-    const ModernDesign& design = entry.design;
-    const std::string family =
-        std::string(design.stem) + std::to_string(nearest_size(design.sizes, size));
-    return {family, family + "-" + design.face + ".otf", design.bold, design.italic,
-            generic_of(design.kind)};
+    if (letters == entry.name) {
+      return modern_design(*modern_stem(entry.stem), entry.bold, entry.italic, number);
+    }
   }
   return {};
 }
@@ -346,6 +533,24 @@ std::string without_hyphens(std::string_view text) {
     if (c != '-' && c != '_') result += c;
   }
   return result;
+}
+
+// Claudio Beccari's Greek fonts for TeX ("grmn1000", "gttn1000") name
+// the family (s sans, t typewriter, else roman), the weight (b, x bold)
+// and the shape (i, l, o slanted) before a size in hundredths of a point;
+// Computer Modern Unicode has Greek letters of the same design. An empty
+// family when `name` is none.
+FontFace greek_face(std::string_view name) {
+  if (name.size() != 8 || name[0] != 'g') return {};
+  for (char c : name.substr(1, 3)) {
+    if (c < 'a' || c > 'z') return {};
+  }
+  for (char c : name.substr(4)) {
+    if (c < '0' || c > '9') return {};
+  }
+  const Family& family = name[1] == 's' ? kCmuSans : name[1] == 't' ? kCmuTypewriter : kCmuSerif;
+  return family_face(family, name[2] == 'b' || name[2] == 'x',
+                     name[3] == 'i' || name[3] == 'l' || name[3] == 'o');
 }
 
 // True for "cmsy10", "msam7" and the like.
@@ -373,7 +578,6 @@ FontFace free_face(const PdfFont& font) {
   const std::string_view style_part = std::string_view(name).substr(family_part.size());
 
   if (is_tex_math_font(family_part)) return family_face(kLatinModernMath, false, false);
-  if (FontFace face = modern_face(family_part); !face.family.empty()) return face;
 
   // The style part of the name, or of the whole name when the family part
   // carries it ("ArialBold", "TimesNewRomanPS-BoldItalicMT").
@@ -382,6 +586,8 @@ FontFace free_face(const PdfFont& font) {
                     contains(style_part, "medi") || contains(family_part, "bold");
   const bool italic = font.italic || contains(style_part, "ital") || contains(style_part, "obli") ||
                       contains(family_part, "italic") || contains(family_part, "oblique");
+  if (FontFace face = modern_face(family_part, bold, italic); !face.family.empty()) return face;
+  if (FontFace face = greek_face(family_part); !face.family.empty()) return face;
   for (const NamedFamily& entry : kNamedFamilies) {
     if (family_part.starts_with(entry.start)) return family_face(*entry.family, bold, italic);
   }
@@ -396,11 +602,35 @@ FontFace free_face(const PdfFont& font) {
   return generic;
 }
 
+std::vector<FontFace> kind_faces(std::string_view generic, bool bold, bool italic) {
+  std::span<const Family* const> families = kSansFamilies;
+  if (generic == "serif") families = kSerifFamilies;
+  if (generic == "monospace") families = kMonoFamilies;
+  std::vector<FontFace> faces;
+  for (const Family* family : families) faces.push_back(family_face(*family, bold, italic));
+  if (generic != "monospace") {
+    // Latin Modern by its design for ten points, the size of most text.
+    const ModernStem& stem = *modern_stem(generic == "serif" ? "lmroman" : "lmsans");
+    faces.push_back(modern_design(stem, bold, italic, 10));
+  } else {
+    faces.push_back(modern_design(*modern_stem("lmmono"), bold, italic, 10));
+  }
+  return faces;
+}
+
 std::vector<FontFace> fallback_faces(const FontFace& face) {
   std::span<const Family* const> chain = kSansFallbacks;
   if (face.generic == "serif") chain = kSerifFallbacks;
   if (face.generic == "monospace") chain = kMonoFallbacks;
   std::vector<FontFace> faces;
+  // Computer Modern's own Cyrillic and Greek before DejaVu's, which are wider.
+  const std::string_view file = face.file;
+  if (file.starts_with("cmun") || (file.starts_with("lm") && !file.starts_with("latinmodern"))) {
+    const Family* own = face.generic == "serif"       ? &kCmuSerif
+                        : face.generic == "monospace" ? &kCmuTypewriter
+                                                      : &kCmuSans;
+    if (face.family != own->family) faces.push_back(family_face(*own, face.bold, face.italic));
+  }
   for (const Family* family : chain) {
     if (face.family != family->family)
       faces.push_back(family_face(*family, face.bold, face.italic));

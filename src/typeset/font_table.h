@@ -21,6 +21,9 @@ struct PdfFont {
   bool italic = false;
   bool fixed_pitch = false;
   bool serif = false;
+  // The advances of its letters a to z in thousandths of an em, 0 where it
+  // has no such letter; empty when it tells none.
+  std::vector<int> letter_widths = {};
 };
 
 // A free face for a font. `family` is the CSS family the pages name it by
@@ -40,6 +43,11 @@ std::string_view without_subset_prefix(std::string_view name);
 // The face for `font`. Weight and slant come from the flags and from the
 // style part of the name ("-Bold", "Italic", "Oblique", ",BoldItalic"...).
 FontFace free_face(const PdfFont& font);
+
+// The faces of the table of the generic family `generic` ("serif",
+// "sans-serif" or "monospace"), in `bold` and `italic` where they have
+// them, among which a font that no name tells of is matched by its widths.
+std::vector<FontFace> kind_faces(std::string_view generic, bool bold, bool italic);
 
 // The faces that draw the characters `face` lacks, in the order to try
 // them, with its weight and slant where they have them: for its generic

@@ -58,6 +58,28 @@ const Mapping kMappings[] = {
     {named("OFAGJO+CMSL10"), "lmromanslant10/lmromanslant10-regular.otf+i"},
     {named("FFVXNZ+CMSLTT10"), "lmmonoslant10/lmmonoslant10-regular.otf+i"},
     {named("CMSS8"), "lmsans8/lmsans8-regular.otf"},
+    // cm-super and the European Computer Modern fonts, sized in hundredths
+    // of a point, and Latin Modern by its own names.
+    {named("ARHIYM+SFRM1095"), "lmroman10/lmroman10-regular.otf"},
+    {named("SFBX1440"), "lmroman12/lmroman12-bold.otf+b"},
+    {named("SFSX1728"), "lmsans10/lmsans10-bold.otf+b"},
+    {named("SFTI1200"), "lmroman12/lmroman12-italic.otf+i"},
+    {named("ACHDTO+SFTT1000"), "lmmono10/lmmono10-regular.otf"},
+    {named("ecss0800"), "lmsans8/lmsans8-regular.otf"},
+    {named("SFXX1000"), "sans-serif"},
+    {named("JHMZBI+LMRoman10-Regular"), "lmroman10/lmroman10-regular.otf"},
+    {named("LMRoman8-Italic"), "lmroman8/lmroman8-italic.otf+i"},
+    {named("ENADOX+LMTypewriter10-Regular"), "lmmono10/lmmono10-regular.otf"},
+    {named("LMSans17-Oblique"), "lmsans17/lmsans17-oblique.otf+i"},
+    {named("ESGPRJ+LMMathSymbols10-Italic"), "LatinModernMath/latinmodern-math.otf"},
+    // Computer Modern Unicode, which carries Cyrillic and Greek, for CMU
+    // and for the Greek fonts of TeX.
+    {named("JLCJSR+CMUSerif-Roman"), "CMUSerif/cmunrm.ttf"},
+    {named("CMUTypewriter-BoldItalic"), "CMUTypewriter/cmuntx.ttf+b+i"},
+    {named("ANZVZF+CMUSansSerif-Oblique"), "CMUSansSerif/cmunsi.ttf+i"},
+    {named("EWSYPW+grmn1000"), "CMUSerif/cmunrm.ttf"},
+    {named("grxi1200"), "CMUSerif/cmunbi.ttf+b+i"},
+    {named("AXQISL+gttn1000"), "CMUTypewriter/cmuntt.ttf"},
     // Free faces as they come; a missing face gives the nearest one.
     {named("DejaVuSansMono-Bold"), "DejaVuSansMono/DejaVuSansMono-Bold.ttf+b"},
     {flagged("Inconsolata", true, false, true, false), "Inconsolata/Inconsolata.otf"},
@@ -93,6 +115,20 @@ INSTANTIATE_TEST_SUITE_P(Fonts, FreeFaceTest, testing::ValuesIn(kMappings),
                            }
                            return name;
                          });
+
+// Latin Modern has no Cyrillic or Greek: Computer Modern Unicode of the
+// same kind draws them before DejaVu, whose letters are wider.
+TEST(FontTable, ComputerModernFallsBackToItsUnicodeFaces) {
+  EXPECT_EQ(described(fallback_faces(free_face(named("SFRM1000"))).front()), "CMUSerif/cmunrm.ttf");
+  EXPECT_EQ(described(fallback_faces(free_face(named("SFTI1000"))).front()),
+            "CMUSerif/cmunti.ttf+i");
+  EXPECT_EQ(described(fallback_faces(free_face(named("CMTT10"))).front()),
+            "CMUTypewriter/cmuntt.ttf");
+  EXPECT_EQ(described(fallback_faces(free_face(named("CMUSansSerif"))).front()),
+            "DejaVuSans/DejaVuSans.ttf");
+  EXPECT_EQ(described(fallback_faces(free_face(named("Times-Roman"))).front()),
+            "DejaVuSerif/DejaVuSerif.ttf");
+}
 
 TEST(FontTable, SubsetPrefixIsSixCapitalsAndPlus) {
   EXPECT_EQ(without_subset_prefix("DQMPNC+LiberationSans"), "LiberationSans");

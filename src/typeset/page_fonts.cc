@@ -10,6 +10,7 @@
 #include <set>
 #include <string_view>
 
+#include "typeset/face_match.h"
 #include "typeset/markup_text.h"
 #include "typeset/symbol_characters.h"
 
@@ -219,11 +220,12 @@ std::map<std::string, FontFace> set_page_fonts(std::string& page_html,
   size_t copied = 0;
   for (const FamilyField& field : fields) {
     PageClass& use = classes[field.class_name];
-    const FontFace face = free_face(use.font);
+    const FontFace face = matched_face(use.font, shelf);
     if (auto found = text.find(field.class_name); found != text.end() && !use.used) {
       for (int style = 0; style < 4; ++style) {
         place_characters(found->second[style],
-                         free_face(with_style(use.font, style & 1, style & 2)), use, shelf);
+                         matched_face(with_style(use.font, style & 1, style & 2), shelf), use,
+                         shelf);
       }
       for (const FontFace& used : use.faces) {
         if (ruled.insert(used.file).second) rules += font_face_rule(used);

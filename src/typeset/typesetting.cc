@@ -23,6 +23,7 @@ std::vector<PdfFont> fonts_of(const std::vector<DrawnFont>& drawn_fonts) {
     font.italic = drawn.flags.find('i') != std::string::npos;
     font.fixed_pitch = drawn.flags.find('f') != std::string::npos;
     font.serif = drawn.flags.find('s') != std::string::npos;
+    font.letter_widths = drawn.letter_widths;
     fonts.push_back(std::move(font));
   }
   return fonts;

@@ -2,7 +2,7 @@
 #include "wordindex/search_link.h"
 
 #include "common/run_parameters.h"
-#include "wordindex/html_references.h"
+#include "common/html_references.h"
 
 namespace lexiweb {
 

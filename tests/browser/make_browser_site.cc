@@ -7,8 +7,9 @@
 // outline names every page, nested, each title ending in "(page N)".
 // run_browser_test.sh names the word and the page count to site_test.mjs.
 // With --wordless-pages it writes a document with pages that hold no word,
-// with --scanned-page one searchable scan, with --placed-text pages that
-// test where the text stands.
+// with --scanned-page one searchable scan, with --dark-slide a slide of white
+// text on a dark background, with --placed-text pages that test where the
+// text stands.
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -114,16 +115,40 @@ std::vector<PdfPage> placed_text_document() {
   return {large_ascent, squeezed, turned};
 }
 
+// A slide: white text on a dark background, all of it drawn by the page's
+// drawing. A title of two lines, set wider than the face sets it (word
+// spacing), which the fitting script fits by spans of its own, with "river"
+// in each line; two words far apart on one line, a word on a line below,
+// and a word of two sizes; a line that links to a web address.
+PdfPage dark_slide() {
+  PdfPage slide;
+  slide.drawing =
+      "0.1 0.1 0.3 rg 0 0 612 792 re f\n"
+      "BT 1 1 1 rg /F1 20 Tf 6 Tw 72 700 Td (The river bends) Tj 0 -24 Td "
+      "(around the river stones) Tj ET\n"
+      "BT 1 1 1 rg /F1 14 Tf 72 560 Td (Started) Tj 228 0 Td (This) Tj ET\n"
+      "BT 1 1 1 rg /F1 14 Tf 72 500 Td (Next) Tj ET\n"
+      "BT 1 1 1 rg /F1 14 Tf 72 440 Td (lexi) Tj /F1 9 Tf (web) Tj ET\n"
+      "BT 1 1 1 rg /F1 14 Tf 72 380 Td (Stories online) Tj ET";
+  lexiweb::testing::PdfLink link = external_link(0, "https://www.example.org/stories");
+  link.y = 376;
+  link.width = 110;
+  link.height = 18;
+  slide.links = {link};
+  return slide;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::string option = argc == 3 ? argv[2] : "";
   const bool wordless_pages = option == "--wordless-pages";
   const bool scanned_page = option == "--scanned-page";
+  const bool slide = option == "--dark-slide";
   const bool placed_text = option == "--placed-text";
-  if (argc != 2 && !wordless_pages && !scanned_page && !placed_text) {
+  if (argc != 2 && !wordless_pages && !scanned_page && !slide && !placed_text) {
     std::cerr << "usage: make_browser_site FOLDER [--wordless-pages | --scanned-page | "
-                 "--placed-text]\n";
+                 "--dark-slide | --placed-text]\n";
     return 2;
   }
   try {
@@ -132,9 +157,10 @@ int main(int argc, char** argv) {
     lexiweb::testing::write_pdf(pdf_folder / "doc.pdf",
                                 wordless_pages ? document_with_wordless_pages()
                                 : scanned_page ? scanned_document()
+                                : slide        ? std::vector<PdfPage>{dark_slide()}
                                 : placed_text  ? placed_text_document()
                                                : river_document(),
-                                wordless_pages || scanned_page || placed_text
+                                wordless_pages || scanned_page || slide || placed_text
                                     ? std::vector<PdfOutlineEntry>{}
                                     : river_outline());
   } catch (const std::exception& error) {

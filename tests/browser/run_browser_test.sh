@@ -57,4 +57,34 @@ node "$here/scanned_test.mjs" htm_out "$word" || status=1
 # Text on its baselines in a face with a large ascent, squeezed spaces, a turned page.
 run_lexiweb_in "$work/placed" --placed-text
 node "$here/placed_text_test.mjs" htm_out || status=1
+
+# A slide, white on dark: the highlight, copying and links keep the PDF's look.
+run_lexiweb_in "$work/slide" --dark-slide
+node "$here/slide_test.mjs" htm_out "$word" || status=1
+
+# Words of several scripts and a word broken at a line end, on a converted
+# page written here with the search field as the converter adds it, built
+# into a site by lexiweb-pages.
+mkdir -p "$work/words/htm_in/fonts" && cd "$work/words"
+cp "$here/../../src/convert/search.js" htm_in/fonts/
+printf '%s\n' '<!DOCTYPE html><html><body>' '<a href="page1.html">page1</a><br>' \
+  '</body></html>' >htm_in/index.htm
+cat >htm_in/page1.htm <<'PAGE'
+<!DOCTYPE html>
+<html><head><meta charset="UTF-8"/></head><body>
+<div id="page1-div" style="position:relative;width:600px;height:800px;">
+<p style="position:absolute;top:10px;left:10px">Éclair and eclair, Straße, БЕЗОПАСНОСТЬ.</p>
+<p style="position:absolute;top:40px;left:10px">日本語の文章を単語に分けます。北京大学</p>
+<p style="position:absolute;top:70px;left:10px">The mean is geomet-</p>
+<p style="position:absolute;top:100px;left:10px">rical here.</p>
+</div><script src="fonts/search.js" defer></script>
+</body></html>
+PAGE
+if "$(dirname "$lexiweb")/lexiweb-pages" "$work/words" >run.log 2>&1; then
+  node "$here/words_test.mjs" htm_out || status=1
+else
+  echo "browser test: lexiweb-pages failed in $work/words; its output:" >&2
+  cat run.log >&2
+  status=1
+fi
 exit $status

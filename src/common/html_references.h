@@ -1,7 +1,7 @@
 // Decodes the HTML character references that a page's text may carry
 // (&amp;, &#233;, &#x20AC; ...), so that the text can be used outside HTML.
-#ifndef LEXIWEB_WORDINDEX_HTML_REFERENCES_H_
-#define LEXIWEB_WORDINDEX_HTML_REFERENCES_H_
+#ifndef LEXIWEB_COMMON_HTML_REFERENCES_H_
+#define LEXIWEB_COMMON_HTML_REFERENCES_H_
 
 #include <string>
 #include <string_view>
@@ -22,6 +22,9 @@ struct DecodedReference {
 // decoded (length 0), so that they stay as written.
 DecodedReference decode_reference(std::string_view text);
 
+// Appends `text` with every reference that decode_reference reads decoded.
+void append_decoded(std::string& out, std::string_view text);
+
 }  // namespace lexiweb
 
-#endif  // LEXIWEB_WORDINDEX_HTML_REFERENCES_H_
+#endif  // LEXIWEB_COMMON_HTML_REFERENCES_H_

@@ -1,5 +1,5 @@
 // Decoding of HTML character references into UTF-8 bytes.
-#include "wordindex/html_references.h"
+#include "common/html_references.h"
 
 namespace lexiweb {
 
@@ -92,6 +92,20 @@ DecodedReference decode_reference(std::string_view text) {
     }
   }
   return decoded;
+}
+
+void append_decoded(std::string& out, std::string_view text) {
+  for (size_t at = 0; at < text.size();) {
+    if (text[at] == '&') {
+      const DecodedReference decoded = decode_reference(text.substr(at));
+      if (decoded.length > 0) {
+        out.append(decoded.bytes, static_cast<size_t>(decoded.size));
+        at += decoded.length;
+        continue;
+      }
+    }
+    out += text[at++];
+  }
 }
 
 }  // namespace lexiweb
