@@ -70,7 +70,7 @@ struct LaidWord {
 std::vector<LaidWord> laid_words(const std::string& page) {
   const std::regex line(
       "<p style=\"position:absolute;left:([0-9.]+)px;top:([0-9.]+)px;[^\"]*line-height:([0-9.]+)"
-      "px\" class=\"lexiweb-ocr\">(.*)</p>");
+      "px\" class=\"lexiweb-ocr\" data-b=\"[0-9.]+\">(.*)</p>");
   const std::regex word("<span data-x=\"([0-9.]+)\" data-w=\"([0-9.]+)\">([^<]*)</span>");
   std::vector<LaidWord> words;
   for (auto it = std::sregex_iterator(page.begin(), page.end(), line); it != std::sregex_iterator();

@@ -138,9 +138,19 @@ std::string content_stream(const PdfPage& page) {
   // The drawing keeps its graphics state to itself.
   const std::string drawing = page.drawing.empty() ? "" : "q\n" + page.drawing + "\nQ\n";
   std::string text = picture + drawing + "BT\n/F1 " + number_text(kPdfFontSize) + " Tf\n" +
-                     number_text(kPdfLineHeight) + " TL\n" + number_text(kPdfLeftMargin) + " " +
-                     number_text(kPdfFirstBaseline) + " Td\n" +
+                     number_text(kPdfLineHeight) + " TL\n" +
+                     (page.word_spacing != 0 ? number_text(page.word_spacing) + " Tw\n" : "") +
                      (page.invisible_text ? "3 Tr\n" : "");
+  if (page.rotation == 90) {
+    // Shown turned, the page's top edge is its user space's left edge.
+    for (size_t line = 0; line < page.lines.size(); ++line) {
+      const double baseline = kPdfPageHeight - kPdfFirstBaseline + line * kPdfLineHeight;
+      text += "0 1 -1 0 " + number_text(baseline) + " " + number_text(kPdfLeftMargin) + " Tm\n" +
+              pdf_string(page.lines[line], true) + " Tj\n";
+    }
+    return text + "ET\n";
+  }
+  text += number_text(kPdfLeftMargin) + " " + number_text(kPdfFirstBaseline) + " Td\n";
   bool first = true;
   for (const std::string& line : page.lines) {
     if (!first) text += "T*\n";
@@ -278,10 +288,18 @@ std::string make_pdf(const std::vector<PdfPage>& pages, const std::vector<PdfOut
       objects.push_back(image_object(pages[i].image));
       images = " /XObject << /Im1 " + std::to_string(objects.size() - 1) + " 0 R >>";
     }
+    std::string font = std::to_string(kFontObject);
+    if (!pages[i].font.empty()) {
+      objects.push_back("<< /Type /Font /Subtype /Type1 /BaseFont /" + pages[i].font +
+                        " /Encoding /WinAnsiEncoding >>");
+      font = std::to_string(objects.size() - 1);
+    }
     const auto [width, height] = page_size(pages[i]);
     objects[page_object(i)] =
         "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + number_text(width) + " " +
-        number_text(height) + "] /Resources << /Font << /F1 3 0 R >>" + images + " >> /Contents " +
+        number_text(height) + "]" +
+        (pages[i].rotation != 0 ? " /Rotate " + std::to_string(pages[i].rotation) : "") +
+        " /Resources << /Font << /F1 " + font + " 0 R >>" + images + " >> /Contents " +
         std::to_string(content_object(i)) + " 0 R" +
         (annotation_refs.empty() ? "" : " /Annots [" + annotation_refs + "]") + " >>";
     std::string stream = content_stream(pages[i]);

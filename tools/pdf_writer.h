@@ -63,6 +63,14 @@ struct PdfPage {
   // Lines drawn invisibly (render mode 3), as a scanner's text layer lies
   // over its picture.
   bool invisible_text = false;
+  // The font this page's lines are set in instead of the document's,
+  // named and not embedded; empty for the document's.
+  std::string font = {};
+  // Room added to each space of the lines (the Tw operator), in points.
+  double word_spacing = 0;
+  // 0, or 90 for a page shown turned a quarter clockwise (/Rotate 90) whose
+  // lines stand upright as shown, drawn turned back by their text matrix.
+  int rotation = 0;
 };
 
 // An entry of the document outline (the bookmarks), leading to a page

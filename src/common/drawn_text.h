@@ -3,7 +3,9 @@
 // where they stand. lexiweb-render writes them, a file per page range, and
 // the typesetting measures the converter's text fragments by them. Every
 // line of the file ends with CR LF:
-//   "p N"                               page N begins
+//   "p N R"                             page N begins; R is the quarter
+//                                       turn (0, 90, 180 or 270 degrees
+//                                       clockwise) it is shown at
 //   "r TOP BASE LEFT RIGHT V TEXT"      a run (see DrawnRun)
 //   "e"                                 page N is complete
 // Positions are whole numbers of kDrawnUnitsPerPixel to a pixel at the

@@ -10,6 +10,22 @@
       word.style.left = word.getAttribute('data-x') + 'px';
       word.style.top = '0';
     }
+    // Each line's words stand on its baseline, whatever face the reader's
+    // browser sets them in: a probe at the start of the first word shows
+    // where the face puts the baseline.
+    var lines = document.querySelectorAll('p.lexiweb-ocr[data-b]');
+    for (var k = 0; k < lines.length; k++) {
+      var first = lines[k].querySelector('span[data-w]');
+      if (!first) continue;
+      var probe = document.createElement('span');
+      probe.style.cssText = 'display:inline-block;width:0;height:0';
+      first.insertBefore(probe, first.firstChild);
+      var drop = probe.getBoundingClientRect().bottom - first.getBoundingClientRect().top;
+      first.removeChild(probe);
+      var top = parseFloat(lines[k].getAttribute('data-b')) - drop;
+      var lineWords = lines[k].querySelectorAll('span[data-w]');
+      for (var m = 0; m < lineWords.length; m++) lineWords[m].style.top = top + 'px';
+    }
     for (var j = 0; j < words.length; j++) {
       var actual = words[j].getBoundingClientRect().width;
       var width = parseFloat(words[j].getAttribute('data-w'));

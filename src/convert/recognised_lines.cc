@@ -1,6 +1,7 @@
 // A recognised line is set a little smaller than its box is high, so that
 // its words' marks stay within the line; the script of the page then
-// stretches each word over the width of its picture.
+// stretches each word over the width of its picture and sets it on the
+// line's baseline.
 #include "convert/recognised_lines.h"
 
 #include <algorithm>
@@ -60,10 +61,11 @@ void append_escaped(std::string& out, std::string_view text) {
 
 std::string fragment_of(const PlacedLine& line) {
   const double height = std::max(1.0, line.bottom - line.top);
-  std::string fragment = "<p style=\"position:absolute;left:" + pixels(line.left) +
-                         "px;top:" + pixels(line.top) +
-                         "px;white-space:nowrap;font-size:" + pixels(0.8 * height) +
-                         "px;line-height:" + pixels(height) + "px\" class=\"lexiweb-ocr\">";
+  std::string fragment =
+      "<p style=\"position:absolute;left:" + pixels(line.left) + "px;top:" + pixels(line.top) +
+      "px;white-space:nowrap;font-size:" + pixels(0.8 * height) +
+      "px;line-height:" + pixels(height) + "px\" class=\"lexiweb-ocr\" data-b=\"" +
+      pixels(std::clamp(line.base - line.top, 0.0, height)) + "\">";
   for (size_t i = 0; i < line.words.size(); ++i) {
     const PlacedWord& word = line.words[i];
     if (i > 0) fragment += ' ';
@@ -100,7 +102,8 @@ std::vector<PlacedLine> recognised_lines(const RecognizedPage& page, double page
                        line.box.top * scale,
                        line.box.right * scale,
                        line.box.bottom * scale,
-                       {}};
+                       {},
+                       line.baseline * scale};
         for (const RecognizedWord& word : line.words) {
           if (trim_blanks(word.text).empty()) continue;
           out.words.push_back(
@@ -127,7 +130,7 @@ std::vector<PlacedLine> invisible_lines(const std::vector<DrawnRun>& runs) {
     const double height = std::max(1.0, run_base - top);
     if (lines.empty() || std::abs(run_base - base) > 0.3 * height ||
         left < lines.back().right - 0.5 * height) {
-      lines.push_back({left, top, right, run_base + 0.25 * height, {}});
+      lines.push_back({left, top, right, run_base + 0.25 * height, {}, run_base});
     }
     // Run to run, so that a line drawn askew stays one line.
     base = run_base;

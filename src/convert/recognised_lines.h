@@ -29,6 +29,7 @@ struct PlacedLine {
   double right = 0;
   double bottom = 0;
   std::vector<PlacedWord> words;
+  double base = 0;  // the baseline
 };
 
 // Below these median confidences the words of a recognised page, or of a
@@ -53,8 +54,9 @@ std::vector<PlacedLine> invisible_lines(const std::vector<DrawnRun>& runs);
 double page_width_of(std::string_view page_html);
 
 // Puts `lines` into `page_html` (a reshaped converter page): a fragment a
-// line, of class "lexiweb-ocr", before the end of the page's div, its words
-// in spans that know their place within the line (data-x, data-w); the
+// line, of class "lexiweb-ocr", before the end of the page's div, with its
+// baseline below its top (data-b), its words in spans that know their place
+// within the line (data-x, data-w); the
 // class's rules at the end of the page's style element, and the element of
 // the script that places the words (recognition_script.h) after it.
 void add_recognised_lines(std::string& page_html, const std::vector<PlacedLine>& lines);

@@ -219,6 +219,11 @@ void BackgroundRenderer::record_text(int page, double zoom, TextRecorder& text) 
   library_->text_only.set_recorder(nullptr);
 }
 
+int BackgroundRenderer::rotation(int page) const {
+  const int turn = library_->document->getPageRotate(page) % 360;
+  return turn < 0 ? turn + 360 : turn;
+}
+
 double BackgroundRenderer::pixel_count(int page, double dpi) const {
   // As the Splash device sizes its bitmap: the media box at the
   // resolution, rounded.

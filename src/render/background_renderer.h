@@ -53,6 +53,9 @@ class BackgroundRenderer {
   // Only the text of page `page` into `text`, as draw records it.
   void record_text(int page, double zoom, TextRecorder& text);
 
+  // The turn page `page` is shown at, in degrees clockwise: 0, 90, 180 or 270.
+  int rotation(int page) const;
+
   // The number of pixels page `page` has when drawn at `dpi` dots per
   // inch, found without drawing it.
   double pixel_count(int page, double dpi) const;

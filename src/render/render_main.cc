@@ -88,7 +88,7 @@ int main(int argc, char** argv) {
       renderer.record_text(page, zoom, recorder);
     }
     const bool blank = images && lexiweb::all_white(background);
-    recorder.end_page(page, blank, drawn_text, drawn_pages);
+    recorder.end_page(page, renderer.rotation(page), blank, drawn_text, drawn_pages);
     if (!write_all(text_file, drawn_text) || !write_all(pages_file, drawn_pages)) {
       return kCannotWriteOutput;
     }

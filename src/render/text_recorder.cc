@@ -84,7 +84,7 @@ void TextRecorder::add_letter_width(char32_t letter, double ems) {
   new_fonts_[font_].letter_widths[letter - U'a'] = static_cast<int>(std::lround(ems * 1000));
 }
 
-void TextRecorder::end_page(int page, bool blank_background, std::string& text,
+void TextRecorder::end_page(int page, int rotation, bool blank_background, std::string& text,
                             std::string& pages) {
   const bool scanned = scanned_share_ >= kLeastScanShare || readable_share_ >= kWholePageShare;
   DrawnPage drawn{page,
@@ -97,7 +97,7 @@ void TextRecorder::end_page(int page, bool blank_background, std::string& text,
   readable_share_ = 0;
   coarse_share_ = 0;
   text += kDrawnPageStart;
-  text += ' ' + std::to_string(page) + "\r\n";
+  text += ' ' + std::to_string(page) + ' ' + std::to_string(rotation) + "\r\n";
   for (const DrawnRun& run : runs_) {
     append_drawn_run(text, run);
     (run.visible ? drawn.visible_text : drawn.invisible_text) = true;

@@ -51,9 +51,11 @@ class TextRecorder {
 
   // Appends the page's runs, "p" to "e", to `text`, and the fonts first
   // drawn on it and its page line to `pages` (drawn_text.h); then starts
-  // the next page. `blank_background` tells whether the background came
-  // out blank, when it was drawn.
-  void end_page(int page, bool blank_background, std::string& text, std::string& pages);
+  // the next page. `rotation` is the page's turn in degrees,
+  // `blank_background` tells whether the background came out blank, when
+  // it was drawn.
+  void end_page(int page, int rotation, bool blank_background, std::string& text,
+                std::string& pages);
 
  private:
   std::vector<DrawnRun> runs_;

@@ -13,6 +13,12 @@ long page_of(std::string_view line) {
   return whole_value(line.substr(2));
 }
 
+// The turn that follows the page number of a page start line.
+int rotation_of(std::string_view line) {
+  const size_t blank = line.find(' ', 2);
+  return blank == std::string_view::npos ? 0 : static_cast<int>(whole_value(line.substr(blank)));
+}
+
 bool is_page_end(std::string_view line) { return line.size() == 1 && line[0] == kDrawnPageEnd; }
 
 }  // namespace
@@ -35,14 +41,18 @@ bool DrawnTextReader::next_line(std::string& line) {
   }
 }
 
-bool DrawnTextReader::runs_of(int page, std::vector<DrawnRun>& runs) {
+bool DrawnTextReader::runs_of(int page, std::vector<DrawnRun>& runs, int* rotation) {
   runs.clear();
+  *rotation = 0;
   std::string line;
   // Find the page's start line, passing over earlier pages.
   while (true) {
     if (!next_line(line)) return false;
     const long number = page_of(line);
-    if (number == page) break;
+    if (number == page) {
+      *rotation = rotation_of(line);
+      break;
+    }
     if (number > page) {
       pending_ = std::move(line);
       return false;

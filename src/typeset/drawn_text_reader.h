@@ -16,10 +16,11 @@ class DrawnTextReader {
   // `files` hold the pages in ascending order, each file a range of them.
   explicit DrawnTextReader(std::vector<std::string> files) : files_(std::move(files)) {}
 
-  // The runs drawn on `page`; false when no file holds the page whole (the
-  // renderer did not reach it or was ended within it). Pages are asked for
-  // in ascending order.
-  bool runs_of(int page, std::vector<DrawnRun>& runs);
+  // The runs drawn on `page`, and the turn it is shown at (degrees
+  // clockwise); false when no file holds the page whole (the renderer did
+  // not reach it or was ended within it). Pages are asked for in ascending
+  // order.
+  bool runs_of(int page, std::vector<DrawnRun>& runs, int* rotation);
 
  private:
   bool next_line(std::string& line);

@@ -8,6 +8,7 @@
 #include <woff2/decode.h>
 #include <woff2/encode.h>
 
+#include <cstdint>
 #include <fstream>
 #include <sstream>
 
@@ -21,6 +22,14 @@ constexpr int kBrotliQuality = 9;
 // The name table's entries for the licence.
 constexpr hb_codepoint_t kLicenceName = 13;
 constexpr hb_codepoint_t kLicenceAddressName = 14;
+
+// The signed 16-bit number at `at` of a table's bytes, big-endian; 0 past its end.
+int table_number(hb_blob_t* table, unsigned at) {
+  unsigned length = 0;
+  const auto* data = reinterpret_cast<const unsigned char*>(hb_blob_get_data(table, &length));
+  if (at + 2 > length) return 0;
+  return static_cast<int16_t>(data[at] << 8 | data[at + 1]);
+}
 
 std::set<char32_t> characters_of(hb_face_t* face) {
   hb_set_t* characters = hb_set_create();
@@ -61,6 +70,32 @@ bool FaceFile::ok() const {
 }
 
 bool FaceFile::has(char32_t character) const { return hb_set_has(library_->characters, character); }
+
+LineMetrics FaceFile::line_metrics() const {
+  if (!ok()) return {};
+  // Offsets in the tables: hhea's ascender and descender; OS/2's
+  // fsSelection, whose bit 7 asks for the typographic heights, and those.
+  constexpr unsigned kHheaAscender = 4;
+  constexpr unsigned kHheaDescender = 6;
+  constexpr unsigned kOs2Selection = 62;
+  constexpr unsigned kOs2TypoAscender = 68;
+  constexpr unsigned kOs2TypoDescender = 70;
+  constexpr int kUseTypoMetrics = 1 << 7;
+  hb_blob_t* hhea = hb_face_reference_table(library_->face, HB_TAG('h', 'h', 'e', 'a'));
+  hb_blob_t* os2 = hb_face_reference_table(library_->face, HB_TAG('O', 'S', '/', '2'));
+  int ascent = table_number(hhea, kHheaAscender);
+  int descent = table_number(hhea, kHheaDescender);
+  const bool typographic = (table_number(os2, kOs2Selection) & kUseTypoMetrics) != 0;
+  if (typographic || (ascent == 0 && descent == 0)) {
+    ascent = table_number(os2, kOs2TypoAscender);
+    descent = table_number(os2, kOs2TypoDescender);
+  }
+  hb_blob_destroy(os2);
+  hb_blob_destroy(hhea);
+  const double units = hb_face_get_upem(library_->face);
+  if (!(units > 0)) return {};
+  return {ascent / units, -descent / units};
+}
 
 int FaceFile::advance(char32_t character) const {
   if (!has(character)) return 0;

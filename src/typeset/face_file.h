@@ -10,6 +10,14 @@
 
 namespace lexiweb {
 
+// The heights a browser lays out a line of the face by, in ems: what
+// FreeType reads from the face (the hhea table, or the OS/2 table's
+// typographic heights where the face asks for them).
+struct LineMetrics {
+  double ascent = 0;   // above the baseline
+  double descent = 0;  // below it
+};
+
 class FaceFile {
  public:
   // Opens face `index` of the font file at `path` (a collection holds
@@ -21,6 +29,9 @@ class FaceFile {
 
   bool ok() const;
   bool has(char32_t character) const;
+
+  // Zero when the face's tables cannot be read.
+  LineMetrics line_metrics() const;
 
   // The advance of `character`'s glyph in thousandths of an em; 0 when the
   // face lacks it.

@@ -66,6 +66,12 @@ bool FaceShelf::draws(const FontFace& face, char32_t character) {
   return entry.file != nullptr && entry.file->has(character);
 }
 
+LineMetrics FaceShelf::line_metrics(const FontFace& face) {
+  if (face.family.empty()) return {};
+  const Shelved& entry = shelved(face);
+  return entry.file != nullptr ? entry.file->line_metrics() : LineMetrics{};
+}
+
 int FaceShelf::advance(const FontFace& face, char32_t character) {
   if (face.family.empty()) return 0;
   const Shelved& entry = shelved(face);

@@ -21,6 +21,9 @@ class FaceShelf {
   // Whether `face` is installed and has `character`.
   bool draws(const FontFace& face, char32_t character);
 
+  // The line heights of `face`; zero when it is not installed.
+  LineMetrics line_metrics(const FontFace& face);
+
   // The advance of `character` in `face` in thousandths of an em; 0 when
   // the face is not installed or lacks it.
   int advance(const FontFace& face, char32_t character);

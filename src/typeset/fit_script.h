@@ -14,10 +14,12 @@ inline constexpr char kFitScriptFile[] = "fit.js";
 // pixels at the page's zoom, one per line of the fragment) are whole
 // numbers, so a fragment within half a pixel is left alone. Justified lines
 // got their width from stretched spaces, so spaces take up the difference
-// where there are any; a fragment without spaces, or whose spaces would
-// have to shrink below nothing, is scaled instead. A fragment of several
-// lines cannot be scaled line by line, so each of its lines gets word or
-// letter spacing of its own.
+// where there are any, as far as they keep a third of their room; the
+// glyphs of a fragment without spaces, or of one whose spaces would have to
+// shrink further, are scaled along the line, after any turn of the class's
+// own. A fragment of several lines cannot be scaled line by line: it is
+// scaled as far as its tightest line needs, and each of its lines gets word
+// or letter spacing of its own.
 extern const std::string_view kFitScript;
 
 }  // namespace lexiweb

@@ -7,6 +7,7 @@
 #include "typeset/fragment_widths.h"
 
 #include <algorithm>
+#include <optional>
 #include <string_view>
 
 #include "common/text.h"
@@ -19,6 +20,7 @@ constexpr long kUnit = kDrawnUnitsPerPixel;
 constexpr std::string_view kFragmentStart = "<p style=\"position:absolute;top:";
 constexpr std::string_view kLineBreak = "<br/>";
 constexpr std::string_view kFragmentEnd = "</p>";
+constexpr std::string_view kClassKey = "class=\"";
 
 std::string without_blanks(std::string_view text) {
   std::string kept;
@@ -79,6 +81,8 @@ class PageRuns {
     });
     return first_that_fits(candidates, key, start);
   }
+
+  long base_of(size_t run) const { return runs_[run].base; }
 
   // The line with `key` below the line that starts at run `previous` and is
   // `width` wide: pdftohtml joins lines into a fragment only where they
@@ -181,8 +185,9 @@ long number_after(std::string_view text, std::string_view key) {
 }
 
 // The widths of the fragment's lines, "w1,w2,...", or empty when a line is
-// not found.
-std::string fragment_widths(const PageRuns& runs, long top, long left, std::string_view content) {
+// not found; `base` becomes its first line's baseline where that is found.
+std::string fragment_widths(const PageRuns& runs, long top, long left, std::string_view content,
+                            std::optional<long>* base) {
   std::string widths;
   size_t previous = 0;
   long previous_width = 0;
@@ -193,7 +198,9 @@ std::string fragment_widths(const PageRuns& runs, long top, long left, std::stri
     size_t start = 0;
     const long width = line == 0 ? runs.first_line(top, left, key, &start)
                                  : runs.next_line(previous, previous_width, left, key, &start);
-    if (width < 0) return "";
+    if (line == 0 && width >= 0) *base = runs.base_of(start);
+    // A line that does not run to the right is turned on the page.
+    if (width <= 0) return "";
     previous_width = width;
     if (line > 0) widths += ',';
     widths += std::to_string((width + kUnit / 2) / kUnit);
@@ -205,7 +212,8 @@ std::string fragment_widths(const PageRuns& runs, long top, long left, std::stri
 
 }  // namespace
 
-int add_fragment_widths(std::string& page_html, const std::vector<DrawnRun>& drawn) {
+int add_fragment_widths(std::string& page_html, const std::vector<DrawnRun>& drawn,
+                        std::vector<FragmentBaseline>* baselines) {
   const PageRuns runs(drawn);
   std::string result;
   result.reserve(page_html.size() + page_html.size() / 16);
@@ -219,9 +227,18 @@ int add_fragment_widths(std::string& page_html, const std::vector<DrawnRun>& dra
         tag_end == std::string_view::npos ? tag_end : page.find(kFragmentEnd, tag_end);
     if (end == std::string_view::npos) break;
     const std::string_view tag = page.substr(start, tag_end - start);
-    const std::string widths =
-        fragment_widths(runs, number_after(tag, "top:"), number_after(tag, "left:"),
-                        page.substr(tag_end + 1, end - tag_end - 1));
+    const long top = number_after(tag, "top:");
+    std::optional<long> base;
+    const std::string widths = fragment_widths(runs, top, number_after(tag, "left:"),
+                                               page.substr(tag_end + 1, end - tag_end - 1), &base);
+    if (baselines != nullptr) {
+      const size_t name_at = tag.find(kClassKey);
+      if (name_at != std::string_view::npos) {
+        const std::string_view name = tag.substr(name_at + kClassKey.size());
+        baselines->push_back({std::string(name.substr(0, name.find('"'))), !widths.empty(),
+                              base.has_value(), base.value_or(0) - kUnit * top});
+      }
+    }
     if (widths.empty()) continue;
     result.append(page.substr(copied, tag_end - copied));
     result += " data-w=\"" + widths + "\"";
@@ -231,6 +248,25 @@ int add_fragment_widths(std::string& page_html, const std::vector<DrawnRun>& dra
   result.append(page.substr(copied));
   page_html = std::move(result);
   return measured;
+}
+
+void remove_fragment_widths(std::string& page_html, const std::set<std::string>& classes) {
+  if (classes.empty()) return;
+  constexpr std::string_view kWidths = " data-w=\"";
+  for (size_t start = page_html.find(kFragmentStart); start != std::string::npos;
+       start = page_html.find(kFragmentStart, start + 1)) {
+    const size_t tag_end = page_html.find('>', start);
+    if (tag_end == std::string::npos) break;
+    const std::string_view tag = std::string_view(page_html).substr(start, tag_end - start);
+    const size_t name_at = tag.find(kClassKey);
+    const size_t widths_at = tag.find(kWidths);
+    if (name_at == std::string_view::npos || widths_at == std::string_view::npos) continue;
+    const std::string_view name = tag.substr(name_at + kClassKey.size());
+    if (!classes.contains(std::string(name.substr(0, name.find('"'))))) continue;
+    const size_t widths_end = tag.find('"', widths_at + kWidths.size());
+    if (widths_end == std::string_view::npos) continue;
+    page_html.erase(start + widths_at, widths_end + 1 - widths_at);
+  }
 }
 
 }  // namespace lexiweb

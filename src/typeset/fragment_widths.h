@@ -7,6 +7,7 @@
 #ifndef LEXIWEB_TYPESET_FRAGMENT_WIDTHS_H_
 #define LEXIWEB_TYPESET_FRAGMENT_WIDTHS_H_
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -14,10 +15,27 @@
 
 namespace lexiweb {
 
+// Where a fragment's text stands: its class, whether its lines were found
+// (and measured), whether its first line's first run was found, and then
+// how far below the fragment's top its baseline is, in drawn units. A
+// glyph drawn turned is found, but has no width.
+struct FragmentBaseline {
+  std::string class_name;
+  bool measured = false;
+  bool placed = false;
+  long drop = 0;
+};
+
 // Adds to every fragment of `page_html` whose lines are all found among
 // the visible `runs` a data-w attribute with the widths of its lines in
-// pixels, separated by commas. Returns the number of fragments measured.
-int add_fragment_widths(std::string& page_html, const std::vector<DrawnRun>& runs);
+// pixels, separated by commas; and when `baselines` is given, adds every
+// fragment to them. Returns the number of fragments measured.
+int add_fragment_widths(std::string& page_html, const std::vector<DrawnRun>& runs,
+                        std::vector<FragmentBaseline>* baselines = nullptr);
+
+// Takes the widths off the fragments of `classes`: text set turned, whose
+// few lines found drawn from left to right are text beside it.
+void remove_fragment_widths(std::string& page_html, const std::set<std::string>& classes);
 
 }  // namespace lexiweb
 

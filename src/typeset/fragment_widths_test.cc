@@ -32,7 +32,8 @@ TEST(FragmentWidths, LinesAreTheRunsThatSpellThemOnTheirBaseline) {
       fragment(300, 50, "bold") +                      // drawn twice, a little apart
       fragment(400, 50, "left<br/>side") +             // a second line below, beside a column
       fragment(500, 50, "nowhere") +                   // no such runs: no width
-      fragment(600, 50, "hidden");                     // invisible text: not measured
+      fragment(600, 50, "hidden") +                    // invisible text: not measured
+      fragment(700, 50, "u");                          // a glyph drawn turned: no width
   const std::vector<DrawnRun> runs = {
       run(100, 50, 90, "Water"),
       run(100, 93, 100, "&"),
@@ -48,12 +49,24 @@ TEST(FragmentWidths, LinesAreTheRunsThatSpellThemOnTheirBaseline) {
       run(414, 120, 160, "side"),
       run(414, 50, 72.6, "side"),  // the first is the other column's
       run(500, 50, 60, "now"),
-      run(600, 50, 80, "hidden", false)};
-  EXPECT_EQ(add_fragment_widths(page, runs), 4);
+      run(600, 50, 80, "hidden", false),
+      run(700, 50, 50, "u")};
+  std::vector<FragmentBaseline> baselines;
+  EXPECT_EQ(add_fragment_widths(page, runs, &baselines), 4);
+  // Each fragment found has its first baseline 10 pixels below its top.
+  ASSERT_EQ(baselines.size(), 7u);
+  for (size_t i = 0; i < baselines.size(); ++i) {
+    EXPECT_EQ(baselines[i].class_name, "ft00");
+    EXPECT_EQ(baselines[i].measured, i < 4) << i;
+    EXPECT_EQ(baselines[i].placed, i < 4 || i == 6) << i;
+    if (baselines[i].placed) {
+      EXPECT_EQ(baselines[i].drop, 10 * kDrawnUnitsPerPixel) << i;
+    }
+  }
   EXPECT_EQ(page, fragment(100, 50, "Water &amp; <b>stone</b>", "90") +
                       fragment(200, 50, "TEX and more", "70") + fragment(300, 50, "bold", "30") +
                       fragment(400, 50, "left<br/>side", "20,23") + fragment(500, 50, "nowhere") +
-                      fragment(600, 50, "hidden"));
+                      fragment(600, 50, "hidden") + fragment(700, 50, "u"));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "typeset/page_fonts.h"
 
 #include <map>
+#include <optional>
 #include <set>
 #include <string_view>
 
@@ -128,17 +129,34 @@ void place_characters(const std::u32string& text, const FontFace& face, PageClas
 
 // The families of a class: its face when a character went to it, the
 // fallbacks in their order, the generic family.
-std::string family_list(const PageClass& use, const FontFace& face) {
-  std::string families;
+// Whether a class's families start with its own face: when a character went
+// to it, or when it has none.
+bool leads_with_own_face(const PageClass& use, const FontFace& face) {
   bool own_face = !use.used && !face.family.empty();
   for (const FontFace& used : use.faces) own_face |= used.family == face.family;
-  if (own_face) families = face.family + ",";
+  return own_face;
+}
+
+std::string family_list(const PageClass& use, const FontFace& face) {
+  std::string families;
+  if (leads_with_own_face(use, face)) families = face.family + ",";
   for (const FontFace& fallback : fallback_faces(face)) {
     for (const std::string& family : use.fallback_families) {
       if (family == fallback.family) families += family + ",";
     }
   }
   return families + face.generic;
+}
+
+// The face of the first of family_list's families.
+std::optional<FontFace> leading_face(const PageClass& use, const FontFace& face) {
+  if (leads_with_own_face(use, face)) return face;
+  for (const FontFace& fallback : fallback_faces(face)) {
+    for (const std::string& family : use.fallback_families) {
+      if (family == fallback.family) return fallback;
+    }
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -159,11 +177,14 @@ PdfFont font_named(const std::string& converter_name, const std::vector<PdfFont>
   return match != nullptr ? *match : PdfFont{converter_name};
 }
 
-void set_page_fonts(std::string& page_html, const std::vector<PdfFont>& fonts, FaceShelf& shelf) {
+std::map<std::string, FontFace> set_page_fonts(std::string& page_html,
+                                               const std::vector<PdfFont>& fonts,
+                                               FaceShelf& shelf) {
+  std::map<std::string, FontFace> leading_faces;
   const size_t style_start = page_html.find("<style");
   const size_t style_end =
       style_start == std::string::npos ? style_start : page_html.find("</style>", style_start);
-  if (style_end == std::string::npos) return;
+  if (style_end == std::string::npos) return leading_faces;
 
   // The classes of the style, by name, with their fonts.
   std::map<std::string, PageClass> classes;
@@ -210,6 +231,9 @@ void set_page_fonts(std::string& page_html, const std::vector<PdfFont>& fonts, F
         if (ruled.insert(used.file).second) rules += font_face_rule(used);
       }
     }
+    if (const std::optional<FontFace> leading = leading_face(use, face)) {
+      leading_faces[field.class_name] = *leading;
+    }
     result.append(page_html, copied, field.start - copied);
     result += family_list(use, face);
     if (face.bold) result += ";font-weight:bold";
@@ -225,6 +249,7 @@ void set_page_fonts(std::string& page_html, const std::vector<PdfFont>& fonts, F
   if (result.compare(rules_at, 5, "<!--\n") == 0) rules_at += 5;
   result.insert(rules_at, rules);
   page_html = std::move(result);
+  return leading_faces;
 }
 
 }  // namespace lexiweb

@@ -5,6 +5,7 @@
 #ifndef LEXIWEB_TYPESET_PAGE_FONTS_H_
 #define LEXIWEB_TYPESET_PAGE_FONTS_H_
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -26,8 +27,11 @@ PdfFont font_named(const std::string& converter_name, const std::vector<PdfFont>
 // bold or italic face where it stands in a b or i element, or else to the
 // first fallback face that has it, which then stands in the class's list.
 // The private use characters of a class set in Symbol or Wingdings become
-// the characters they stand for (symbol_characters.h).
-void set_page_fonts(std::string& page_html, const std::vector<PdfFont>& fonts, FaceShelf& shelf);
+// the characters they stand for (symbol_characters.h). Returns the face that
+// leads each class's families, by class name: the one whose heights the
+// browser lays out its lines by. A class of the generic family alone has none.
+std::map<std::string, FontFace> set_page_fonts(std::string& page_html,
+                                               const std::vector<PdfFont>& fonts, FaceShelf& shelf);
 
 }  // namespace lexiweb
 

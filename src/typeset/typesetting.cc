@@ -4,8 +4,10 @@
 
 #include "common/drawn_text.h"
 #include "shell/file_ops.h"
+#include "typeset/class_lines.h"
 #include "typeset/fit_script.h"
 #include "typeset/font_folder.h"
+#include "typeset/turned_text.h"
 
 namespace lexiweb {
 namespace {
@@ -40,15 +42,32 @@ Typesetting::Typesetting(const std::string& folder, std::vector<std::string> dra
 const std::vector<DrawnRun>& Typesetting::drawn_runs(int page) {
   if (runs_page_ != page) {
     runs_page_ = page;
-    runs_whole_ = drawn_text_.runs_of(page, runs_);
+    runs_whole_ = drawn_text_.runs_of(page, runs_, &rotation_);
   }
   return runs_;
 }
 
 void Typesetting::set_page(std::string& page_html, int page) {
   drawn_runs(page);
-  const bool measured = runs_whole_ && add_fragment_widths(page_html, runs_) > 0;
-  set_page_fonts(page_html, fonts_, shelf_);
+  std::vector<FragmentBaseline> baselines;
+  const bool measured = runs_whole_ && add_fragment_widths(page_html, runs_, &baselines) > 0;
+  const std::map<std::string, FontFace> leading_faces = set_page_fonts(page_html, fonts_, shelf_);
+  // A class stands upright where most of its fragments were found drawn
+  // from left to right; a few of a turned class may meet text beside them.
+  std::map<std::string, int> votes;
+  for (const FragmentBaseline& baseline : baselines) {
+    votes[baseline.class_name] += baseline.measured ? 1 : -1;
+  }
+  std::set<std::string> upright;
+  for (const auto& [class_name, vote] : votes) {
+    if (vote > 0) upright.insert(class_name);
+  }
+  remove_fragment_widths(page_html, add_page_turn(page_html, runs_whole_ ? rotation_ : 0, upright));
+  std::map<std::string, LineMetrics> metrics;
+  for (const auto& [class_name, face] : leading_faces) {
+    metrics[class_name] = shelf_.line_metrics(face);
+  }
+  place_class_lines(page_html, metrics, baselines);
   if (!measured) return;
   // The script element right after the style element, where the body starts.
   const size_t style_end = page_html.find("</style>");

@@ -46,6 +46,7 @@ class Typesetting {
   DrawnTextReader drawn_text_;
   std::vector<DrawnRun> runs_;
   int runs_page_ = 0;        // the page runs_ holds
+  int rotation_ = 0;         // the turn that page is shown at
   bool runs_whole_ = false;  // whether the renderer recorded that page whole
   FaceShelf shelf_;
   bool script_used_ = false;

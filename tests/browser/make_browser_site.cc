@@ -8,7 +8,8 @@
 // run_browser_test.sh names the word and the page count to site_test.mjs.
 // With --wordless-pages it writes a document with pages that hold no word,
 // with --scanned-page one searchable scan, with --dark-slide a slide of white
-// text on a dark background.
+// text on a dark background, with --placed-text pages that test where the
+// text stands.
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -97,6 +98,23 @@ std::vector<PdfPage> scanned_document() {
   return {scan};
 }
 
+// Pages that test where the site sets text: a font that the site sets in
+// a face with a large ascent (Latin Modern, for Computer Modern's CMR10),
+// a line whose spaces the PDF squeezes to almost nothing, and a page shown
+// turned a quarter (/Rotate 90) whose lines stand upright as shown.
+std::vector<PdfPage> placed_text_document() {
+  PdfPage large_ascent;
+  large_ascent.font = "CMR10";
+  large_ascent.lines = {"Baselines hold in every face.", "A second line follows the first."};
+  PdfPage squeezed;
+  squeezed.word_spacing = -2.35;
+  squeezed.lines = {"Words stay apart when the spaces shrink."};
+  PdfPage turned;
+  turned.rotation = 90;
+  turned.lines = {"Turned pages stand upright.", "Their lines read across."};
+  return {large_ascent, squeezed, turned};
+}
+
 // A slide: white text on a dark background, all of it drawn by the page's
 // drawing. A title of two lines, set wider than the face sets it (word
 // spacing), which the fitting script fits by spans of its own, with "river"
@@ -127,21 +145,24 @@ int main(int argc, char** argv) {
   const bool wordless_pages = option == "--wordless-pages";
   const bool scanned_page = option == "--scanned-page";
   const bool slide = option == "--dark-slide";
-  if (argc != 2 && !wordless_pages && !scanned_page && !slide) {
+  const bool placed_text = option == "--placed-text";
+  if (argc != 2 && !wordless_pages && !scanned_page && !slide && !placed_text) {
     std::cerr << "usage: make_browser_site FOLDER [--wordless-pages | --scanned-page | "
-                 "--dark-slide]\n";
+                 "--dark-slide | --placed-text]\n";
     return 2;
   }
   try {
     const std::filesystem::path pdf_folder = std::filesystem::path(argv[1]) / "pdf_in";
     std::filesystem::create_directories(pdf_folder);
-    lexiweb::testing::write_pdf(
-        pdf_folder / "doc.pdf",
-        wordless_pages ? document_with_wordless_pages()
-        : scanned_page ? scanned_document()
-        : slide        ? std::vector<PdfPage>{dark_slide()}
-                       : river_document(),
-        wordless_pages || scanned_page || slide ? std::vector<PdfOutlineEntry>{} : river_outline());
+    lexiweb::testing::write_pdf(pdf_folder / "doc.pdf",
+                                wordless_pages ? document_with_wordless_pages()
+                                : scanned_page ? scanned_document()
+                                : slide        ? std::vector<PdfPage>{dark_slide()}
+                                : placed_text  ? placed_text_document()
+                                               : river_document(),
+                                wordless_pages || scanned_page || slide || placed_text
+                                    ? std::vector<PdfOutlineEntry>{}
+                                    : river_outline());
   } catch (const std::exception& error) {
     std::cerr << "make_browser_site: " << error.what() << "\n";
     return 1;

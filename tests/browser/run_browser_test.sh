@@ -54,6 +54,10 @@ node "$here/link_check.mjs" htm_out || status=1
 # A searchable scan: its words lie over the picture, unseen but for a mark.
 run_lexiweb_in "$work/scanned" --scanned-page
 node "$here/scanned_test.mjs" htm_out "$word" || status=1
+# Text on its baselines in a face with a large ascent, squeezed spaces, a turned page.
+run_lexiweb_in "$work/placed" --placed-text
+node "$here/placed_text_test.mjs" htm_out || status=1
+
 # A slide, white on dark: the highlight, copying and links keep the PDF's look.
 run_lexiweb_in "$work/slide" --dark-slide
 node "$here/slide_test.mjs" htm_out "$word" || status=1

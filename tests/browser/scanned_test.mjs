@@ -13,8 +13,8 @@ const pageUrl = pathToFileURL(path.join(path.resolve(folderArgument), 'f000001.h
 const TRANSPARENT = 'rgba(0, 0, 0, 0)';
 const MARK = 'rgba(255, 0, 0, 0.4)';
 
-// Every recognised word once the script has placed it: its place and
-// width as its attributes say, against where it shows; its colours; and
+// Every recognised word once the script has placed it: its place, width
+// and baseline as its attributes say, against where it shows; its colours; and
 // the page's annotated spans of words within it.
 async function laidWords(page) {
   await page.waitForFunction(() => {
@@ -26,12 +26,19 @@ async function laidWords(page) {
       const line = word.closest('p').getBoundingClientRect();
       const shown = word.getBoundingClientRect();
       const annotated = word.querySelector('span[id]');
+      const probe = document.createElement('span');
+      probe.style.cssText = 'display:inline-block;width:0;height:0';
+      word.prepend(probe);
+      const baseline = probe.getBoundingClientRect().bottom - line.top;
+      probe.remove();
       const style = getComputedStyle(annotated ?? word);
       return {
         text: word.textContent,
         id: annotated?.id ?? '',
         wantedLeft: line.left + Number(word.dataset.x),
         wantedWidth: Number(word.dataset.w),
+        wantedBaseline: Number(word.closest('p').dataset.b),
+        baseline,
         left: shown.left,
         width: shown.width,
         color: style.color,
@@ -48,6 +55,8 @@ await readPages('scanned_test', async (reader, check, context) => {
   for (const w of words) {
     check(Math.abs(w.left - w.wantedLeft) <= 1 && Math.abs(w.width - w.wantedWidth) <= 1,
       `"${w.text}" shows at ${w.left}+${w.width}, not ${w.wantedLeft}+${w.wantedWidth}`);
+    check(Math.abs(w.baseline - w.wantedBaseline) <= 1,
+      `"${w.text}" stands on a baseline ${w.baseline} below its line's top, not ${w.wantedBaseline}`);
     check(w.color === TRANSPARENT && w.background === TRANSPARENT,
       `"${w.text}" shows in ${w.color} on ${w.background}`);
   }
