@@ -4,14 +4,9 @@
 // squeezed line kept a third of their room with the line at its width,
 // and the lines of a page shown turned upright and in place.
 // Usage: node placed_text_test.mjs SITE_FOLDER
-import fs from 'node:fs';
-import { createRequire } from 'node:module';
-import os from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
-
-const require = createRequire(import.meta.url);
-const { chromium } = require('playwright-core');
+import { readPages } from './reader.mjs';
 
 // Where the PDF draws the lines, in pixels at the site's magnification 1.5:
 // the first baseline 72 points below the top of the page as shown, the
@@ -24,11 +19,6 @@ const LEFT = 72 * ZOOM;
 const SLACK = 1.5;
 
 const [folderArgument] = process.argv.slice(2);
-const failures = [];
-const check = (ok, message) => {
-  if (!ok) failures.push(message);
-  return ok;
-};
 
 // The lines of the measured fragments of page `number` once the fit script
 // has fitted them: their text, baseline and their fragment's left edge
@@ -83,61 +73,41 @@ async function fragments(page, number) {
   });
 }
 
-function find(list, start, where) {
+function find(list, start, where, check) {
   const found = list.find((fragment) => fragment.text.startsWith(start));
   check(found, `${where}: no fragment starts with "${start}" (${list.map((f) => f.text)})`);
   return found;
 }
 
-async function main() {
-  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'lexiweb-chromium-'));
-  const context = await chromium.launchPersistentContext(profile, {
-    executablePath: '/usr/bin/chromium',
-    headless: true,
-    args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-      '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+await readPages('placed_text_test', async (page, check) => {
+
+  const ascent = await fragments(page, 1);
+  const lines = [find(ascent, 'Baselines', 'page 1', check), find(ascent, 'A second', 'page 1', check)];
+  lines.forEach((line, index) => {
+    if (!line) return;
+    check(/^lmroman/i.test(line.family), `page 1: "${line.text}" is set in ${line.family}`);
+    const wanted = FIRST_BASELINE + index * LINE_SPACING;
+    check(Math.abs(line.baseline - wanted) <= SLACK,
+      `page 1: the baseline of "${line.text}" stands at ${line.baseline}, the PDF's at ${wanted}`);
   });
-  try {
-    const page = await context.newPage();
 
-    const ascent = await fragments(page, 1);
-    const lines = [find(ascent, 'Baselines', 'page 1'), find(ascent, 'A second', 'page 1')];
-    lines.forEach((line, index) => {
-      if (!line) return;
-      check(/^lmroman/i.test(line.family), `page 1: "${line.text}" is set in ${line.family}`);
-      const wanted = FIRST_BASELINE + index * LINE_SPACING;
-      check(Math.abs(line.baseline - wanted) <= SLACK,
-        `page 1: the baseline of "${line.text}" stands at ${line.baseline}, the PDF's at ${wanted}`);
-    });
-
-    const squeezed = find(await fragments(page, 2), 'Words', 'page 2');
-    if (squeezed) {
-      check(squeezed.wordSpacing >= squeezed.floor - 0.05,
-        `page 2: word spacing ${squeezed.wordSpacing} is below the floor ${squeezed.floor}`);
-      check(Math.abs(squeezed.width - squeezed.pdfWidth) <= SLACK,
-        `page 2: the squeezed line is ${squeezed.width} wide, in the PDF ${squeezed.pdfWidth}`);
-    }
-
-    const turned = await fragments(page, 3);
-    [find(turned, 'Turned', 'page 3'), find(turned, 'Their', 'page 3')].forEach((line, index) => {
-      if (!line) return;
-      check(line.width > 3 * line.height,
-        `page 3: "${line.text}" is ${line.width} wide and ${line.height} high: not upright`);
-      const wanted = FIRST_BASELINE + index * LINE_SPACING;
-      check(Math.abs(line.baseline - wanted) <= SLACK,
-        `page 3: the baseline of "${line.text}" stands at ${line.baseline}, the PDF's at ${wanted}`);
-      check(Math.abs(line.left - LEFT) <= SLACK,
-        `page 3: "${line.text}" starts at ${line.left}, in the PDF at ${LEFT}`);
-    });
-  } finally {
-    await context.close();
-    fs.rmSync(profile, { recursive: true, force: true });
+  const squeezed = find(await fragments(page, 2), 'Words', 'page 2', check);
+  if (squeezed) {
+    check(squeezed.wordSpacing >= squeezed.floor - 0.05,
+      `page 2: word spacing ${squeezed.wordSpacing} is below the floor ${squeezed.floor}`);
+    check(Math.abs(squeezed.width - squeezed.pdfWidth) <= SLACK,
+      `page 2: the squeezed line is ${squeezed.width} wide, in the PDF ${squeezed.pdfWidth}`);
   }
-  if (failures.length) {
-    for (const failure of failures) console.error(`placed text test: ${failure}`);
-    process.exit(1);
-  }
-  console.log('placed text test: baselines, squeezed spaces and a turned page as the PDF has them');
-}
 
-await main();
+  const turned = await fragments(page, 3);
+  [find(turned, 'Turned', 'page 3', check), find(turned, 'Their', 'page 3', check)].forEach((line, index) => {
+    if (!line) return;
+    check(line.width > 3 * line.height,
+      `page 3: "${line.text}" is ${line.width} wide and ${line.height} high: not upright`);
+    const wanted = FIRST_BASELINE + index * LINE_SPACING;
+    check(Math.abs(line.baseline - wanted) <= SLACK,
+      `page 3: the baseline of "${line.text}" stands at ${line.baseline}, the PDF's at ${wanted}`);
+    check(Math.abs(line.left - LEFT) <= SLACK,
+      `page 3: "${line.text}" starts at ${line.left}, in the PDF at ${LEFT}`);
+  });
+});
