@@ -55,7 +55,7 @@ void show_tool_failure(std::initializer_list<std::string_view> lines) {
 // Empties the sink with a fresh listing and removes the captures of the tests before.
 void clear_tool_captures() {
   list_working_folder(kWorkingFolderListing);
-  delete_matching("", "check_*.txt");
+  delete_matching("", kFolderCheckFiles);
 }
 
 void check_operating_system() {

@@ -156,6 +156,8 @@ inline constexpr std::string_view kSortRunSuffix = ".txt";
 // Sub-folder listings of the environment checks, written and read there.
 inline constexpr char kFolderCheckFile[] = "check_01.txt";
 inline constexpr char kSortedFolderCheckFile[] = "check_02.txt";
+// Every file of that family, as the checks remove them before they begin.
+inline constexpr char kFolderCheckFiles[] = "check_*.txt";
 // The PDF files of pdf_in, written and read by the input step.
 inline constexpr char kPdfListingFile[] = "pdf_file.txt";
 // Sub-folder listings of the input step and of the staging.
