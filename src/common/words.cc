@@ -38,34 +38,13 @@ bool is_edge_character(UChar32 c) {
   return (U_GET_GC_MASK(c) & mask) != 0 || c == 0x200B || c == 0xFEFF;
 }
 
-UChar32 code_point_at(std::string_view text, size_t at) {
-  int32_t i = static_cast<int32_t>(at);
-  UChar32 c;
-  U8_NEXT(text.data(), i, static_cast<int32_t>(text.size()), c);
-  return c;
-}
-
-UChar32 code_point_before(std::string_view text, size_t end) {
+// The character that ends at `end`; `*start` is where it starts.
+UChar32 character_before(std::string_view text, size_t end, size_t* start) {
   int32_t i = static_cast<int32_t>(end);
   UChar32 c;
   U8_PREV(text.data(), 0, i, c);
+  *start = static_cast<size_t>(i);
   return c;
-}
-
-size_t previous_start(std::string_view text, size_t end) {
-  int32_t i = static_cast<int32_t>(end);
-  UChar32 c;
-  U8_PREV(text.data(), 0, i, c);
-  (void)c;
-  return static_cast<size_t>(i);
-}
-
-size_t next_start(std::string_view text, size_t at) {
-  int32_t i = static_cast<int32_t>(at);
-  UChar32 c;
-  U8_NEXT(text.data(), i, static_cast<int32_t>(text.size()), c);
-  (void)c;
-  return static_cast<size_t>(i);
 }
 
 // A blank and the page and position fields end a record key.
@@ -90,6 +69,14 @@ void normalize(const icu::Normalizer2& form, const icu::UnicodeString& from,
 }
 
 }  // namespace
+
+int32_t character_at(std::string_view text, size_t at, size_t* after) {
+  int32_t i = static_cast<int32_t>(at);
+  UChar32 c;
+  U8_NEXT(text.data(), i, static_cast<int32_t>(text.size()), c);
+  *after = static_cast<size_t>(i);
+  return c;
+}
 
 WordRule word_rule() {
   static const WordRule rule = [] {
@@ -144,11 +131,13 @@ bool WordBreaker::next(WordPlace* word) {
     if (icu_->breaks->getRuleStatus() < UBRK_WORD_NUMBER) continue;
     size_t begin = static_cast<size_t>(start);
     size_t finish = static_cast<size_t>(end);
-    while (begin < finish && is_edge_character(code_point_at(text_, begin))) {
-      begin = next_start(text_, begin);
+    size_t after = begin;
+    while (begin < finish && is_edge_character(character_at(text_, begin, &after))) {
+      begin = after;
     }
-    while (finish > begin && is_edge_character(code_point_before(text_, finish))) {
-      finish = previous_start(text_, finish);
+    size_t start_of_last = finish;
+    while (finish > begin && is_edge_character(character_before(text_, finish, &start_of_last))) {
+      finish = start_of_last;
     }
     if (begin == finish) continue;
     word->begin = begin;

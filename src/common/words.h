@@ -12,6 +12,7 @@
 #ifndef LEXIWEB_COMMON_WORDS_H_
 #define LEXIWEB_COMMON_WORDS_H_
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -91,6 +92,10 @@ class WordFolder {
   struct Icu;
   std::unique_ptr<Icu> icu_;
 };
+
+// The character of the UTF-8 `text` that starts at `at`, negative where
+// its bytes are no UTF-8; `*after` is where the next one starts.
+int32_t character_at(std::string_view text, size_t at, size_t* after);
 
 // True when a folded word of the reader's rule is indexed: it has at least
 // 3 characters, begins with a digit 1 to 9, holds a Han character, or has

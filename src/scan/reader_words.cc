@@ -5,6 +5,7 @@
 #include <unicode/utf8.h>
 
 #include "common/html_references.h"
+#include "common/identifiers.h"
 #include "common/text.h"
 #include "scan/word_extraction.h"
 #include "shell/record_writer.h"
@@ -44,14 +45,6 @@ size_t named_reference_end(std::string_view text, size_t at) {
 }
 
 bool is_hyphen(UChar32 c) { return c == '-' || c == 0x2010 || c == 0xAD; }
-
-UChar32 character_at(std::string_view text, size_t at, size_t* next) {
-  int32_t i = static_cast<int32_t>(at);
-  UChar32 c;
-  U8_NEXT(text.data(), i, static_cast<int32_t>(text.size()), c);
-  *next = static_cast<size_t>(i);
-  return c;
-}
 
 }  // namespace
 
@@ -207,14 +200,12 @@ void WordCutter::take_held_first_part(bool joined_by_word, size_t begin, size_t 
   if (!accept_reader_word(decoded_word_, joined_, first_page_, first_position_, first_place_)) {
     return;
   }
-  page_text_.clear();
-  append_right_aligned(page_text_, first_page_, 10);
-  position_text_.clear();
-  append_right_aligned(position_text_, first_position_, 10);
+  // accept_reader_word() has left the first part's page and position in
+  // page_text_ and position_text_.
   std::string first_length;
   append_right_aligned(first_length, static_cast<long>(first_raw_.size()), 0);
   std::string second_position;
-  append_right_aligned(second_position, piece_position_ + raw_of_[begin], 10);
+  assign_page_field(second_position, piece_position_ + raw_of_[begin]);
   std::string second_length;
   append_right_aligned(second_length, static_cast<long>(second_raw.size()), 0);
   parts_.write_record({page_text_, position_text_, first_length, second_position, second_length});
@@ -226,10 +217,8 @@ bool WordCutter::accept_reader_word(std::string_view decoded, std::string_view r
   if (raw.size() > kLongestWord || raw.find('"') != std::string_view::npos) return false;
   const std::string_view folded = folder_.fold(decoded);
   if (!is_indexed_word(folded)) return false;
-  page_text_.clear();
-  append_right_aligned(page_text_, page, 10);
-  position_text_.clear();
-  append_right_aligned(position_text_, position, 10);
+  assign_page_field(page_text_, page);
+  assign_page_field(position_text_, position);
   key_.clear();
   append_record_key(folder_, folded, page_text_, position_text_, key_);
   return write_word(key_, raw, page, position, place, " ");
