@@ -339,4 +339,75 @@ void write_pdf(const std::filesystem::path& path, const std::vector<PdfPage>& pa
   if (!out) throw std::runtime_error("cannot write " + path.string());
 }
 
+namespace {
+
+// A PDF text string in UTF-16BE with its byte order mark, as hex.
+std::string utf16_text_string(const std::string& utf8) {
+  std::string hex = "<FEFF";
+  auto unit = [&hex](unsigned code) {
+    char digits[8];
+    std::snprintf(digits, sizeof digits, "%04X", code);
+    hex += digits;
+  };
+  for (size_t i = 0; i < utf8.size();) {
+    const unsigned char lead = static_cast<unsigned char>(utf8[i]);
+    const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    unsigned code = length == 1 ? lead : lead & (0x3F >> (length - 1));
+    for (int k = 1; k < length && i + k < utf8.size(); ++k) {
+      code = (code << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+    }
+    i += length;
+    if (code >= 0x10000) {
+      code -= 0x10000;
+      unit(0xD800 + (code >> 10));
+      unit(0xDC00 + (code & 0x3FF));
+    } else {
+      unit(code);
+    }
+  }
+  return hex + ">";
+}
+
+}  // namespace
+
+std::string with_language_and_title(const std::string& pdf, const std::string& language,
+                                    const std::string& title) {
+  // The catalogue's entries as make_pdf wrote them, and the trailer's size
+  // and cross-reference offset.
+  const size_t catalogue = pdf.find("\n1 0 obj\n<<");
+  const size_t catalogue_end = pdf.find(">>\nendobj", catalogue);
+  const size_t size_at = pdf.rfind("/Size ");
+  const size_t xref_at = pdf.rfind("startxref\n");
+  if (catalogue == std::string::npos || catalogue_end == std::string::npos ||
+      size_at == std::string::npos || xref_at == std::string::npos) {
+    throw std::runtime_error("with_language_and_title: not a PDF of make_pdf");
+  }
+  const std::string entries =
+      pdf.substr(catalogue + 11, catalogue_end - catalogue - 11);
+  const int size = std::stoi(pdf.substr(size_at + 6));
+  const std::string previous_xref = pdf.substr(xref_at + 10, pdf.find('\n', xref_at + 10) - xref_at - 10);
+
+  std::string update = pdf;
+  const size_t catalogue_offset = update.size();
+  update += "1 0 obj\n<<" + entries;
+  if (!language.empty()) update += " /Lang (" + language + ")";
+  update += " >>\nendobj\n";
+  const size_t info_offset = update.size();
+  update += std::to_string(size) + " 0 obj\n<<";
+  if (!title.empty()) update += " /Title " + utf16_text_string(title);
+  update += " >>\nendobj\n";
+  const size_t xref_offset = update.size();
+  char entry[32];
+  update += "xref\n1 1\n";
+  std::snprintf(entry, sizeof entry, "%010zu 00000 n \n", catalogue_offset);
+  update += entry;
+  update += std::to_string(size) + " 1\n";
+  std::snprintf(entry, sizeof entry, "%010zu 00000 n \n", info_offset);
+  update += entry;
+  update += "trailer\n<< /Size " + std::to_string(size + 1) + " /Root 1 0 R /Info " +
+            std::to_string(size) + " 0 R /Prev " + previous_xref + " >>\nstartxref\n" +
+            std::to_string(xref_offset) + "\n%%EOF\n";
+  return update;
+}
+
 }  // namespace lexiweb::testing

@@ -109,6 +109,13 @@ std::string make_pdf(const std::vector<PdfPage>& pages,
 void write_pdf(const std::filesystem::path& path, const std::vector<PdfPage>& pages,
                const std::vector<PdfOutlineEntry>& outline = {}, const PdfTextFont& font = {});
 
+// `pdf` (as make_pdf writes it) with an incremental update that gives its
+// catalogue the language `language` (/Lang) and the document an information
+// dictionary whose /Title is `title` (UTF-8, written as UTF-16 with its byte
+// order mark); an empty value is left out.
+std::string with_language_and_title(const std::string& pdf, const std::string& language,
+                                    const std::string& title);
+
 }  // namespace lexiweb::testing
 
 #endif  // LEXIWEB_TOOLS_PDF_WRITER_H_

@@ -25,6 +25,11 @@ inline std::string recognised_text_file(int page) {
   return "recognised-" + std::to_string(page) + ".txt";
 }
 
+// What lexiweb-render --facts writes: the PDF's own Title and /Lang in the
+// form of common/document_facts.h, read by the converter's choice of the
+// site's title and language (convert/pdf_own_facts.h).
+inline constexpr char kPdfFactsFile[] = "pdf-facts.txt";
+
 // What the process pool's job number `job` (from 0) prints, kept from the
 // console while it runs; the pool reads its last line when the job fails.
 inline std::string job_output_file(size_t job) {
