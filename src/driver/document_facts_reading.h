@@ -11,7 +11,7 @@ namespace lexiweb {
 // (by an older lexiweb, or by hand) get them chosen as the converter
 // chooses, from the pages g_run.page_stems names, the outline and the name
 // of the working folder's PDF (or of the folder), without what the PDF says
-// of itself.
+// of itself. A language that nothing tells is the labels' language.
 DocumentFacts read_document_facts();
 
 }  // namespace lexiweb
