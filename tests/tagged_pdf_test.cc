@@ -29,9 +29,9 @@ struct Rendered {
 // Renders pages `first` to `last` of `pdf` at zoom 1.5 in `folder`.
 Rendered render(const fs::path& folder, const fs::path& pdf, int first, int last,
                 bool images = true) {
-  std::vector<std::string> arguments = {"1.5",        std::to_string(first), std::to_string(last),
-                                        pdf.string(), "text.txt",           "pages.txt",
-                                        "structure.txt"};
+  std::vector<std::string> arguments = {
+      "1.5",      std::to_string(first), std::to_string(last), pdf.string(),
+      "text.txt", "pages.txt",           "structure.txt"};
   if (images) arguments.push_back("page");
   Rendered rendered;
   rendered.run = run_program(built_private_program("lexiweb-render"), folder, "", "", arguments);
@@ -63,7 +63,8 @@ std::string owner_of(const DrawnStructurePage& page, const std::vector<DrawnRun>
     const size_t offset = runs[run].text.find(text);
     if (offset == std::string::npos) continue;
     const MarkedPiece piece = piece_at(page, static_cast<long>(run), static_cast<long>(offset));
-    if (piece.kind != MarkKind::kContent) return std::string("artifact ") + static_cast<char>(piece.kind);
+    if (piece.kind != MarkKind::kContent)
+      return std::string("artifact ") + static_cast<char>(piece.kind);
     for (const DrawnElement& element : page.elements) {
       if (element.id == piece.element) return element.role + " " + std::to_string(element.id);
     }
@@ -81,27 +82,42 @@ PdfTaggedDocument office_document() {
   document.outline = {PdfOutlineEntry("Tagged document", 1), PdfOutlineEntry("Second page", 2)};
   document.artifacts = {{1, "Running head", kPdfLeftMargin, 760, "Header"},
                         {2, "2", 300, 36, "PageNum"}};
-  PdfStructElement list{"L", 1, {}, "", {
-      PdfStructElement{"LI", 1, {}, "", {
-          // "1." is 10.01 points wide in Helvetica at 12: the item's body
-          // goes on in the same drawn run as its label.
-          PdfStructElement{"Lbl", 1, {{"1.", 72, 640}}},
-          PdfStructElement{"LBody", 1, {{"First item", 82.01, 640}}}}}}};
+  PdfStructElement list{
+      "L",
+      1,
+      {},
+      "",
+      {PdfStructElement{"LI",
+                        1,
+                        {},
+                        "",
+                        {// "1." is 10.01 points wide in Helvetica at 12: the item's body
+                         // goes on in the same drawn run as its label.
+                         PdfStructElement{"Lbl", 1, {{"1.", 72, 640}}},
+                         PdfStructElement{"LBody", 1, {{"First item", 82.01, 640}}}}}}};
   PdfStructElement cell{"TD", 1, {{"Value", 200, 600}}};
   cell.column_span = 2;
-  PdfStructElement table{"Table", 1, {}, "", {
-      PdfStructElement{"TR", 1, {}, "", {PdfStructElement{"TH", 1, {{"Name", 72, 600}}}, cell}}}};
+  PdfStructElement table{
+      "Table",
+      1,
+      {},
+      "",
+      {PdfStructElement{"TR", 1, {}, "", {PdfStructElement{"TH", 1, {{"Name", 72, 600}}}, cell}}}};
   PdfStructElement figure{"Figure", 1, {}, "0.5 g 100 300 50 50 re f"};
   figure.alt = "Ein graues Quadrat";
   figure.lang = "de";
   PdfStructElement french{"Span", 2, {{"Bonjour", 72, 690}}};
   french.lang = "fr";
-  document.elements = {PdfStructElement{"Document", 1, {}, "", {
-      PdfStructElement{"Heading1", 1, {{"Tagged document", 72, 720, 18}}},
-      PdfStructElement{"Body", 1, {{"A paragraph that goes", 72, 680}, {"on over the page", 72, 720, 12, 2}}},
-      list, table, figure,
-      PdfStructElement{"Loop", 2, {{"Of no role", 72, 660}}},
-      PdfStructElement{"P", 2, {}, "", {french}}}}};
+  document.elements = {PdfStructElement{
+      "Document",
+      1,
+      {},
+      "",
+      {PdfStructElement{"Heading1", 1, {{"Tagged document", 72, 720, 18}}},
+       PdfStructElement{
+           "Body", 1, {{"A paragraph that goes", 72, 680}, {"on over the page", 72, 720, 12, 2}}},
+       list, table, figure, PdfStructElement{"Loop", 2, {{"Of no role", 72, 660}}},
+       PdfStructElement{"P", 2, {}, "", {french}}}}};
   return document;
 }
 
@@ -212,7 +228,8 @@ TEST(TaggedPdfTest, StructureKeepsTheTreesOrderInEveryRangeAndWithoutImages) {
   const std::string whole_structure = whole.structure;
   const std::string second_page = whole_structure.substr(whole_structure.find("p 2\r\n"));
   const Rendered later = render(folder.path(), folder.path() / "reversed.pdf", 2, 2);
-  EXPECT_EQ(later.structure, whole_structure.substr(0, whole_structure.find("\r\n") + 2) + second_page);
+  EXPECT_EQ(later.structure,
+            whole_structure.substr(0, whole_structure.find("\r\n") + 2) + second_page);
   const Rendered text_only = render(folder.path(), folder.path() / "reversed.pdf", 2, 2, false);
   EXPECT_EQ(text_only.structure, later.structure);
 }

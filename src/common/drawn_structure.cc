@@ -51,9 +51,7 @@ long page_start_of(std::string_view line) {
   return error == std::errc() && stop == end && page > 0 ? page : 0;
 }
 
-bool is_page_end(std::string_view line) {
-  return line.size() == 1 && line[0] == kStructurePageEnd;
-}
+bool is_page_end(std::string_view line) { return line.size() == 1 && line[0] == kStructurePageEnd; }
 
 }  // namespace
 
@@ -115,9 +113,9 @@ bool parse_document_tags(std::string_view line, DocumentTags* document) {
 bool parse_drawn_element(std::string_view line, DrawnElement* element) {
   if (!starts_line(line, kStructureElement)) return false;
   line.remove_prefix(2);
-  for (long* number : {&element->id, &element->parent, &element->level, &element->columns,
-                       &element->rows, &element->left, &element->top, &element->right,
-                       &element->bottom}) {
+  for (long* number :
+       {&element->id, &element->parent, &element->level, &element->columns, &element->rows,
+        &element->left, &element->top, &element->right, &element->bottom}) {
     if (!take_number_field(line, number)) return false;
   }
   element->role.assign(take_text_field(line));

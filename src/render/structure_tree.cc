@@ -24,13 +24,34 @@ namespace lexiweb {
 namespace {
 
 // The standard structure types, of PDF 1.7 and 2.0.
-constexpr std::array<std::string_view, 55> kStandardRoles = {
-    "Document", "DocumentFragment", "Part", "Art", "Sect", "Div", "Aside", "NonStruct",
-    "Private", "BlockQuote", "Caption", "TOC", "TOCI", "Index", "P", "H", "H1", "H2", "H3",
-    "H4", "H5", "H6", "Title", "FENote", "L", "LI", "Lbl", "LBody", "Table", "TR", "TH", "TD",
-    "THead", "TBody", "TFoot", "Span", "Quote", "Note", "Reference", "BibEntry", "Code", "Link",
-    "Annot", "Sub", "Em", "Strong", "Ruby", "RB", "RT", "RP", "Warichu", "WT", "WP", "Figure",
-    "Formula"};
+constexpr std::array<std::string_view, 55> kStandardRoles = {"Document",  "DocumentFragment",
+                                                             "Part",      "Art",
+                                                             "Sect",      "Div",
+                                                             "Aside",     "NonStruct",
+                                                             "Private",   "BlockQuote",
+                                                             "Caption",   "TOC",
+                                                             "TOCI",      "Index",
+                                                             "P",         "H",
+                                                             "H1",        "H2",
+                                                             "H3",        "H4",
+                                                             "H5",        "H6",
+                                                             "Title",     "FENote",
+                                                             "L",         "LI",
+                                                             "Lbl",       "LBody",
+                                                             "Table",     "TR",
+                                                             "TH",        "TD",
+                                                             "THead",     "TBody",
+                                                             "TFoot",     "Span",
+                                                             "Quote",     "Note",
+                                                             "Reference", "BibEntry",
+                                                             "Code",      "Link",
+                                                             "Annot",     "Sub",
+                                                             "Em",        "Strong",
+                                                             "Ruby",      "RB",
+                                                             "RT",        "RP",
+                                                             "Warichu",   "WT",
+                                                             "WP",        "Figure",
+                                                             "Formula"};
 
 // A chain of role map entries longer than this is a loop.
 constexpr int kLongestRoleChain = 16;
@@ -153,7 +174,8 @@ class TreeReader {
       id = element.id;
       tree_.elements.push_back(std::move(element));
     }
-    const int page = dict.dictLookupNF("Pg").isRef() ? page_of(dict.dictLookupNF("Pg")) : pending.page;
+    const int page =
+        dict.dictLookupNF("Pg").isRef() ? page_of(dict.dictLookupNF("Pg")) : pending.page;
     PendingElement inherited;
     inherited.depth = pending.depth;
     inherited.page = page;
