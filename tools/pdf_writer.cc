@@ -246,7 +246,6 @@ std::string font_metrics(const PdfTextFont& font, std::vector<std::string>& obje
   return metrics;
 }
 
-
 // A PDF text string: literal when ASCII, else UTF-16BE with its byte order
 // mark, in hex.
 std::string pdf_text_string(const std::string& utf8) {
@@ -300,8 +299,8 @@ struct TaggedSequence {
 };
 
 std::string text_object(const std::string& text, double x, double y, double size) {
-  return "BT\n/F1 " + number_text(size) + " Tf\n1 0 0 1 " + number_text(x) + " " +
-         number_text(y) + " Tm\n" + pdf_string(text, true) + " Tj\nET\n";
+  return "BT\n/F1 " + number_text(size) + " Tf\n1 0 0 1 " + number_text(x) + " " + number_text(y) +
+         " Tm\n" + pdf_string(text, true) + " Tj\nET\n";
 }
 
 // The elements of the tree in depth-first order, each with the index of its
@@ -418,8 +417,9 @@ void write_pdf(const std::filesystem::path& path, const std::vector<PdfPage>& pa
 std::string make_tagged_pdf(const PdfTaggedDocument& document) {
   const int page_count = document.page_count;
   std::vector<std::string> objects(page_object(page_count));
-  objects[kFontObject] = "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica"
-                         " /Encoding /WinAnsiEncoding >>";
+  objects[kFontObject] =
+      "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica"
+      " /Encoding /WinAnsiEncoding >>";
   std::vector<std::pair<const PdfStructElement*, int>> flat;
   flatten(document.elements, -1, flat);
   const int first_element = static_cast<int>(objects.size());
@@ -452,17 +452,18 @@ std::string make_tagged_pdf(const PdfTaggedDocument& document) {
       kids += " " + add(line.page == 0 ? element.page : line.page,
                         text_object(line.text, line.x, line.y, line.size));
     }
-    if (!element.drawing.empty()) kids += " " + add(element.page, "q\n" + element.drawing + "\nQ\n");
+    if (!element.drawing.empty())
+      kids += " " + add(element.page, "q\n" + element.drawing + "\nQ\n");
     for (size_t k = i + 1; k < flat.size(); ++k) {
       if (flat[k].second == static_cast<int>(i)) kids += " " + element_ref(static_cast<int>(k));
     }
-    std::string body = "<< /Type /StructElem /S /" + element.role + " /P " +
-                       (flat[i].second < 0 ? std::to_string(tree_root) + " 0 R"
-                                           : element_ref(flat[i].second)) +
-                       " /Pg " + std::to_string(page_object(element.page - 1)) + " 0 R /K [" +
-                       kids + " ]";
+    std::string body =
+        "<< /Type /StructElem /S /" + element.role + " /P " +
+        (flat[i].second < 0 ? std::to_string(tree_root) + " 0 R" : element_ref(flat[i].second)) +
+        " /Pg " + std::to_string(page_object(element.page - 1)) + " 0 R /K [" + kids + " ]";
     if (!element.alt.empty()) body += " /Alt " + pdf_text_string(element.alt);
-    if (!element.actual_text.empty()) body += " /ActualText " + pdf_text_string(element.actual_text);
+    if (!element.actual_text.empty())
+      body += " /ActualText " + pdf_text_string(element.actual_text);
     if (!element.lang.empty()) body += " /Lang " + pdf_text_string(element.lang);
     if (element.column_span > 0 || element.row_span > 0) {
       body += " /A << /O /Table";
@@ -488,23 +489,22 @@ std::string make_tagged_pdf(const PdfTaggedDocument& document) {
     for (const PdfArtifact& artifact : document.artifacts) {
       check_page(artifact.page, page_count);
       if (artifact.page != page + 1) continue;
-      stream += "/Artifact <<" +
-                (artifact.subtype.empty() ? "" : " /Type /Pagination /Subtype /" + artifact.subtype) +
-                " >> BDC\n" + text_object(artifact.text, artifact.x, artifact.y, kPdfFontSize) +
-                "EMC\n";
+      stream +=
+          "/Artifact <<" +
+          (artifact.subtype.empty() ? "" : " /Type /Pagination /Subtype /" + artifact.subtype) +
+          " >> BDC\n" + text_object(artifact.text, artifact.x, artifact.y, kPdfFontSize) + "EMC\n";
     }
     std::vector<TaggedSequence> drawn = sequences[page];
     if (document.drawn_in_reverse) std::reverse(drawn.begin(), drawn.end());
     for (const TaggedSequence& sequence : drawn) {
-      stream += "/" + sequence.tag + " " + sequence.properties + " BDC\n" + sequence.content +
-                "EMC\n";
+      stream +=
+          "/" + sequence.tag + " " + sequence.properties + " BDC\n" + sequence.content + "EMC\n";
     }
-    objects[page_object(page)] =
-        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + number_text(kPdfPageWidth) + " " +
-        number_text(kPdfPageHeight) + "] /Resources << /Font << /F1 " +
-        std::to_string(kFontObject) + " 0 R >> >> /Contents " +
-        std::to_string(content_object(page)) + " 0 R /StructParents " + std::to_string(page) +
-        " /Tabs /S >>";
+    objects[page_object(page)] = "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " +
+                                 number_text(kPdfPageWidth) + " " + number_text(kPdfPageHeight) +
+                                 "] /Resources << /Font << /F1 " + std::to_string(kFontObject) +
+                                 " 0 R >> >> /Contents " + std::to_string(content_object(page)) +
+                                 " 0 R /StructParents " + std::to_string(page) + " /Tabs /S >>";
     objects[content_object(page)] =
         "<< /Length " + std::to_string(stream.size()) + " >>\nstream\n" + stream + "endstream";
   }
@@ -519,12 +519,14 @@ std::string make_tagged_pdf(const PdfTaggedDocument& document) {
                        std::to_string(page_count) +
                        (role_map.empty() ? "" : " /RoleMap <<" + role_map + " >>") + " >>";
 
-  std::string catalog = "<< /Type /Catalog /Pages 2 0 R /MarkInfo << /Marked true >>"
-                        " /StructTreeRoot " + std::to_string(tree_root) + " 0 R";
+  std::string catalog =
+      "<< /Type /Catalog /Pages 2 0 R /MarkInfo << /Marked true >>"
+      " /StructTreeRoot " +
+      std::to_string(tree_root) + " 0 R";
   if (!document.lang.empty()) catalog += " /Lang " + pdf_text_string(document.lang);
   if (!document.outline.empty()) {
-    catalog += " /Outlines " + std::to_string(append_outline(document.outline, page_count, objects)) +
-               " 0 R";
+    catalog += " /Outlines " +
+               std::to_string(append_outline(document.outline, page_count, objects)) + " 0 R";
   }
   objects[kCatalogObject] = catalog + " >>";
   std::string trailer;

@@ -5,9 +5,9 @@
 // same device here gives the same pixels, and records the text instead.
 #include "render/background_renderer.h"
 
+#include <Dict.h>
 #include <GfxFont.h>
 #include <GfxState.h>
-#include <Dict.h>
 #include <GlobalParams.h>
 #include <PDFDoc.h>
 #include <SplashOutputDev.h>
@@ -88,8 +88,8 @@ class GlyphRecording {
         double y = 0;
         state->transform(subpath->getX(j), subpath->getY(j), &x, &y);
         box = first ? DrawnBox{x, y, x, y}
-                    : DrawnBox{std::min(box.left, x), std::min(box.top, y),
-                               std::max(box.right, x), std::max(box.bottom, y)};
+                    : DrawnBox{std::min(box.left, x), std::min(box.top, y), std::max(box.right, x),
+                               std::max(box.bottom, y)};
         first = false;
       }
     }

@@ -64,9 +64,9 @@ class TextRecorder {
 
  private:
   std::vector<DrawnRun> runs_;
-  GlyphStyle style_;  // of the last run
-  double right_ = 0;  // where the last run ends, unrounded
-  double base_ = 0;   // the baseline of its last glyph, unrounded
+  GlyphStyle style_;       // of the last run
+  double right_ = 0;       // where the last run ends, unrounded
+  double base_ = 0;        // the baseline of its last glyph, unrounded
   long glyph_offset_ = 0;  // where the last glyph's text begins in its run
   std::set<std::string> font_names_;
   std::vector<DrawnFont> new_fonts_;  // the fonts first drawn on the page
