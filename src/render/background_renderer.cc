@@ -5,7 +5,6 @@
 // same device here gives the same pixels, and records the text instead.
 #include "render/background_renderer.h"
 
-#include <Dict.h>
 #include <GfxFont.h>
 #include <GfxState.h>
 #include <GlobalParams.h>
