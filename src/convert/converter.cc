@@ -64,7 +64,7 @@ int document_page_count(const std::string& pdf_file) {
 
 // The site's title and languages, kept beside the pages and the outline
 // (common/document_facts.h) so that lexiweb-pages finds them there too.
-void write_document_facts(const Conversion& conversion) {
+void write_document_facts(const Conversion& conversion, const DocumentFacts& own) {
   std::vector<std::string> pages;
   for (int page = 1;; ++page) {
     const std::string file = conversion.path("page" + std::to_string(page) + ".html");
@@ -73,7 +73,6 @@ void write_document_facts(const Conversion& conversion) {
   }
   std::string outline;
   read_whole_file(conversion.path(kOutlinePage), &outline);
-  const DocumentFacts own = pdf_own_facts(conversion.renderer, conversion.pdf_file, conversion.folder);
   write_whole_file(conversion.path(kDocumentFactsFile),
                    format_document_facts(choose_document_facts(pages, own, outline, conversion.pdf_file)));
 }
@@ -112,6 +111,8 @@ bool run_converter(const std::string& magnification, const std::string& pdf_file
     Typesetting typesetting(output_folder, std::move(converted.drawn_text), drawn.fonts);
     done = finish_conversion(conversion, converted.outcomes, words, typesetting);
   }
+  const DocumentFacts own = pdf_own_facts(converted.drawn_structure, conversion.pdf_file);
+  for (const std::string& file : converted.drawn_structure) delete_file(file);
   if (!done) {
     // Nothing of a failed conversion stays to be taken for a document.
     delete_matching(output_folder, "*");
@@ -119,7 +120,7 @@ bool run_converter(const std::string& magnification, const std::string& pdf_file
     remove_empty_folder(output_folder + "/" + kFontFolder);
     return false;
   }
-  write_document_facts(conversion);
+  write_document_facts(conversion, own);
   report_lost_pages(conversion, converted.outcomes);
   report_unread_pages(conversion, words);
   return true;

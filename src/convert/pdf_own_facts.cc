@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "common/complete_file.h"
-#include "common/converter_files.h"
-#include "shell/file_ops.h"
+#include "common/drawn_structure.h"
 #include "shell/process_pool.h"
 #include "shell/run_shell.h"
 
@@ -31,18 +29,15 @@ std::string pdfinfo_title(const std::string& pdf_file) {
 
 }  // namespace
 
-DocumentFacts pdf_own_facts(const std::string& renderer, const std::string& pdf_file,
-                            const std::string& folder) {
+DocumentFacts pdf_own_facts(const std::vector<std::string>& structure_files,
+                            const std::string& pdf_file) {
   DocumentFacts facts;
-  if (!renderer.empty()) {
-    const std::string file = folder + "/" + kPdfFactsFile;
-    std::string bytes;
-    const bool read = run_shell({renderer, "--facts", as_operand(pdf_file), file}) == 0 &&
-                      read_whole_file(file, &bytes) && parse_document_facts(bytes, &facts);
-    delete_file(file);
-    delete_file(partial_file(file));  // left by a renderer that ended half-way
-    if (read) return facts;
-    facts = DocumentFacts();
+  for (const std::string& file : structure_files) {
+    DocumentTags tags;
+    if (!read_document_tags(file, &tags)) continue;
+    facts.title = tags.title;
+    facts.language = tags.lang;
+    return facts;
   }
   facts.title = pdfinfo_title(pdf_file);
   return facts;

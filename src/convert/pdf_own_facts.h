@@ -1,21 +1,22 @@
-// What the PDF says of itself (its Title and /Lang), read through the
-// background renderer, the one program that meets poppler's library; without
-// it the Title that pdfinfo reports.
+// What the PDF says of itself (its Title and the /Lang of its catalogue), as
+// the background renderer, the one program that meets poppler's library,
+// tells it at the head of its structure files (common/drawn_structure.h);
+// without the renderer the Title that pdfinfo reports.
 #ifndef LEXIWEB_CONVERT_PDF_OWN_FACTS_H_
 #define LEXIWEB_CONVERT_PDF_OWN_FACTS_H_
 
 #include <string>
+#include <vector>
 
 #include "common/document_facts.h"
 
 namespace lexiweb {
 
-// The Title and /Lang of `pdf_file`, the renderer's file kept in `folder`
-// for as long as it is read. A renderer that fails, or none, leaves the
-// language unknown and takes pdfinfo's Title; a PDF that says nothing gives
-// empty facts.
-DocumentFacts pdf_own_facts(const std::string& renderer, const std::string& pdf_file,
-                            const std::string& folder);
+// The Title and /Lang of `pdf_file` from the first of `structure_files` that
+// names them; when none does (no renderer, or none of its processes could
+// open the document), pdfinfo's Title and no language.
+DocumentFacts pdf_own_facts(const std::vector<std::string>& structure_files,
+                            const std::string& pdf_file);
 
 }  // namespace lexiweb
 
