@@ -73,8 +73,9 @@ void write_document_facts(const Conversion& conversion, const DocumentFacts& own
   }
   std::string outline;
   read_whole_file(conversion.path(kOutlinePage), &outline);
-  write_whole_file(conversion.path(kDocumentFactsFile),
-                   format_document_facts(choose_document_facts(pages, own, outline, conversion.pdf_file)));
+  write_whole_file(
+      conversion.path(kDocumentFactsFile),
+      format_document_facts(choose_document_facts(pages, own, outline, conversion.pdf_file)));
 }
 
 }  // namespace

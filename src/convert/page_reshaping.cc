@@ -3,7 +3,6 @@
 #include "convert/page_reshaping.h"
 
 #include <algorithm>
-
 #include <cstdio>
 
 #include "common/complete_file.h"
@@ -98,9 +97,9 @@ ReshapedPages reshape_pages(const Conversion& conversion, const std::vector<Page
     }
     add_recognised_lines(page_html, lines);
     // A scan that could not be read is the page all the same.
-    const bool scan = !lines.empty() || std::find(words.unrecognised.begin(),
-                                                  words.unrecognised.end(),
-                                                  page) != words.unrecognised.end();
+    const bool scan =
+        !lines.empty() || std::find(words.unrecognised.begin(), words.unrecognised.end(), page) !=
+                              words.unrecognised.end();
     describe_background(page_html, page, scan);
     reshaped.words_laid = reshaped.words_laid || !lines.empty();
     typesetting.set_page(page_html, page);
