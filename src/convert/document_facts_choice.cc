@@ -13,6 +13,10 @@ namespace {
 // Below this many bytes of letters a page's language is a guess.
 constexpr long kPageLanguageBytes = 200;
 
+// The share of the reliably identified text that must be in another
+// language than the PDF's /Lang names for that language to give way.
+constexpr double kOverruledShare = 0.8;
+
 char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 std::string lowered(std::string_view text) {
@@ -136,7 +140,14 @@ DocumentFacts choose_document_facts(const std::vector<std::string>& page_files,
     tally.add(pages.back());
   }
   const std::string own_language = clean_language_tag(pdf_own.language);
-  facts.language = is_language_tag(own_language) ? own_language : tally.leading();
+  const std::string found = tally.leading();
+  // A /Lang that the program that made the PDF left at its own default
+  // ("en-US" over a Chinese text) gives way to the language of most of the
+  // text, where CLD2 is sure of it.
+  const bool own_holds =
+      is_language_tag(own_language) && (found.empty() || primary(found) == primary(own_language) ||
+                                        tally.share(found) < kOverruledShare);
+  facts.language = own_holds ? own_language : found;
 
   for (const TextLanguage& page : pages) {
     const bool another = page.reliable && page.bytes >= kPageLanguageBytes &&

@@ -62,6 +62,9 @@ TEST(DocumentLanguage, ThePdfsOwnLanguageWinsAndAPageInAnotherKeepsItsOwn) {
   EXPECT_EQ(facts.language_of_page(2), "fr");
   EXPECT_EQ(facts.language_of_page(3), "en-GB");  // too little text to tell
 
+  own.language = "en-US";  // a tool's default over a text all in French
+  EXPECT_EQ(choose_document_facts(pages_of({kFrench, kFrench}), own, "", "a.pdf").language, "fr");
+
   own.language = "x-none";  // names no language: the text does
   EXPECT_EQ(choose_document_facts(pages_of({kFrench}), own, "", "a.pdf").language, "fr");
 }

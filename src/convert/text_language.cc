@@ -117,4 +117,11 @@ std::string LanguageTally::leading() const {
   return tag;
 }
 
+double LanguageTally::share(const std::string& tag) const {
+  long all = 0;
+  for (const auto& [language, bytes] : bytes_) all += bytes;
+  const auto found = bytes_.find(tag);
+  return all == 0 || found == bytes_.end() ? 0 : static_cast<double>(found->second) / all;
+}
+
 }  // namespace lexiweb

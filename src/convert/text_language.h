@@ -32,6 +32,8 @@ class LanguageTally {
   void add(const TextLanguage& page);
   // The language of most reliably identified bytes; empty when none.
   std::string leading() const;
+  // The share (0 to 1) of the reliably identified bytes in `tag`.
+  double share(const std::string& tag) const;
 
  private:
   std::map<std::string, long> bytes_;
