@@ -49,6 +49,9 @@ TEST(DocumentLanguage, TheTextTellsTheLanguageOfAPdfThatNamesNone) {
   EXPECT_EQ(choose_document_facts(pages_of({kFrench, kFrench}), {}, "", "a.pdf").language, "fr");
   EXPECT_EQ(choose_document_facts(pages_of({kJapanese}), {}, "", "a.pdf").language, "ja");
   EXPECT_EQ(choose_document_facts(pages_of({""}), {}, "", "a.pdf").language, "");
+  // Pages too short for CLD2 to be sure of: most of what it found all the same.
+  const std::string arabic = "اختبار دعم اللغة العربية";
+  EXPECT_EQ(choose_document_facts(pages_of({arabic, arabic}), {}, "", "a.pdf").language, "ar");
 }
 
 TEST(DocumentLanguage, ThePdfsOwnLanguageWinsAndAPageInAnotherKeepsItsOwn) {

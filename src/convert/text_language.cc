@@ -101,20 +101,31 @@ TextLanguage identify_language(std::string_view text) {
   return result;
 }
 
-void LanguageTally::add(const TextLanguage& page) {
-  if (page.reliable) bytes_[page.tag] += page.bytes;
-}
+namespace {
 
-std::string LanguageTally::leading() const {
+std::string most_bytes(const std::map<std::string, long>& bytes_of) {
   std::string tag;
   long most = 0;
-  for (const auto& [language, bytes] : bytes_) {
+  for (const auto& [language, bytes] : bytes_of) {
     if (bytes > most) {
       most = bytes;
       tag = language;
     }
   }
   return tag;
+}
+
+}  // namespace
+
+void LanguageTally::add(const TextLanguage& page) {
+  if (page.tag.empty()) return;
+  if (page.reliable) bytes_[page.tag] += page.bytes;
+  guessed_bytes_[page.tag] += page.bytes;
+}
+
+std::string LanguageTally::leading() const {
+  const std::string tag = most_bytes(bytes_);
+  return tag.empty() ? most_bytes(guessed_bytes_) : tag;
 }
 
 double LanguageTally::share(const std::string& tag) const {
