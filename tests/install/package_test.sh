@@ -46,7 +46,7 @@ expected+="
 
 depends=$(dpkg-deb --field "$deb" Depends)
 needed_packages=(poppler-utils fonts-dejavu-core 'libc6 (>= ' 'libstdc++6 (>= ' libharfbuzz-subset0
-  libwoff1 libicu)
+  libwoff1 libicu libcld2-0)
 [ "$renderer" = ON ] && needed_packages+=(libpoppler libpng)
 [ "$recognizer" = ON ] && needed_packages+=(libpoppler libtesseract5)
 for needed in "${needed_packages[@]}"; do
