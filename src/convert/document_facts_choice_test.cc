@@ -101,6 +101,15 @@ TEST(DocumentTitle, RealTitlesAndTheJunkThatProgramsLeave) {
   EXPECT_FALSE(is_real_title("C:\\Users\\me\\report", "paper.pdf"));
 }
 
+// CLD2 answers English for a text it finds no language in (digits, or the
+// reversed Arabic that a converter writes in visual order): no language.
+TEST(TextLanguage, WhatCld2FindsNothingInIsNoLanguageRatherThanEnglish) {
+  EXPECT_EQ(identify_language("").tag, "");
+  EXPECT_EQ(identify_language("12 3.14 2024 -- ٢٠٢٢").tag, "");
+  EXPECT_EQ(identify_language("ةيبرعلا ةغللا معد رابتخا").tag, "");
+  EXPECT_EQ(identify_language(kEnglish).tag, "en");
+}
+
 TEST(PageText, LeavesOutTagsStylesAndScriptsAndReadsReferences) {
   std::string text;
   append_page_text(

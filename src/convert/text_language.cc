@@ -92,12 +92,15 @@ TextLanguage identify_language(std::string_view text) {
   int percent[3];
   int text_bytes = 0;
   bool reliable = false;
-  const CLD2::Language language = CLD2::DetectLanguageSummary(
-      valid.data(), static_cast<int>(valid.size()), true, found, percent, &text_bytes, &reliable);
+  CLD2::DetectLanguageSummary(valid.data(), static_cast<int>(valid.size()), true, found, percent,
+                              &text_bytes, &reliable);
+  // CLD2 answers English for a text it finds nothing in; its summary's
+  // first language, with the share of the text it holds, says what it found.
   TextLanguage result;
-  result.tag = bcp47_tag(language);
+  if (percent[0] <= 0) return result;
+  result.tag = bcp47_tag(found[0]);
   result.bytes = result.tag.empty() ? 0 : static_cast<long>(text_bytes) * percent[0] / 100;
-  result.reliable = reliable && !result.tag.empty();
+  result.reliable = reliable && result.bytes > 0;
   return result;
 }
 
