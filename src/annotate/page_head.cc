@@ -20,7 +20,8 @@ constexpr std::string_view kHeadOpening =
 // read out as the main part's description.
 constexpr std::string_view kNoteStyle =
     ".lexiweb-keys{position:fixed;left:0;top:2.6em;z-index:2147483647;box-sizing:border-box;"
-    "max-width:min(30em,100vw);margin:0;padding:4px 12px;background:#fff;color:#000;font:14px/1.4 sans-serif;"
+    "max-width:min(30em,100vw);margin:0;padding:4px 12px;background:#fff;color:#000;"
+    "font:14px/1.4 sans-serif;"
     "clip-path:inset(50%);pointer-events:none}"
     ".lexiweb-keys::before{content:attr(data-text)}"
     ".lexiweb-skip:focus~main .lexiweb-keys{clip-path:none}";
