@@ -92,14 +92,20 @@ TextLanguage identify_language(std::string_view text) {
   int percent[3];
   int text_bytes = 0;
   bool reliable = false;
-  CLD2::DetectLanguageSummary(valid.data(), static_cast<int>(valid.size()), true, found, percent,
-                              &text_bytes, &reliable);
-  // CLD2 answers English for a text it finds nothing in; its summary's
-  // first language, with the share of the text it holds, says what it found.
+  const CLD2::Language language = CLD2::DetectLanguageSummary(
+      valid.data(), static_cast<int>(valid.size()), true, found, percent, &text_bytes, &reliable);
+  // CLD2 answers English for a text it finds nothing in (its summary then
+  // holds no language). Otherwise its answer is the language of a mixed
+  // text that is no mere English boilerplate, which its summary's first
+  // need not be; its share of the text is the summary's.
   TextLanguage result;
   if (percent[0] <= 0) return result;
-  result.tag = bcp47_tag(found[0]);
-  result.bytes = result.tag.empty() ? 0 : static_cast<long>(text_bytes) * percent[0] / 100;
+  int share = 0;
+  for (int i = 0; i < 3; ++i) {
+    if (found[i] == language) share = percent[i];
+  }
+  result.tag = bcp47_tag(language);
+  result.bytes = result.tag.empty() ? 0 : static_cast<long>(text_bytes) * share / 100;
   result.reliable = reliable && result.bytes > 0;
   return result;
 }
