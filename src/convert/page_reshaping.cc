@@ -10,6 +10,7 @@
 #include "convert/converter_page.h"
 #include "convert/copied_text.h"
 #include "convert/finished_output.h"
+#include "convert/outline_headings.h"
 #include "convert/page_backgrounds.h"
 #include "convert/recognised_lines.h"
 #include "convert/recognition_script.h"
@@ -17,12 +18,22 @@
 #include "convert/wordless_page.h"
 #include "platform/console.h"
 #include "shell/file_ops.h"
+#include "typeset/flow_view.h"
 #include "typeset/font_folder.h"
+#include "typeset/page_structure.h"
 
 namespace lexiweb {
 namespace {
 
 std::string page_name(int page) { return "page" + std::to_string(page) + ".html"; }
+
+// The document's title as its pages name it: the PDF's file name without
+// its folder and its ".pdf".
+std::string document_title(const Conversion& conversion) {
+  std::string title = conversion.pdf_file.substr(conversion.pdf_file.find_last_of('/') + 1);
+  if (title.size() > 4 && (title.ends_with(".pdf") || title.ends_with(".PDF"))) title.resize(title.size() - 4);
+  return title;
+}
 
 // The page that stands in for a lost page: a page without words of its
 // size, with its background when one was drawn for it; an image that
@@ -60,6 +71,15 @@ ReshapedPages reshape_pages(const Conversion& conversion, const std::vector<Page
   ReshapedPages reshaped;
   int& page = reshaped.pages;
   std::string raw;
+  // Each process over a range of pages writes the whole outline; the
+  // first page's is there before any page is reshaped.
+  std::string outline_html;
+  const std::string outline_path = conversion.path(std::string(kConverterPrefix) + "-outline.html");
+  if (file_exists(outline_path) && !read_whole_file(outline_path, &outline_html)) outline_html.clear();
+  std::map<int, std::vector<OutlineHeading>> headings = outline_headings(outline_html);
+  PageStructure structure;
+  PageFacts facts;
+  facts.document_title = document_title(conversion);
   while (page_count == 0 ? file_exists(conversion.path(converter_page_file(page + 1)))
                          : page < page_count) {
     ++page;
@@ -97,6 +117,11 @@ ReshapedPages reshape_pages(const Conversion& conversion, const std::vector<Page
     add_recognised_lines(page_html, lines);
     reshaped.words_laid = reshaped.words_laid || !lines.empty();
     typesetting.set_page(page_html, page);
+    facts.page = page;
+    facts.outline_headings = std::move(headings[page]);
+    facts.background_image =
+        file_exists(conversion.path(background_image_file(page))) ? background_image_file(page) : "";
+    structure.structure(page_html, facts);
     add_font_folder_script_at_end(page_html, kCopyScriptFile);
     add_search_field(page_html);
     write_whole_file(page_path, page_html);
@@ -153,6 +178,7 @@ bool finish_conversion(const Conversion& conversion, const std::vector<PageOutco
     return false;
   }
   write_into_font_folder(conversion.folder, kCopyScriptFile, kCopyScript);
+  write_flow_view(conversion.folder);
   write_search_script(conversion.folder);
   if (!tidy_converter_extras(conversion)) {
     print_line("The document outline in " + conversion.folder + " could not be kept");
