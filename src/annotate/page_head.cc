@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "common/page_heads.h"
 #include "common/text.h"
 #include "shell/record_writer.h"
 
@@ -60,6 +61,7 @@ void write_occurrence_rule(RecordWriter& out, const OccurrenceRule& rule, std::s
 void write_page_head(RecordWriter& out, std::string_view page_file,
                      const std::vector<OccurrenceRule>& rules) {
   out.write_line(kHeadOpening);
+  out.write_line(kViewportLine);
   out.write_line("<title>");
   out.write_line(page_file);
   out.write_line("</title>");

@@ -1,6 +1,7 @@
 // The standard page head and the details line.
 #include "wordindex/page_head.h"
 
+#include "common/page_heads.h"
 #include "common/run_parameters.h"
 #include "shell/record_writer.h"
 
@@ -20,6 +21,7 @@ std::string_view without_scheme(std::string_view address) {
 void write_standard_page_head(RecordWriter& out, std::string_view title) {
   out.write_line("<HTML>");
   out.write_line("<head> <meta http-equiv=\"content-type\"  content=\"text/HTML; charset=utf-8\">");
+  out.write_line(kViewportLine);
   out.write_line("<title>");
   out.write_line(title);
   out.write_line("</title>");

@@ -11,7 +11,7 @@ namespace lexiweb {
 
 class RecordWriter;
 
-// The nine lines from "<HTML>" to "<body>"; only the title differs between pages.
+// The lines from "<HTML>" to "<body>"; only the title differs between pages.
 void write_standard_page_head(RecordWriter& out, std::string_view title);
 
 // The anchor to the information page: the full address as target, the
