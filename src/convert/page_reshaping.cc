@@ -2,6 +2,7 @@
 // written, since the pages refer to them by those names.
 #include "convert/page_reshaping.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "common/complete_file.h"
@@ -80,6 +81,9 @@ ReshapedPages reshape_pages(const Conversion& conversion, const std::vector<Page
   PageStructure structure;
   PageFacts facts;
   facts.document_title = document_title(conversion);
+  for (const auto& [page, entries] : headings) {
+    for (const OutlineHeading& entry : entries) facts.outline_levels = std::max(facts.outline_levels, entry.depth + 1);
+  }
   while (page_count == 0 ? file_exists(conversion.path(converter_page_file(page + 1)))
                          : page < page_count) {
     ++page;

@@ -61,7 +61,8 @@
   function hideHyphen(text) {
     var value = text.nodeValue;
     var at = value.search(/[-\u00ad]\s*$/);
-    if (at <= 0 || !/\p{L}/u.test(value.charAt(at - 1))) return false;
+    // The hyphen stands after the word's letters, or alone after the word's span.
+    if (at < 0 || (at > 0 && !/\p{L}/u.test(value.charAt(at - 1)))) return false;
     var hyphen = text.splitText(at);
     var span = document.createElement('span');
     span.className = 'lw-hy';

@@ -68,10 +68,14 @@ struct Row {
   bool fixed_pitch = false;
   bool marked = false;  // it starts with a bullet or a number
   bool numbered = false;
+  // Where its cells start, when it is a row of a table: fragments apart
+  // by more than a few blanks, in line with those of the rows beside it.
+  std::vector<size_t> cells;
+  bool tabular = false;
   std::string text;
 };
 
-enum class BlockKind { kParagraph, kHeading, kListItem, kCode, kCaption, kHeader, kFooter };
+enum class BlockKind { kParagraph, kHeading, kListItem, kCode, kCaption, kTable, kHeader, kFooter };
 
 struct Block {
   std::vector<size_t> rows;
@@ -248,6 +252,40 @@ void append_escaped(std::string& out, std::string_view text) {
   }
 }
 
+// Marks the rows that form tables: two or more rows one under the other,
+// each of two cells or more, at least two of whose cells start in line.
+void find_tables(const std::vector<Fragment>& fragments, std::vector<Row>& rows) {
+  for (Row& row : rows) {
+    row.cells.push_back(row.first);
+    for (size_t i = row.first + 1; i <= row.last; ++i) {
+      const Fragment& before = fragments[i - 1];
+      if (fragments[i].left - before.left - before.width > 1.5 * std::max(row.size, 1.0)) {
+        row.cells.push_back(i);
+      }
+    }
+  }
+  auto in_line = [&](const Row& a, const Row& b) {
+    if (a.cells.size() < 2 || b.cells.size() < 2 || a.marked || b.marked) return false;
+    const double size = std::max(a.size, b.size);
+    if (b.top - a.bottom > 1.5 * size || b.top <= a.top) return false;
+    int aligned = 0;
+    for (size_t i : a.cells) {
+      for (size_t j : b.cells) {
+        if (std::abs(fragments[i].left - fragments[j].left) <= 0.8 * size ||
+            std::abs(fragments[i].left + fragments[i].width - fragments[j].left -
+                     fragments[j].width) <= 0.8 * size) {
+          ++aligned;
+          break;
+        }
+      }
+    }
+    return aligned >= 2;
+  };
+  for (size_t r = 0; r + 1 < rows.size(); ++r) {
+    if (in_line(rows[r], rows[r + 1])) rows[r].tabular = rows[r + 1].tabular = true;
+  }
+}
+
 // The rows of `fragments`, in their order.
 std::vector<Row> rows_of(const std::vector<Fragment>& fragments) {
   std::vector<Row> rows;
@@ -307,6 +345,7 @@ std::vector<Row> rows_of(const std::vector<Fragment>& fragments) {
       }
     }
   }
+  find_tables(fragments, rows);
   return rows;
 }
 
@@ -315,6 +354,9 @@ bool continues(const Block& block, const std::vector<Row>& rows, const Row& row,
   const Row& first = rows[block.rows.front()];
   const Row& last = rows[block.rows.back()];
   const double size = std::max(first.size, row.size);
+  if (row.tabular || first.tabular) {
+    return row.tabular && first.tabular && row.top >= last.top && row.top - last.bottom <= 1.5 * size;
+  }
   if (row.marked) return false;
   if (std::abs(row.size - first.size) > 0.08 * size) return false;
   if (row.bold != first.bold || row.fixed_pitch != first.fixed_pitch) return false;
@@ -376,7 +418,8 @@ bool names_entry(const std::string& key, const std::string& entry) {
 // and marks (the page draws its own), figures shown by the flowing view alone.
 constexpr std::string_view kFacsimileRules =
     "\t.lw-list{margin:0;padding:0;list-style:none}\n"
-    "\t.lw-figure{display:none;margin:0}\n";
+    "\t.lw-figure{display:none;margin:0}\n"
+    "\t.lw-table table{border-spacing:0}.lw-table td{padding:0}\n";
 
 // Puts the flowing view's style and script before the page division at
 // `division`, and the facsimile's rules into the page's style element.
@@ -446,7 +489,9 @@ void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
     at = next;
   }
   if (!whole || fragments.empty()) {
+    // It flows line by line.
     page_html.insert(division_start + 1, "\n" + title_line.substr(0, title_line.size() - 1));
+    add_flowing_view(page_html, division, page_width);
     return;
   }
 
@@ -503,7 +548,9 @@ void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
     const Row& first = rows[block.rows.front()];
     const bool top = block.bottom <= page_height * kMarginBand + first.size;
     const bool bottom = block.top >= page_height * (1 - kMarginBand) - first.size;
-    if ((top || bottom) && block.text.size() <= 160 && block.rows.size() <= 2) {
+    // Set larger than the text, it is the page's own heading even where it repeats.
+    if ((top || bottom) && block.text.size() <= 160 && block.rows.size() <= 2 &&
+        first.size < body_size * 1.15) {
       const std::string key = margin_key(block.text);
       if (!key.empty()) margins.push_back(key);
       const bool repeated = !key.empty() && std::find(recent_margins_.begin(), recent_margins_.end(), key) != recent_margins_.end();
@@ -511,6 +558,10 @@ void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
         block.kind = top ? BlockKind::kHeader : BlockKind::kFooter;
         continue;
       }
+    }
+    if (first.tabular && block.rows.size() >= 2) {
+      block.kind = BlockKind::kTable;
+      continue;
     }
     const std::string key = matching_key(block.text);
     bool from_outline = false;
@@ -544,13 +595,28 @@ void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
       block.kind = BlockKind::kCode;
     }
   }
-  // Headings the type alone tells rank by their size, under the outline's top.
-  const int outline_top = facts.outline_headings.empty() ? 1 : 2;
+  // Lines of code apart by a blank line or two are one listing.
+  for (size_t b = 1; b < blocks.size();) {
+    Block& before = blocks[b - 1];
+    const Block& block = blocks[b];
+    const double size = rows[block.rows.front()].size;
+    if (before.kind == BlockKind::kCode && block.kind == BlockKind::kCode &&
+        block.top > before.bottom - 1 && block.top - before.bottom <= 3 * size &&
+        block.left >= before.left - 4 * size && block.left <= before.right) {
+      before.rows.insert(before.rows.end(), block.rows.begin(), block.rows.end());
+      before.bottom = block.bottom;
+      before.right = std::max(before.right, block.right);
+      blocks.erase(blocks.begin() + static_cast<long>(b));
+    } else {
+      ++b;
+    }
+  }
+  // Headings the type alone tells rank by their size, under the outline's levels.
   for (Block& block : blocks) {
     if (block.kind != BlockKind::kHeading || block.level != -1) continue;
     const long size = std::lround(rows[block.rows.front()].size * 2);
     const long rank = std::distance(heading_sizes.upper_bound(size), heading_sizes.end());
-    block.level = static_cast<int>(std::min<long>(6, outline_top + 1 + rank));
+    block.level = static_cast<int>(std::min<long>(6, facts.outline_levels + 1 + rank));
   }
   // One level-1 heading a page: the first stays; the page's title where none.
   bool has_top_heading = false;
@@ -562,38 +628,50 @@ void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
   recent_margins_.insert(recent_margins_.end(), margins.begin(), margins.end());
   while (recent_margins_.size() > kMarginPages * 4) recent_margins_.pop_front();
 
-  // Where the text leaves a wide band of the page empty, a figure is
-  // drawn: the flowing view shows that band of the page's image.
+  // Where the text of a column leaves a band of it empty, a figure is
+  // drawn there: the flowing view shows that region of the page's image,
+  // before the block under it.
   struct Figure {
     double top;
     double bottom;
-    size_t before_block;
+    double left;
+    double right;
+    size_t block;  // the block it goes before
   };
   std::vector<Figure> figures;
-  double text_left = page_width;
-  double text_right = 0;
-  {
-    std::vector<std::pair<double, double>> spans;
+  if (!facts.background_image.empty()) {
+    const auto running = [](const Block& block) {
+      return block.kind == BlockKind::kHeader || block.kind == BlockKind::kFooter;
+    };
+    double text_top = page_height;
     for (const Block& block : blocks) {
-      if (block.kind == BlockKind::kHeader || block.kind == BlockKind::kFooter) continue;
-      spans.emplace_back(block.top, block.bottom);
-      text_left = std::min(text_left, block.left);
-      text_right = std::max(text_right, block.right);
+      if (!running(block)) text_top = std::min(text_top, block.top);
     }
-    std::sort(spans.begin(), spans.end());
-    double reached = spans.empty() ? 0 : spans.front().second;
-    for (size_t i = 1; i < spans.size(); ++i) {
-      if (spans[i].first - reached > 5 * body_size && !facts.background_image.empty()) {
-        size_t before = blocks.size();
-        for (size_t b = 0; b < blocks.size(); ++b) {
-          if (blocks[b].top >= spans[i].first - 1 && blocks[b].kind != BlockKind::kHeader) {
-            before = b;
-            break;
-          }
+    const double least = 5 * body_size;
+    for (size_t b = 0; b < blocks.size(); ++b) {
+      const Block& block = blocks[b];
+      if (running(block)) continue;
+      // The column: the blocks above it that share its width; at the top
+      // of a column, the text of the columns beside it starts the band.
+      double above = -1;
+      double beside = page_height;
+      double left = block.left;
+      double right = block.right;
+      for (const Block& other : blocks) {
+        if (&other == &block || running(other)) continue;
+        if (other.left >= block.right || other.right <= block.left) {
+          if (other.kind != BlockKind::kHeading) beside = std::min(beside, other.top);
+          continue;
         }
-        figures.push_back({reached, spans[i].first, before});
+        if (other.bottom <= block.top + 1) above = std::max(above, other.bottom);
+        if (other.right - other.left < 0.6 * page_width || block.right - block.left >= 0.6 * page_width) {
+          left = std::min(left, other.left);
+          right = std::max(right, other.right);
+        }
       }
-      reached = std::max(reached, spans[i].second);
+      if (above < 0) above = std::min(beside, block.top);
+      above = std::max(above, text_top);
+      if (block.top - above > least) figures.push_back({above, block.top, left, right, b});
     }
   }
 
@@ -605,10 +683,18 @@ void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
   if (!has_top_heading) division_text += title_line;
   auto append_fragments = [&](const Block& block) {
     bool first_fragment = true;
+    const bool table = block.kind == BlockKind::kTable;
     for (size_t r : block.rows) {
       const Row& row = rows[r];
+      size_t cell = 0;
+      if (table) division_text += "<tr>";
       for (size_t i = row.first; i <= row.last; ++i) {
         const Fragment& fragment = fragments[i];
+        if (table && cell < row.cells.size() && row.cells[cell] == i) {
+          division_text += cell == 0 ? "<td>\n" : "</td><td>\n";
+          ++cell;
+          first_fragment = true;
+        }
         std::string_view follows;
         if (!first_fragment) {
           const Fragment& before = fragments[i - 1];
@@ -631,30 +717,36 @@ void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
         division_text.append(page_html, fragment.begin + 2, fragment.end - fragment.begin - 2);
         division_text += '\n';
       }
+      if (table) division_text += "</td></tr>\n";
     }
   };
   auto append_figure = [&](const Figure& figure) {
-    const double width = std::max(1.0, text_right - text_left);
+    const double width = std::max(1.0, figure.right - figure.left);
     const double height = std::max(1.0, figure.bottom - figure.top);
-    auto percent = [](double value) { return std::to_string(std::lround(value * 1000) / 1000.0).substr(0, 7); };
+    auto percent = [](double value) {
+      std::string text = std::to_string(std::lround(value * 100));
+      while (text.size() < 3) text.insert(text.begin() + (text[0] == '-' ? 1 : 0), '0');
+      return text.substr(0, text.size() - 2) + "." + text.substr(text.size() - 2);
+    };
+    // Percentages of the region's own width: the image scales with it.
     division_text += "<figure class=\"lw-figure\" aria-hidden=\"true\" style=\"aspect-ratio:" +
                      std::to_string(std::lround(width)) + "/" + std::to_string(std::lround(height)) +
                      ";max-width:" + std::to_string(std::lround(width)) + "px;background:url(" +
                      facts.background_image + ") " +
-                     percent(page_width > width ? 100 * text_left / (page_width - width) : 0) + "% " +
-                     percent(page_height > height ? 100 * figure.top / (page_height - height) : 0) + "%/" +
-                     percent(100 * page_width / width) + "% auto no-repeat\"></figure>\n";
+                     percent(page_width > width ? 100 * figure.left / (page_width - width) : 0) + "% " +
+                     percent(page_height > height ? 100 * figure.top / (page_height - height) : 0) +
+                     "%/" + percent(100 * page_width / width) + "% auto no-repeat\"></figure>\n";
   };
   auto append_blocks = [&](bool running_only, BlockKind running) {
-    size_t figure = 0;
     for (size_t b = 0; b < blocks.size(); ++b) {
       const Block& block = blocks[b];
       if (!running_only) {
-        while (figure < figures.size() && figures[figure].before_block == b) append_figure(figures[figure++]);
+        for (const Figure& figure : figures) {
+          if (figure.block == b) append_figure(figure);
+        }
       }
       const bool is_running = block.kind == BlockKind::kHeader || block.kind == BlockKind::kFooter;
       if (running_only ? block.kind != running : is_running) continue;
-      const bool list_item = block.kind == BlockKind::kListItem;
       const bool list_before = b > 0 && blocks[b - 1].kind == BlockKind::kListItem &&
                                blocks[b - 1].numbered == block.numbered;
       const bool list_after = b + 1 < blocks.size() && blocks[b + 1].kind == BlockKind::kListItem &&
@@ -678,6 +770,10 @@ void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
           start = "<div class=\"lw-caption\">";
           end = "</div>";
           break;
+        case BlockKind::kTable:
+          start = "<div class=\"lw-table\"><table>";
+          end = "</table></div>";
+          break;
         case BlockKind::kHeader:
         case BlockKind::kFooter: {
           bool link = false;
@@ -694,15 +790,11 @@ void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
           end = "</div>";
           break;
       }
-      (void)list_item;
       division_text += start;
       division_text += '\n';
       append_fragments(block);
       division_text += end;
       division_text += '\n';
-    }
-    if (!running_only) {
-      while (figure < figures.size()) append_figure(figures[figure++]);
     }
   };
   append_blocks(true, BlockKind::kHeader);

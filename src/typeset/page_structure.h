@@ -33,6 +33,9 @@ struct PageFacts {
   // The document's title: the page's level-1 heading where it has none of its own.
   std::string document_title;
   std::vector<OutlineHeading> outline_headings;
+  // How deep the document's outline goes (0 without one): headings that
+  // the type alone tells stand below its levels.
+  int outline_levels = 0;
   // The background image's file, shown cut to a figure's region in the
   // flowing view; empty when the page has none.
   std::string background_image;
