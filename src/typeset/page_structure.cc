@@ -489,8 +489,9 @@ void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
     at = next;
   }
   if (!whole || fragments.empty()) {
-    // It flows line by line.
-    page_html.insert(division_start + 1, "\n" + title_line.substr(0, title_line.size() - 1));
+    // It flows line by line, under its heading.
+    const size_t first = fragments.empty() ? division_end : fragments.front().begin;
+    if (first != std::string::npos) page_html.insert(first, title_line);
     add_flowing_view(page_html, division, page_width);
     return;
   }
