@@ -26,6 +26,12 @@
   function apply() {
     var flow = flowing();
     root.classList.toggle('lw-flowing', flow);
+    // Listings and tables that scroll by themselves take the keyboard's focus.
+    var scrolled = document.querySelectorAll('.lw-code, .lw-table');
+    for (var i = 0; i < scrolled.length; i++) {
+      if (flow) scrolled[i].setAttribute('tabindex', '0');
+      else scrolled[i].removeAttribute('tabindex');
+    }
     if (control) {
       control.setAttribute('aria-pressed', flow ? 'true' : 'false');
       control.setAttribute('data-label', flow ? 'Page' : 'Text');
