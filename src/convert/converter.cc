@@ -93,6 +93,7 @@ bool run_converter(const std::string& magnification, const std::string& pdf_file
     Typesetting typesetting(output_folder, std::move(converted.drawn_text), drawn.fonts);
     done = finish_conversion(conversion, converted.outcomes, words, typesetting);
   }
+  for (const std::string& file : converted.drawn_structure) delete_file(file);
   if (!done) {
     // Nothing of a failed conversion stays to be taken for a document.
     delete_matching(output_folder, "*");
