@@ -91,7 +91,8 @@ bool run_converter(const std::string& magnification, const std::string& pdf_file
   }
   if (done) {
     Typesetting typesetting(output_folder, std::move(converted.drawn_text), drawn.fonts);
-    done = finish_conversion(conversion, converted.outcomes, words, typesetting);
+    done = finish_conversion(conversion, converted.outcomes, words, typesetting,
+                             converted.drawn_structure);
   }
   for (const std::string& file : converted.drawn_structure) delete_file(file);
   if (!done) {

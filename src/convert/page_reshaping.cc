@@ -67,7 +67,8 @@ struct ReshapedPages {
 // (see recognised_lines.h).
 ReshapedPages reshape_pages(const Conversion& conversion, const std::vector<PageOutcome>& outcomes,
                             const std::vector<PagePixels>& sizes, const WordlessPageWords& words,
-                            Typesetting& typesetting) {
+                            Typesetting& typesetting,
+                            const std::vector<std::string>& drawn_structure) {
   const int page_count = conversion.page_count;
   ReshapedPages reshaped;
   int& page = reshaped.pages;
@@ -81,6 +82,14 @@ ReshapedPages reshape_pages(const Conversion& conversion, const std::vector<Page
   PageStructure structure;
   PageFacts facts;
   facts.document_title = document_title(conversion);
+  // A tagged PDF's structure, page by page, and the title and language it names.
+  DrawnStructureReader tags(drawn_structure);
+  DrawnStructurePage page_tags;
+  DocumentTags document_tags;
+  if (!drawn_structure.empty() && read_document_tags(drawn_structure.front(), &document_tags)) {
+    if (!document_tags.title.empty()) facts.document_title = document_tags.title;
+    facts.document_language = document_tags.lang;
+  }
   for (const auto& [page, entries] : headings) {
     for (const OutlineHeading& entry : entries) facts.outline_levels = std::max(facts.outline_levels, entry.depth + 1);
   }
@@ -125,6 +134,8 @@ ReshapedPages reshape_pages(const Conversion& conversion, const std::vector<Page
     facts.outline_headings = std::move(headings[page]);
     facts.background_image =
         file_exists(conversion.path(background_image_file(page))) ? background_image_file(page) : "";
+    facts.tags = tags.page_of(page, &page_tags) ? &page_tags : nullptr;
+    facts.fragment_runs = typesetting.fragment_runs();
     structure.structure(page_html, facts);
     add_font_folder_script_at_end(page_html, kCopyScriptFile);
     add_search_field(page_html);
@@ -164,7 +175,8 @@ bool tidy_converter_extras(const Conversion& conversion) {
 }  // namespace
 
 bool finish_conversion(const Conversion& conversion, const std::vector<PageOutcome>& outcomes,
-                       const WordlessPageWords& words, Typesetting& typesetting) {
+                       const WordlessPageWords& words, Typesetting& typesetting,
+                       const std::vector<std::string>& drawn_structure) {
   // The sizes of the lost pages, and of the pages before them, whose size
   // a page that cannot be read takes.
   int last_lost = 0;
@@ -174,7 +186,8 @@ bool finish_conversion(const Conversion& conversion, const std::vector<PageOutco
   const std::vector<PagePixels> sizes =
       last_lost == 0 ? std::vector<PagePixels>()
                      : page_sizes(conversion.pdf_file, last_lost, conversion.zoom);
-  const ReshapedPages reshaped = reshape_pages(conversion, outcomes, sizes, words, typesetting);
+  const ReshapedPages reshaped =
+      reshape_pages(conversion, outcomes, sizes, words, typesetting, drawn_structure);
   if (reshaped.pages < 0) return false;
   if (reshaped.words_laid) write_recognition_script(conversion.folder);
   if (!typesetting.finish()) {

@@ -15,9 +15,11 @@ namespace lexiweb {
 // `words` laid over the pages they belong to. False after a console line
 // when a page is missing, could not be read or was not finished, or the
 // fonts, the outline or the pages could not be written; a page that cannot
-// be written ends the run.
+// be written ends the run. `drawn_structure` are the files of a tagged
+// PDF's structure (common/drawn_structure.h), in page order.
 bool finish_conversion(const Conversion& conversion, const std::vector<PageOutcome>& outcomes,
-                       const WordlessPageWords& words, Typesetting& typesetting);
+                       const WordlessPageWords& words, Typesetting& typesetting,
+                       const std::vector<std::string>& drawn_structure);
 
 }  // namespace lexiweb
 

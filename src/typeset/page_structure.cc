@@ -11,6 +11,7 @@
 #include <map>
 #include <set>
 
+#include "common/drawn_text.h"
 #include "common/utf8.h"
 #include "typeset/flow_view.h"
 #include "typeset/font_folder.h"
@@ -22,6 +23,9 @@ namespace {
 
 constexpr std::string_view kFragmentStart = "<p style=\"position:absolute;";
 constexpr std::string_view kFragmentEnd = "</p>";
+// The converter's own fragments, which the typesetting measured; recognised
+// lines are placed by their left first.
+constexpr std::string_view kPlacedByTop = "<p style=\"position:absolute;top:";
 constexpr std::string_view kLineBreak = "<br/>";
 // How many pages back a running header or footer is looked for.
 constexpr size_t kMarginPages = 6;
@@ -53,6 +57,11 @@ struct Fragment {
   std::string first_line;  // the text of its first and last lines
   std::string last_line;
   std::string text;  // all its lines, joined by blanks
+  // In a tagged PDF: the element of the tree whose block it is part of (a
+  // paragraph, a heading, a list item ...; 0 for none), and whether it is
+  // an artifact, and which.
+  long element = 0;
+  MarkKind mark = MarkKind::kContent;
 };
 
 struct Row {
@@ -72,10 +81,45 @@ struct Row {
   // by more than a few blanks, in line with those of the rows beside it.
   std::vector<size_t> cells;
   bool tabular = false;
+  // In a tagged PDF: the element of its first fragment that has one, and
+  // the kind of its marks when all are artifacts (else kContent).
+  long element = 0;
+  MarkKind mark = MarkKind::kContent;
   std::string text;
 };
 
 enum class BlockKind { kParagraph, kHeading, kListItem, kCode, kCaption, kTable, kHeader, kFooter };
+
+// The elements of a tagged page by their ids.
+class PageTags {
+ public:
+  explicit PageTags(const DrawnStructurePage* page) : page_(page) {
+    if (page == nullptr) return;
+    for (size_t i = 0; i < page->elements.size(); ++i) index_[page->elements[i].id] = i;
+  }
+  bool tagged() const { return page_ != nullptr && !page_->elements.empty(); }
+  const DrawnElement* element(long id) const {
+    const auto found = index_.find(id);
+    return found == index_.end() ? nullptr : &page_->elements[found->second];
+  }
+  // The element that a piece of text of `id` makes a block of: itself, or
+  // the nearest of its ancestors that is no part of a line (a link, a
+  // span) nor of a list item (its label, its body).
+  long block_of(long id) const {
+    for (const DrawnElement* e = element(id); e != nullptr; e = element(e->parent)) {
+      static const std::set<std::string_view> kInline = {
+          "Span", "Link", "Quote", "Note", "Reference", "Annot", "Lbl", "LBody", "Formula",
+          "Ruby", "RB", "RT", "RP", "Warichu", "WT", "WP", "BibEntry", "-"};
+      if (!kInline.contains(e->role)) return e->id;
+    }
+    return id;
+  }
+  const DrawnStructurePage& page() const { return *page_; }
+
+ private:
+  const DrawnStructurePage* page_;
+  std::map<long, size_t> index_;
+};
 
 struct Block {
   std::vector<size_t> rows;
@@ -88,6 +132,8 @@ struct Block {
   double right = 0;
   double text_left = 0;
   std::string text;
+  long element = 0;   // in a tagged PDF, the element it is
+  std::string lang;   // the language it is in, where it is not the document's
 };
 
 double number_after(std::string_view text, std::string_view key) {
@@ -337,6 +383,11 @@ std::vector<Row> rows_of(const std::vector<Fragment>& fragments) {
     const std::string_view first = trimmed(fragments[row.first].text);
     std::string_view mark = first.substr(0, first.find(' '));
     row.text_left = row.left;
+    row.mark = fragments[row.first].mark;
+    for (size_t i = row.first; i <= row.last; ++i) {
+      if (row.element == 0) row.element = fragments[i].element;
+      if (fragments[i].mark == MarkKind::kContent) row.mark = MarkKind::kContent;
+    }
     if (is_bullet(mark) || is_number_mark(mark)) {
       row.marked = true;
       row.numbered = !is_bullet(mark);
@@ -354,6 +405,7 @@ bool continues(const Block& block, const std::vector<Row>& rows, const Row& row,
   const Row& first = rows[block.rows.front()];
   const Row& last = rows[block.rows.back()];
   const double size = std::max(first.size, row.size);
+  if (row.element != first.element || row.mark != first.mark) return false;
   if (row.tabular || first.tabular) {
     return row.tabular && first.tabular && row.top >= last.top && row.top - last.bottom <= 1.5 * size;
   }
@@ -418,7 +470,7 @@ bool names_entry(const std::string& key, const std::string& entry) {
 // and marks (the page draws its own), figures shown by the flowing view alone.
 constexpr std::string_view kFacsimileRules =
     "\t.lw-list{margin:0;padding:0;list-style:none}\n"
-    "\t.lw-figure{display:none;margin:0}\n"
+    "\t.lw-figure{width:0;margin:0}\n"
     "\t.lw-table table{border-spacing:0}.lw-table td{padding:0}\n";
 
 // Puts the flowing view's style and script before the page division at
@@ -496,6 +548,20 @@ void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
     return;
   }
 
+  // In a tagged PDF each fragment placed by its top finds its element by
+  // the run that starts it.
+  const PageTags tags(facts.tags);
+  if (tags.tagged()) {
+    size_t placed = 0;
+    for (Fragment& fragment : fragments) {
+      if (page_html.compare(fragment.begin, kPlacedByTop.size(), kPlacedByTop) != 0) continue;
+      const size_t ordinal = placed++;
+      if (ordinal >= facts.fragment_runs.size() || facts.fragment_runs[ordinal] < 0) continue;
+      const MarkedPiece piece = piece_at(tags.page(), facts.fragment_runs[ordinal], 0);
+      fragment.mark = piece.kind;
+      if (piece.element != 0) fragment.element = tags.block_of(piece.element);
+    }
+  }
   const std::vector<Row> rows = rows_of(fragments);
   std::vector<Block> blocks;
   for (size_t i = 0; i < rows.size(); ++i) {
@@ -510,6 +576,7 @@ void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
     }
     Block& block = blocks.back();
     block.rows.push_back(i);
+    block.element = row.element;
     block.bottom = std::max(block.bottom, row.bottom);
     block.right = std::max(block.right, row.right);
     if (!block.text.empty()) {
@@ -547,6 +614,41 @@ void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
   std::set<long> heading_sizes;
   for (Block& block : blocks) {
     const Row& first = rows[block.rows.front()];
+    // A tagged PDF tells its page furniture and its blocks' roles itself.
+    if (first.mark != MarkKind::kContent) {
+      block.kind = first.mark == MarkKind::kHeader ? BlockKind::kHeader
+                   : first.mark == MarkKind::kFooter || first.mark == MarkKind::kPageNumber
+                       ? BlockKind::kFooter
+                   : block.top < page_height / 2 ? BlockKind::kHeader
+                                                 : BlockKind::kFooter;
+      continue;
+    }
+    if (const DrawnElement* element = tags.element(block.element); element != nullptr) {
+      const std::string_view role = element->role;
+      const std::string& lang = element->lang;
+      if (!lang.empty() && matching_key(lang.substr(0, lang.find('-'))) !=
+                               matching_key(facts.document_language.substr(0, facts.document_language.find('-')))) {
+        block.lang = lang;
+      }
+      if (element->level > 0) {
+        block.kind = BlockKind::kHeading;
+        block.level = static_cast<int>(element->level);
+      } else if (role == "H") {
+        block.kind = BlockKind::kHeading;
+        block.level = -1;
+        heading_sizes.insert(std::lround(first.size * 2));
+      } else if (role == "LI") {
+        block.kind = BlockKind::kListItem;
+        block.numbered = first.numbered;
+      } else if (role == "Caption") {
+        block.kind = BlockKind::kCaption;
+      } else if (role == "Code") {
+        block.kind = BlockKind::kCode;
+      } else if (first.tabular && block.rows.size() >= 2) {
+        block.kind = BlockKind::kTable;
+      }
+      continue;
+    }
     const bool top = block.bottom <= page_height * kMarginBand + first.size;
     const bool bottom = block.top >= page_height * (1 - kMarginBand) - first.size;
     // Set larger than the text, it is the page's own heading even where it repeats.
@@ -628,6 +730,21 @@ void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
   }
   recent_margins_.insert(recent_margins_.end(), margins.begin(), margins.end());
   while (recent_margins_.size() > kMarginPages * 4) recent_margins_.pop_front();
+  // A tagged PDF's tree is its author's reading order; text of no element
+  // stays after the block before it.
+  if (tags.tagged()) {
+    std::vector<std::pair<long, size_t>> keys;
+    long key = 0;
+    for (size_t b = 0; b < blocks.size(); ++b) {
+      if (blocks[b].element != 0) key = blocks[b].element;
+      keys.emplace_back(key, b);
+    }
+    std::stable_sort(keys.begin(), keys.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<Block> ordered;
+    for (const auto& [order, b] : keys) ordered.push_back(std::move(blocks[b]));
+    blocks = std::move(ordered);
+  }
 
   // Where the text of a column leaves a band of it empty, a figure is
   // drawn there: the flowing view shows that region of the page's image,
@@ -638,9 +755,25 @@ void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
     double left;
     double right;
     size_t block;  // the block it goes before
+    std::string alt;  // a tagged figure's text in place of the picture
   };
   std::vector<Figure> figures;
-  if (!facts.background_image.empty()) {
+  if (tags.tagged()) {
+    // A tagged figure says where it is drawn, and what it shows.
+    for (const DrawnElement& element : tags.page().elements) {
+      if (element.role != "Figure") continue;
+      size_t before = blocks.size();
+      for (size_t b = 0; b < blocks.size(); ++b) {
+        if (blocks[b].element > element.id) {
+          before = b;
+          break;
+        }
+      }
+      const double unit = kDrawnUnitsPerPixel;
+      figures.push_back({element.top / unit, element.bottom / unit, element.left / unit,
+                         element.right / unit, before, element.alt});
+    }
+  } else if (!facts.background_image.empty()) {
     const auto running = [](const Block& block) {
       return block.kind == BlockKind::kHeader || block.kind == BlockKind::kFooter;
     };
@@ -672,7 +805,7 @@ void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
       }
       if (above < 0) above = std::min(beside, block.top);
       above = std::max(above, text_top);
-      if (block.top - above > least) figures.push_back({above, block.top, left, right, b});
+      if (block.top - above > least) figures.push_back({above, block.top, left, right, b, ""});
     }
   }
 
@@ -729,8 +862,19 @@ void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
       while (text.size() < 3) text.insert(text.begin() + (text[0] == '-' ? 1 : 0), '0');
       return text.substr(0, text.size() - 2) + "." + text.substr(text.size() - 2);
     };
+    std::string label = " aria-hidden=\"true\"";
+    if (!figure.alt.empty()) {
+      label = " role=\"img\" aria-label=\"";
+      append_escaped(label, figure.alt);
+      label += '"';
+    }
+    if (figure.right <= figure.left || figure.bottom <= figure.top) {
+      // Where it is drawn is not known: its text alone.
+      division_text += "<figure class=\"lw-figure\"" + label + "></figure>\n";
+      return;
+    }
     // Percentages of the region's own width: the image scales with it.
-    division_text += "<figure class=\"lw-figure\" aria-hidden=\"true\" style=\"aspect-ratio:" +
+    division_text += "<figure class=\"lw-figure\"" + label + " style=\"aspect-ratio:" +
                      std::to_string(std::lround(width)) + "/" + std::to_string(std::lround(height)) +
                      ";max-width:" + std::to_string(std::lround(width)) + "px;background:url(" +
                      facts.background_image + ") " +
@@ -790,6 +934,13 @@ void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
           start = "<div class=\"lw-p\">";
           end = "</div>";
           break;
+      }
+      if (!block.lang.empty()) {
+        // The language of a part in another: on the block's own element.
+        const size_t name_end = start.rfind('<') + start.substr(start.rfind('<')).find_first_of(" >");
+        std::string attribute = " lang=\"";
+        append_escaped(attribute, block.lang);
+        start.insert(name_end, attribute + "\"");
       }
       division_text += start;
       division_text += '\n';

@@ -18,6 +18,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/drawn_structure.h"
+
 namespace lexiweb {
 
 // An outline entry that leads to the page: its title, and its depth (0 for
@@ -39,6 +41,14 @@ struct PageFacts {
   // The background image's file, shown cut to a figure's region in the
   // flowing view; empty when the page has none.
   std::string background_image;
+  // A tagged PDF's own structure of the page (common/drawn_structure.h),
+  // null or without elements when it has none; the language of the
+  // document (its catalogue's /Lang); and the drawn run that starts each
+  // fragment placed by its top, in the page's order (-1 where none was
+  // found), by which the fragments find their elements.
+  const DrawnStructurePage* tags = nullptr;
+  std::string document_language;
+  std::vector<long> fragment_runs;
 };
 
 // The attribute value that marks how a fragment follows the one before it
