@@ -463,7 +463,9 @@ bool names_entry(const std::string& key, const std::string& entry) {
       key.size() - entry.size() <= 12) {
     return true;
   }
-  return entry.size() > key.size() && entry.ends_with(key) && key.size() * 10 >= entry.size() * 8;
+  // A heading set on lines of its own, or in pieces of several faces.
+  return entry.size() > key.size() && key.size() * 10 >= entry.size() * 6 &&
+         (" " + entry + " ").find(" " + key + " ") != std::string::npos;
 }
 
 // The wrappers must not change the facsimile: lists without their margins
@@ -679,7 +681,12 @@ void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
     }
     if (from_outline) continue;
     const size_t letters = letter_count(block.text);
-    const bool larger = first.size >= body_size * 1.15 && letters > 0 && letters <= 200 && block.rows.size() <= 3;
+    int lines = 0;
+    for (size_t r : block.rows) lines += fragments[rows[r].first].lines;
+    // A sentence of several words that ends with a full stop is no heading.
+    const bool sentence = block.text.ends_with(".") && std::count(block.text.begin(), block.text.end(), ' ') >= 6;
+    const bool larger = first.size >= body_size * 1.15 && letters > 0 && letters <= 200 &&
+                        lines <= 3 && !sentence;
     const bool bold_line = first.bold && block.rows.size() == 1 && letters >= 2 && letters <= 80 &&
                            first.size >= body_size * 0.95 && !block.text.ends_with(".") &&
                            !block.text.ends_with(",") && !first.marked &&
