@@ -266,6 +266,20 @@ TEST(TaggedPdfTest, StructureKeepsTheTreesOrderInEveryRangeAndWithoutImages) {
   EXPECT_EQ(text_only.structure, later.structure);
 }
 
+// A whole run over a tagged PDF: the converter hands the renderer its
+// structure file and leaves none of them behind.
+TEST(TaggedPdfTest, RunLeavesNoStructureFileBehind) {
+  WorkingFolder folder;
+  fs::create_directory("pdf_in");
+  write_tagged_pdf("pdf_in/tagged.pdf", office_document());
+  const ProgramRun run = run_lexiweb(kKeysToInput + "\n\n\n");
+  ASSERT_EQ(run.exit_status, 0) << run.errors;
+  EXPECT_TRUE(fs::exists("htm_out/f000002.htm"));
+  for (const auto& entry : fs::directory_iterator("htm_in")) {
+    EXPECT_FALSE(entry.path().filename().string().starts_with("drawn-")) << entry.path();
+  }
+}
+
 // An untagged PDF gets the document line alone, and its drawn text is what
 // it was; its /Title is told all the same.
 TEST(TaggedPdfTest, UntaggedPdfGetsTheDocumentLineAlone) {
