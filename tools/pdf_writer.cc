@@ -414,6 +414,46 @@ void write_pdf(const std::filesystem::path& path, const std::vector<PdfPage>& pa
   if (!out) throw std::runtime_error("cannot write " + path.string());
 }
 
+std::string with_language_and_title(const std::string& pdf, const std::string& language,
+                                    const std::string& title) {
+  // The catalogue's entries as make_pdf wrote them, and the trailer's size
+  // and cross-reference offset.
+  const size_t catalogue = pdf.find("\n1 0 obj\n<<");
+  const size_t catalogue_end = pdf.find(">>\nendobj", catalogue);
+  const size_t size_at = pdf.rfind("/Size ");
+  const size_t xref_at = pdf.rfind("startxref\n");
+  if (catalogue == std::string::npos || catalogue_end == std::string::npos ||
+      size_at == std::string::npos || xref_at == std::string::npos) {
+    throw std::runtime_error("with_language_and_title: not a PDF of make_pdf");
+  }
+  const std::string entries = pdf.substr(catalogue + 11, catalogue_end - catalogue - 11);
+  const int size = std::stoi(pdf.substr(size_at + 6));
+  const size_t xref_start = xref_at + 10;
+  const std::string previous_xref = pdf.substr(xref_start, pdf.find('\n', xref_start) - xref_start);
+
+  std::string update = pdf;
+  const size_t catalogue_offset = update.size();
+  update += "1 0 obj\n<<" + entries;
+  if (!language.empty()) update += " /Lang (" + language + ")";
+  update += " >>\nendobj\n";
+  const size_t info_offset = update.size();
+  update += std::to_string(size) + " 0 obj\n<<";
+  if (!title.empty()) update += " /Title " + pdf_text_string(title);
+  update += " >>\nendobj\n";
+  const size_t xref_offset = update.size();
+  char entry[32];
+  update += "xref\n1 1\n";
+  std::snprintf(entry, sizeof entry, "%010zu 00000 n \n", catalogue_offset);
+  update += entry;
+  update += std::to_string(size) + " 1\n";
+  std::snprintf(entry, sizeof entry, "%010zu 00000 n \n", info_offset);
+  update += entry;
+  update += "trailer\n<< /Size " + std::to_string(size + 1) + " /Root 1 0 R /Info " +
+            std::to_string(size) + " 0 R /Prev " + previous_xref + " >>\nstartxref\n" +
+            std::to_string(xref_offset) + "\n%%EOF\n";
+  return update;
+}
+
 std::string make_tagged_pdf(const PdfTaggedDocument& document) {
   const int page_count = document.page_count;
   std::vector<std::string> objects(page_object(page_count));

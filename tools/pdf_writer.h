@@ -109,6 +109,12 @@ std::string make_pdf(const std::vector<PdfPage>& pages,
 void write_pdf(const std::filesystem::path& path, const std::vector<PdfPage>& pages,
                const std::vector<PdfOutlineEntry>& outline = {}, const PdfTextFont& font = {});
 
+// `pdf` (as make_pdf writes it) with an incremental update that gives its
+// catalogue the language `language` (/Lang) and the document an information
+// dictionary whose /Title is `title` (UTF-8); an empty value is left out.
+std::string with_language_and_title(const std::string& pdf, const std::string& language,
+                                    const std::string& title);
+
 // A tagged PDF, as office programs export one: a structure tree whose
 // elements own marked-content sequences (MCIDs) of the pages, with a parent
 // tree, a role map, /Alt, /ActualText and /Lang, page artifacts, the

@@ -55,10 +55,10 @@ TEST_F(ConvertedDocumentTest, WritesIndexPagesImagesOutlineAndFontsAndNothingEls
   EXPECT_EQ(console_.output, "");
   // The frameset, the frame index and the measuring files are gone; the
   // outline stays as pdftohtml wrote it.
-  EXPECT_EQ(
-      folder_listing("htm_in"),
-      (std::set<std::string>{"fonts", "index.html", "outline.html", "page1.html", "page2.html",
-                             "page3.html", "page001.png", "page002.png", "page003.png"}));
+  EXPECT_EQ(folder_listing("htm_in"),
+            (std::set<std::string>{"document-facts.txt", "fonts", "index.html", "outline.html",
+                                   "page1.html", "page2.html", "page3.html", "page001.png",
+                                   "page002.png", "page003.png"}));
   std::string report;
   std::filesystem::create_directory("direct");
   ASSERT_EQ(run_for_output({"pdftohtml", "-q", "-c", "doc.pdf", "direct/page"}, &report), 0)

@@ -28,14 +28,6 @@ namespace {
 
 std::string page_name(int page) { return "page" + std::to_string(page) + ".html"; }
 
-// The document's title as its pages name it: the PDF's file name without
-// its folder and its ".pdf".
-std::string document_title(const Conversion& conversion) {
-  std::string title = conversion.pdf_file.substr(conversion.pdf_file.find_last_of('/') + 1);
-  if (title.size() > 4 && (title.ends_with(".pdf") || title.ends_with(".PDF"))) title.resize(title.size() - 4);
-  return title;
-}
-
 // The page that stands in for a lost page: a page without words of its
 // size, with its background when one was drawn for it; an image that
 // stays unshown is deleted, so that no page image is left without its page.
@@ -68,7 +60,8 @@ struct ReshapedPages {
 ReshapedPages reshape_pages(const Conversion& conversion, const std::vector<PageOutcome>& outcomes,
                             const std::vector<PagePixels>& sizes, const WordlessPageWords& words,
                             Typesetting& typesetting,
-                            const std::vector<std::string>& drawn_structure) {
+                            const std::vector<std::string>& drawn_structure,
+                            const DocumentFacts& document) {
   const int page_count = conversion.page_count;
   ReshapedPages reshaped;
   int& page = reshaped.pages;
@@ -81,15 +74,11 @@ ReshapedPages reshape_pages(const Conversion& conversion, const std::vector<Page
   std::map<int, std::vector<OutlineHeading>> headings = outline_headings(outline_html);
   PageStructure structure;
   PageFacts facts;
-  facts.document_title = document_title(conversion);
-  // A tagged PDF's structure, page by page, and the title and language it names.
+  facts.document_title = document.title;
+  facts.document_language = document.language;
+  // A tagged PDF's structure, page by page.
   DrawnStructureReader tags(drawn_structure);
   DrawnStructurePage page_tags;
-  DocumentTags document_tags;
-  if (!drawn_structure.empty() && read_document_tags(drawn_structure.front(), &document_tags)) {
-    if (!document_tags.title.empty()) facts.document_title = document_tags.title;
-    facts.document_language = document_tags.lang;
-  }
   for (const auto& [page, entries] : headings) {
     for (const OutlineHeading& entry : entries) facts.outline_levels = std::max(facts.outline_levels, entry.depth + 1);
   }
@@ -128,6 +117,11 @@ ReshapedPages reshape_pages(const Conversion& conversion, const std::vector<Page
       lines = invisible_lines(typesetting.drawn_runs(page));
     }
     add_recognised_lines(page_html, lines);
+    // A scan that could not be read is the page all the same.
+    const bool scan =
+        !lines.empty() || std::find(words.unrecognised.begin(), words.unrecognised.end(), page) !=
+                              words.unrecognised.end();
+    describe_background(page_html, page, scan);
     reshaped.words_laid = reshaped.words_laid || !lines.empty();
     typesetting.set_page(page_html, page);
     facts.page = page;
@@ -176,7 +170,8 @@ bool tidy_converter_extras(const Conversion& conversion) {
 
 bool finish_conversion(const Conversion& conversion, const std::vector<PageOutcome>& outcomes,
                        const WordlessPageWords& words, Typesetting& typesetting,
-                       const std::vector<std::string>& drawn_structure) {
+                       const std::vector<std::string>& drawn_structure,
+                       const DocumentFacts& document) {
   // The sizes of the lost pages, and of the pages before them, whose size
   // a page that cannot be read takes.
   int last_lost = 0;
@@ -187,7 +182,7 @@ bool finish_conversion(const Conversion& conversion, const std::vector<PageOutco
       last_lost == 0 ? std::vector<PagePixels>()
                      : page_sizes(conversion.pdf_file, last_lost, conversion.zoom);
   const ReshapedPages reshaped =
-      reshape_pages(conversion, outcomes, sizes, words, typesetting, drawn_structure);
+      reshape_pages(conversion, outcomes, sizes, words, typesetting, drawn_structure, document);
   if (reshaped.pages < 0) return false;
   if (reshaped.words_laid) write_recognition_script(conversion.folder);
   if (!typesetting.finish()) {

@@ -8,11 +8,8 @@
 // STRUCTURE (common/drawn_structure.h), and with PREFIX page N's background as
 // PREFIX, N in three or more digits and ".png", where pdftohtml -c would
 // write it. Runs in a process of its own so that a document that crashes
-// the library ends only this range.
-//   lexiweb-render --facts PDF OUTPUT
-// writes the PDF's own Title and /Lang to OUTPUT (render/pdf_facts.h).
-// Exits as pdftohtml does: 1 when the document cannot be opened, 2 when an
-// output file cannot be written.
+// the library ends only this range. Exits as pdftohtml does: 1 when the
+// document cannot be opened, 2 when an output file cannot be written.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -23,7 +20,6 @@
 #include "common/complete_file.h"
 #include "common/exit_statuses.h"
 #include "render/background_renderer.h"
-#include "render/pdf_facts.h"
 #include "render/png_encoder.h"
 
 namespace {
@@ -58,9 +54,6 @@ bool whole_number(const char* text, int* value) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 4 && std::string(argv[1]) == "--facts") {
-    return lexiweb::write_pdf_facts(argv[2], argv[3]);
-  }
   int first = 0;
   int last = 0;
   char* zoom_end = nullptr;

@@ -22,7 +22,7 @@ if [ ! -x /usr/bin/chromium ]; then
   echo "browser test: /usr/bin/chromium is missing (scripts/install-dependencies installs it)" >&2
   exit 1
 fi
-if [ ! -d "$here/node_modules/playwright-core" ]; then
+if [ ! -d "$here/node_modules/playwright-core" ] || [ ! -d "$here/node_modules/axe-core" ]; then
   (cd "$here" && npm ci --no-audit --no-fund)
 fi
 
@@ -47,6 +47,8 @@ status=0
 run_lexiweb_in "$work/river"
 node "$here/link_check.mjs" htm_out || status=1
 node "$here/site_test.mjs" htm_out "$word" "$page_count" "$outline_entries" || status=1
+# The same site on a phone, from the keyboard and by a screen reader's rules.
+node "$here/access_test.mjs" htm_out "$word" || status=1
 
 # A document with pages that hold no word: its site has no dangling link either.
 run_lexiweb_in "$work/wordless" --wordless-pages
