@@ -42,12 +42,14 @@ TEST(TaggedStructureTest, HeadingsFiguresLanguagesAndOrderComeFromTheTree) {
   PdfStructElement german{"P", 1, {{"Der Fluss fliesst langsam zum Meer.", 72, 560}}};
   german.lang = "de-DE";
   document.elements = {PdfStructElement{
-      "Document", 1, {}, "",
+      "Document",
+      1,
+      {},
+      "",
       {PdfStructElement{"H1", 1, {{"Great rivers", 72, 700, 20}}},
        PdfStructElement{"P", 1, {{"Rivers carry water to the sea.", 72, 660}}},
        // A heading of the tree set in the paragraphs' size.
-       PdfStructElement{"Heading2", 1, {{"Slow rivers", 72, 620}}},
-       german, figure,
+       PdfStructElement{"Heading2", 1, {{"Slow rivers", 72, 620}}}, german, figure,
        PdfStructElement{"P", 1, {{"Lakes lie still below the hills.", 72, 250}}}}}};
   fs::create_directories("pdf_in");
   write_tagged_pdf("pdf_in/doc.pdf", document);
@@ -62,8 +64,9 @@ TEST(TaggedStructureTest, HeadingsFiguresLanguagesAndOrderComeFromTheTree) {
   const size_t slow = place_of(page, "Slow rivers");
   const size_t german_block = place_of(page, "<div lang=\"de-DE\" class=\"lw-p\">");
   const size_t fluss = place_of(page, "Der Fluss");
-  const size_t lake = place_of(page, "<figure class=\"lw-figure\" role=\"img\" "
-                                     "aria-label=\"A grey &quot;square&quot; lake\"");
+  const size_t lake = place_of(page,
+                               "<figure class=\"lw-figure\" role=\"img\" "
+                               "aria-label=\"A grey &quot;square&quot; lake\"");
   const size_t lakes = place_of(page, "Lakes lie still");
   EXPECT_TRUE(h1 < great && great < carry && carry < h2 && h2 < slow && slow < german_block &&
               german_block < fluss && fluss < lake && lake < lakes)

@@ -114,7 +114,8 @@ bool run_converter(const std::string& magnification, const std::string& pdf_file
     // The title names the pages that have no heading of their own; the
     // outline is still under the converter's name.
     std::string outline;
-    const std::string outline_path = conversion.path(std::string(kConverterPrefix) + "-outline.html");
+    const std::string outline_path =
+        conversion.path(std::string(kConverterPrefix) + "-outline.html");
     if (file_exists(outline_path)) read_whole_file(outline_path, &outline);
     DocumentFacts document = own;
     document.title = choose_document_facts({}, own, outline, conversion.pdf_file).title;

@@ -94,7 +94,8 @@ TEST_F(ConvertedDocumentTest, EveryPageIsCompleteWithItsStyleFirstInTheBodyAndIt
     const std::string flow =
         "<link rel=\"stylesheet\" href=\"fonts/flow.css\">\n"
         "<script src=\"fonts/flow.js\" data-width=\"918\"></script>\n";
-    EXPECT_NE(body.find("</style>\n" + script + flow + "<div id=\"page" + std::to_string(page) + "-div\""),
+    EXPECT_NE(body.find("</style>\n" + script + flow + "<div id=\"page" + std::to_string(page) +
+                        "-div\""),
               std::string::npos)
         << body;
     EXPECT_NE(body.find("src=\"page00" + std::to_string(page) + ".png\""), std::string::npos);

@@ -70,7 +70,8 @@ ReshapedPages reshape_pages(const Conversion& conversion, const std::vector<Page
   // first page's is there before any page is reshaped.
   std::string outline_html;
   const std::string outline_path = conversion.path(std::string(kConverterPrefix) + "-outline.html");
-  if (file_exists(outline_path) && !read_whole_file(outline_path, &outline_html)) outline_html.clear();
+  if (file_exists(outline_path) && !read_whole_file(outline_path, &outline_html))
+    outline_html.clear();
   std::map<int, std::vector<OutlineHeading>> headings = outline_headings(outline_html);
   PageStructure structure;
   PageFacts facts;
@@ -80,7 +81,8 @@ ReshapedPages reshape_pages(const Conversion& conversion, const std::vector<Page
   DrawnStructureReader tags(drawn_structure);
   DrawnStructurePage page_tags;
   for (const auto& [page, entries] : headings) {
-    for (const OutlineHeading& entry : entries) facts.outline_levels = std::max(facts.outline_levels, entry.depth + 1);
+    for (const OutlineHeading& entry : entries)
+      facts.outline_levels = std::max(facts.outline_levels, entry.depth + 1);
   }
   while (page_count == 0 ? file_exists(conversion.path(converter_page_file(page + 1)))
                          : page < page_count) {
@@ -126,8 +128,9 @@ ReshapedPages reshape_pages(const Conversion& conversion, const std::vector<Page
     typesetting.set_page(page_html, page);
     facts.page = page;
     facts.outline_headings = std::move(headings[page]);
-    facts.background_image =
-        file_exists(conversion.path(background_image_file(page))) ? background_image_file(page) : "";
+    facts.background_image = file_exists(conversion.path(background_image_file(page)))
+                                 ? background_image_file(page)
+                                 : "";
     facts.tags = tags.page_of(page, &page_tags) ? &page_tags : nullptr;
     facts.fragment_runs = typesetting.fragment_runs();
     structure.structure(page_html, facts);

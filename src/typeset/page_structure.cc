@@ -108,8 +108,8 @@ class PageTags {
   long block_of(long id) const {
     for (const DrawnElement* e = element(id); e != nullptr; e = element(e->parent)) {
       static const std::set<std::string_view> kInline = {
-          "Span", "Link", "Quote", "Note", "Reference", "Annot", "Lbl", "LBody", "Formula",
-          "Ruby", "RB", "RT", "RP", "Warichu", "WT", "WP", "BibEntry", "-"};
+          "Span", "Link", "Quote", "Note", "Reference", "Annot", "Lbl", "LBody",    "Formula",
+          "Ruby", "RB",   "RT",    "RP",   "Warichu",   "WT",    "WP",  "BibEntry", "-"};
       if (!kInline.contains(e->role)) return e->id;
     }
     return id;
@@ -132,8 +132,8 @@ struct Block {
   double right = 0;
   double text_left = 0;
   std::string text;
-  long element = 0;   // in a tagged PDF, the element it is
-  std::string lang;   // the language it is in, where it is not the document's
+  long element = 0;  // in a tagged PDF, the element it is
+  std::string lang;  // the language it is in, where it is not the document's
 };
 
 double number_after(std::string_view text, std::string_view key) {
@@ -152,7 +152,8 @@ std::map<std::string, ClassType> class_types(std::string_view page_html) {
     type.line_height =
         std::strtod(std::string(declared_value(body, "line-height")).c_str(), nullptr);
     type.bold = declared_value(body, "font-weight").find("bold") != std::string_view::npos;
-    type.fixed_pitch = declared_value(body, "font-family").find("monospace") != std::string_view::npos;
+    type.fixed_pitch =
+        declared_value(body, "font-family").find("monospace") != std::string_view::npos;
     types[std::string(rule.name)] = type;
   }
   return types;
@@ -207,7 +208,8 @@ bool read_fragment(std::string_view page, size_t begin,
     fragment->last_line = line;
     if (!fragment->text.empty()) fragment->text += ' ';
     fragment->text += line;
-    longest = std::max(longest, static_cast<double>(letter_count(line) + std::count(line.begin(), line.end(), ' ')));
+    longest = std::max(longest, static_cast<double>(letter_count(line) +
+                                                    std::count(line.begin(), line.end(), ' ')));
     ++fragment->lines;
     if (line_end == std::string_view::npos) break;
     line_start = line_end + kLineBreak.size();
@@ -219,7 +221,8 @@ bool read_fragment(std::string_view page, size_t begin,
     std::string_view list = tag.substr(widths + 8, tag.find('"', widths + 8) - widths - 8);
     double widest = 0;
     while (!list.empty()) {
-      widest = std::max(widest, std::strtod(std::string(list.substr(0, list.find(','))).c_str(), nullptr));
+      widest = std::max(widest,
+                        std::strtod(std::string(list.substr(0, list.find(','))).c_str(), nullptr));
       const size_t comma = list.find(',');
       if (comma == std::string_view::npos) break;
       list.remove_prefix(comma + 1);
@@ -237,10 +240,23 @@ std::string_view trimmed(std::string_view text) {
 }
 
 bool is_bullet(std::string_view mark) {
-  static const std::set<std::string_view> kBullets = {
-      "\xE2\x80\xA2", "\xE2\x97\xA6", "\xE2\x96\xAA", "\xE2\x80\x93", "-", "*", "\xC2\xB7",
-      "\xE2\x80\xA3", "\xE2\x88\x99", "\xE2\x97\x8B", "\xE2\x96\xA0", "\xE2\x96\xA1",
-      "\xE2\x97\x8F", "\xE2\x9E\xA2", "\xE2\x86\x92", "\xE2\x80\x94", "\xEF\x82\xB7"};
+  static const std::set<std::string_view> kBullets = {"\xE2\x80\xA2",
+                                                      "\xE2\x97\xA6",
+                                                      "\xE2\x96\xAA",
+                                                      "\xE2\x80\x93",
+                                                      "-",
+                                                      "*",
+                                                      "\xC2\xB7",
+                                                      "\xE2\x80\xA3",
+                                                      "\xE2\x88\x99",
+                                                      "\xE2\x97\x8B",
+                                                      "\xE2\x96\xA0",
+                                                      "\xE2\x96\xA1",
+                                                      "\xE2\x97\x8F",
+                                                      "\xE2\x9E\xA2",
+                                                      "\xE2\x86\x92",
+                                                      "\xE2\x80\x94",
+                                                      "\xEF\x82\xB7"};
   return kBullets.contains(mark);
 }
 
@@ -256,8 +272,10 @@ bool is_number_mark(std::string_view mark) {
     return false;
   }
   if (inner.empty()) return false;
-  const bool digits = std::all_of(inner.begin(), inner.end(), [](char c) { return c >= '0' && c <= '9'; });
-  const bool roman = std::all_of(inner.begin(), inner.end(), [](char c) { return c == 'i' || c == 'v' || c == 'x'; });
+  const bool digits =
+      std::all_of(inner.begin(), inner.end(), [](char c) { return c >= '0' && c <= '9'; });
+  const bool roman = std::all_of(inner.begin(), inner.end(),
+                                 [](char c) { return c == 'i' || c == 'v' || c == 'x'; });
   const bool letter = inner.size() == 1 && inner[0] >= 'a' && inner[0] <= 'z';
   return (digits && inner.size() <= 3) || roman || letter;
 }
@@ -283,17 +301,27 @@ bool starts_lower_case(std::string_view text) {
 bool ends_hyphenated(std::string_view text) {
   text = trimmed(text);
   return text.size() >= 2 && (text.ends_with("-") || text.ends_with("\xC2\xAD")) &&
-         std::isalpha(static_cast<unsigned char>(text[text.size() - (text.ends_with("-") ? 2 : 3)]));
+         std::isalpha(
+             static_cast<unsigned char>(text[text.size() - (text.ends_with("-") ? 2 : 3)]));
 }
 
 void append_escaped(std::string& out, std::string_view text) {
   for (char c : text) {
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
     }
   }
 }
@@ -401,21 +429,24 @@ std::vector<Row> rows_of(const std::vector<Fragment>& fragments) {
 }
 
 // Whether `row` reads on from the rows of `block`.
-bool continues(const Block& block, const std::vector<Row>& rows, const Row& row, double page_height) {
+bool continues(const Block& block, const std::vector<Row>& rows, const Row& row,
+               double page_height) {
   const Row& first = rows[block.rows.front()];
   const Row& last = rows[block.rows.back()];
   const double size = std::max(first.size, row.size);
   if (row.element != first.element || row.mark != first.mark) return false;
   if (row.tabular || first.tabular) {
-    return row.tabular && first.tabular && row.top >= last.top && row.top - last.bottom <= 1.5 * size;
+    return row.tabular && first.tabular && row.top >= last.top &&
+           row.top - last.bottom <= 1.5 * size;
   }
   if (row.marked) return false;
   if (std::abs(row.size - first.size) > 0.08 * size) return false;
   if (row.bold != first.bold || row.fixed_pitch != first.fixed_pitch) return false;
-  if (row.top < last.top + 0.5 * size) return false;            // beside or above: another column
-  if (row.top - last.bottom > 0.6 * size) return false;         // a gap between paragraphs
+  if (row.top < last.top + 0.5 * size) return false;     // beside or above: another column
+  if (row.top - last.bottom > 0.6 * size) return false;  // a gap between paragraphs
   if ((row.top < page_height * kMarginBand) != (last.top < page_height * kMarginBand)) return false;
-  if ((row.bottom > page_height * (1 - kMarginBand)) != (last.bottom > page_height * (1 - kMarginBand))) {
+  if ((row.bottom > page_height * (1 - kMarginBand)) !=
+      (last.bottom > page_height * (1 - kMarginBand))) {
     return false;
   }
   if (row.left > last.right || row.right < last.left) return false;
@@ -447,7 +478,8 @@ bool is_page_number(std::string_view text) {
     if (key.starts_with(word)) key = key.substr(word.size());
   }
   if (key.empty()) return false;
-  const bool digits = std::all_of(key.begin(), key.end(), [](char c) { return (c >= '0' && c <= '9') || c == ' '; });
+  const bool digits = std::all_of(key.begin(), key.end(),
+                                  [](char c) { return (c >= '0' && c <= '9') || c == ' '; });
   const bool roman = std::all_of(key.begin(), key.end(), [](char c) {
     return c == 'i' || c == 'v' || c == 'x' || c == 'l' || c == 'c';
   });
@@ -459,8 +491,8 @@ bool is_page_number(std::string_view text) {
 bool names_entry(const std::string& key, const std::string& entry) {
   if (entry.empty() || key.empty()) return false;
   if (key == entry) return true;
-  if (key.size() > entry.size() && key.ends_with(entry) && key[key.size() - entry.size() - 1] == ' ' &&
-      key.size() - entry.size() <= 12) {
+  if (key.size() > entry.size() && key.ends_with(entry) &&
+      key[key.size() - entry.size() - 1] == ' ' && key.size() - entry.size() <= 12) {
     return true;
   }
   // A heading set on lines of its own, or in pieces of several faces.
@@ -512,12 +544,15 @@ std::string matching_key(std::string_view text) {
 }
 
 void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
-  std::string title_line = "<div class=\"lw-title\" role=\"heading\" aria-level=\"1\" aria-label=\"";
-  append_escaped(title_line, facts.document_title.empty() ? std::string("Page") : facts.document_title);
+  std::string title_line =
+      "<div class=\"lw-title\" role=\"heading\" aria-level=\"1\" aria-label=\"";
+  append_escaped(title_line,
+                 facts.document_title.empty() ? std::string("Page") : facts.document_title);
   title_line += ", page " + std::to_string(facts.page) + "\"></div>\n";
 
   const size_t division = page_html.find("<div id=\"page");
-  const size_t division_start = division == std::string::npos ? division : page_html.find('>', division);
+  const size_t division_start =
+      division == std::string::npos ? division : page_html.find('>', division);
   if (division_start == std::string::npos) return;
   const std::string_view division_tag(page_html.data() + division, division_start - division);
   const double page_width = number_after(division_tag, "width:");
@@ -612,7 +647,8 @@ void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
   std::vector<std::string> margins;
   std::vector<bool> entry_used(facts.outline_headings.size(), false);
   std::vector<std::string> entry_keys;
-  for (const OutlineHeading& heading : facts.outline_headings) entry_keys.push_back(matching_key(heading.title));
+  for (const OutlineHeading& heading : facts.outline_headings)
+    entry_keys.push_back(matching_key(heading.title));
   std::set<long> heading_sizes;
   for (Block& block : blocks) {
     const Row& first = rows[block.rows.front()];
@@ -628,8 +664,9 @@ void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
     if (const DrawnElement* element = tags.element(block.element); element != nullptr) {
       const std::string_view role = element->role;
       const std::string& lang = element->lang;
-      if (!lang.empty() && matching_key(lang.substr(0, lang.find('-'))) !=
-                               matching_key(facts.document_language.substr(0, facts.document_language.find('-')))) {
+      if (!lang.empty() &&
+          matching_key(lang.substr(0, lang.find('-'))) !=
+              matching_key(facts.document_language.substr(0, facts.document_language.find('-')))) {
         block.lang = lang;
       }
       if (element->level > 0) {
@@ -658,7 +695,9 @@ void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
         first.size < body_size * 1.15) {
       const std::string key = margin_key(block.text);
       if (!key.empty()) margins.push_back(key);
-      const bool repeated = !key.empty() && std::find(recent_margins_.begin(), recent_margins_.end(), key) != recent_margins_.end();
+      const bool repeated =
+          !key.empty() &&
+          std::find(recent_margins_.begin(), recent_margins_.end(), key) != recent_margins_.end();
       if (repeated || is_page_number(block.text)) {
         block.kind = top ? BlockKind::kHeader : BlockKind::kFooter;
         continue;
@@ -684,9 +723,10 @@ void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
     int lines = 0;
     for (size_t r : block.rows) lines += fragments[rows[r].first].lines;
     // A sentence of several words that ends with a full stop is no heading.
-    const bool sentence = block.text.ends_with(".") && std::count(block.text.begin(), block.text.end(), ' ') >= 6;
-    const bool larger = first.size >= body_size * 1.15 && letters > 0 && letters <= 200 &&
-                        lines <= 3 && !sentence;
+    const bool sentence =
+        block.text.ends_with(".") && std::count(block.text.begin(), block.text.end(), ' ') >= 6;
+    const bool larger =
+        first.size >= body_size * 1.15 && letters > 0 && letters <= 200 && lines <= 3 && !sentence;
     const bool bold_line = first.bold && block.rows.size() == 1 && letters >= 2 && letters <= 80 &&
                            first.size >= body_size * 0.95 && !block.text.ends_with(".") &&
                            !block.text.ends_with(",") && !first.marked &&
@@ -761,7 +801,7 @@ void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
     double bottom;
     double left;
     double right;
-    size_t block;  // the block it goes before
+    size_t block;     // the block it goes before
     std::string alt;  // a tagged figure's text in place of the picture
   };
   std::vector<Figure> figures;
@@ -805,7 +845,8 @@ void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
           continue;
         }
         if (other.bottom <= block.top + 1) above = std::max(above, other.bottom);
-        if (other.right - other.left < 0.6 * page_width || block.right - block.left >= 0.6 * page_width) {
+        if (other.right - other.left < 0.6 * page_width ||
+            block.right - block.left >= 0.6 * page_width) {
           left = std::min(left, other.left);
           right = std::max(right, other.right);
         }
@@ -881,13 +922,14 @@ void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
       return;
     }
     // Percentages of the region's own width: the image scales with it.
-    division_text += "<figure class=\"lw-figure\"" + label + " style=\"aspect-ratio:" +
-                     std::to_string(std::lround(width)) + "/" + std::to_string(std::lround(height)) +
-                     ";max-width:" + std::to_string(std::lround(width)) + "px;background:url(" +
-                     facts.background_image + ") " +
-                     percent(page_width > width ? 100 * figure.left / (page_width - width) : 0) + "% " +
-                     percent(page_height > height ? 100 * figure.top / (page_height - height) : 0) +
-                     "%/" + percent(100 * page_width / width) + "% auto no-repeat\"></figure>\n";
+    division_text +=
+        "<figure class=\"lw-figure\"" + label +
+        " style=\"aspect-ratio:" + std::to_string(std::lround(width)) + "/" +
+        std::to_string(std::lround(height)) + ";max-width:" + std::to_string(std::lround(width)) +
+        "px;background:url(" + facts.background_image + ") " +
+        percent(page_width > width ? 100 * figure.left / (page_width - width) : 0) + "% " +
+        percent(page_height > height ? 100 * figure.top / (page_height - height) : 0) + "%/" +
+        percent(100 * page_width / width) + "% auto no-repeat\"></figure>\n";
   };
   auto append_blocks = [&](bool running_only, BlockKind running) {
     for (size_t b = 0; b < blocks.size(); ++b) {
@@ -907,11 +949,14 @@ void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
       std::string end;
       switch (block.kind) {
         case BlockKind::kHeading:
-          start = "<div class=\"lw-h\" role=\"heading\" aria-level=\"" + std::to_string(block.level) + "\">";
+          start = "<div class=\"lw-h\" role=\"heading\" aria-level=\"" +
+                  std::to_string(block.level) + "\">";
           end = "</div>";
           break;
         case BlockKind::kListItem:
-          start = list_before ? "<li>" : block.numbered ? "<ol class=\"lw-list\"><li>" : "<ul class=\"lw-list\"><li>";
+          start = list_before      ? "<li>"
+                  : block.numbered ? "<ol class=\"lw-list\"><li>"
+                                   : "<ul class=\"lw-list\"><li>";
           end = list_after ? "</li>" : block.numbered ? "</li></ol>" : "</li></ul>";
           break;
         case BlockKind::kCode:
@@ -933,7 +978,8 @@ void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
             for (size_t i = rows[r].first; i <= rows[r].last; ++i) link = link || fragments[i].link;
           }
           // Repeated on every page: a screen reader passes over it, unless it leads somewhere.
-          start = link ? "<div class=\"lw-running\">" : "<div class=\"lw-running\" aria-hidden=\"true\">";
+          start = link ? "<div class=\"lw-running\">"
+                       : "<div class=\"lw-running\" aria-hidden=\"true\">";
           end = "</div>";
           break;
         }
@@ -944,7 +990,8 @@ void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
       }
       if (!block.lang.empty()) {
         // The language of a part in another: on the block's own element.
-        const size_t name_end = start.rfind('<') + start.substr(start.rfind('<')).find_first_of(" >");
+        const size_t name_end =
+            start.rfind('<') + start.substr(start.rfind('<')).find_first_of(" >");
         std::string attribute = " lang=\"";
         append_escaped(attribute, block.lang);
         start.insert(name_end, attribute + "\"");

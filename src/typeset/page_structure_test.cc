@@ -44,7 +44,8 @@ std::string outline_of(const std::string& page) {
     if (page.compare(at, 2, "<p") == 0) {
       const size_t text = page.find('>', at) + 1;
       shown += "  " + page.substr(text, page.find("</p>", text) - text) + "\n";
-    } else if (page.compare(at, 6, "</div>") == 0 && page.find('<', at + 1) == page.find("</body>")) {
+    } else if (page.compare(at, 6, "</div>") == 0 &&
+               page.find('<', at + 1) == page.find("</body>")) {
       break;
     } else if (page.compare(at, 2, "</") != 0 && page.compare(at, 4, "<img") != 0 &&
                page.compare(at, 4, "<br/") != 0) {
@@ -185,7 +186,8 @@ TEST(PageStructureTest, DivisionWithOtherMarkupKeepsItsOrderAndGetsItsHeading) {
   EXPECT_EQ(page.substr(page.find("<div id=\"page3-div\"")),
             before.substr(before.find("<div id=\"page3-div\""), first - before.find("<div id")) +
                 "<div class=\"lw-title\" role=\"heading\" aria-level=\"1\" "
-                "aria-label=\"Rivers &amp; Lakes, page 3\"></div>\n" + before.substr(first));
+                "aria-label=\"Rivers &amp; Lakes, page 3\"></div>\n" +
+                before.substr(first));
   EXPECT_NE(page.find("<script src=\"fonts/flow.js\" data-width=\"918\"></script>\n<div id"),
             std::string::npos);
 }

@@ -146,16 +146,15 @@ PdfPage dark_slide() {
 // by the page's drawing, in the order a reader reads it.
 PdfPage two_column_page() {
   auto text = [](double size, double x, double y, const std::string& line) {
-    return "BT /F1 " + std::to_string(size) + " Tf " + std::to_string(x) + " " +
-           std::to_string(y) + " Td (" + line + ") Tj ET\n";
+    return "BT /F1 " + std::to_string(size) + " Tf " + std::to_string(x) + " " + std::to_string(y) +
+           " Td (" + line + ") Tj ET\n";
   };
   PdfPage page;
   page.drawing = "0.55 0.7 0.9 rg 330 470 210 150 re f\n0 0 0 rg\n";
   page.drawing += text(22, 72, 730, "Rivers of the North");
-  const char* first[] = {"Northern rivers run cold and clear through",
-                         "the valley, past quiet farms and the moun-",
-                         "tains, until they reach the grey sea where",
-                         "the herons wait for the evening tide."};
+  const char* first[] = {
+      "Northern rivers run cold and clear through", "the valley, past quiet farms and the moun-",
+      "tains, until they reach the grey sea where", "the herons wait for the evening tide."};
   for (int i = 0; i < 4; ++i) page.drawing += text(11, 72, 680 - 14 * i, first[i]);
   const char* items[] = {"Salmon swim upstream in autumn", "Otters play along the banks",
                          "Willows shade the slow water"};
@@ -197,16 +196,17 @@ int main(int argc, char** argv) {
   try {
     const std::filesystem::path pdf_folder = std::filesystem::path(argv[1]) / "pdf_in";
     std::filesystem::create_directories(pdf_folder);
-    lexiweb::testing::write_pdf(pdf_folder / "doc.pdf",
-                                wordless_pages ? document_with_wordless_pages()
-                                : scanned_page ? scanned_document()
-                                : slide        ? std::vector<PdfPage>{dark_slide()}
-                                : placed_text  ? placed_text_document()
-                                : two_columns  ? std::vector<PdfPage>{two_column_page()}
-                                               : river_document(),
-                                wordless_pages || scanned_page || slide || placed_text || two_columns
-                                    ? std::vector<PdfOutlineEntry>{}
-                                    : river_outline());
+    lexiweb::testing::write_pdf(
+        pdf_folder / "doc.pdf",
+        wordless_pages ? document_with_wordless_pages()
+        : scanned_page ? scanned_document()
+        : slide        ? std::vector<PdfPage>{dark_slide()}
+        : placed_text  ? placed_text_document()
+        : two_columns  ? std::vector<PdfPage>{two_column_page()}
+                       : river_document(),
+        wordless_pages || scanned_page || slide || placed_text || two_columns
+            ? std::vector<PdfOutlineEntry>{}
+            : river_outline());
   } catch (const std::exception& error) {
     std::cerr << "make_browser_site: " << error.what() << "\n";
     return 1;
