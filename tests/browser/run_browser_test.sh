@@ -60,6 +60,10 @@ node "$here/scanned_test.mjs" htm_out "$word" || status=1
 run_lexiweb_in "$work/placed" --placed-text
 node "$here/placed_text_test.mjs" htm_out || status=1
 
+# A page of two columns: its structure, and its text flowing on a narrow window.
+run_lexiweb_in "$work/columns" --two-columns
+node "$here/structure_test.mjs" htm_out || status=1
+
 # A slide, white on dark: the highlight, copying and links keep the PDF's look.
 run_lexiweb_in "$work/slide" --dark-slide
 node "$here/slide_test.mjs" htm_out "$word" || status=1

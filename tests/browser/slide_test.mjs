@@ -42,7 +42,7 @@ const textPieces = (page) =>
 async function copied(page, from, to) {
   await page.evaluate(([from, to]) => {
     const fragment = (text) =>
-      [...document.querySelectorAll('div[id$="-div"] > p')].find((p) => p.textContent.trim() === text);
+      [...document.querySelectorAll('div[id$="-div"] p')].find((p) => p.textContent.trim() === text);
     const range = document.createRange();
     range.setStartBefore(fragment(from));
     range.setEndAfter(fragment(to));
