@@ -247,6 +247,12 @@ std::string font_metrics(const PdfTextFont& font, std::vector<std::string>& obje
 
 }  // namespace
 
+PdfPage text_page(std::vector<std::string> lines) {
+  PdfPage page;
+  page.lines = std::move(lines);
+  return page;
+}
+
 PdfLink internal_link(int line_index, int target_page, PdfLinkForm form) {
   PdfLink link;
   link.target_page = target_page;

@@ -1,6 +1,7 @@
 #include "library/convert_command.h"
 
 #include <fcntl.h>
+#include <sys/wait.h>
 #include <stdio.h>
 #include <unistd.h>
 
@@ -9,6 +10,7 @@
 #include <iostream>
 
 #include "common/run_values.h"
+#include "common/text.h"
 #include "driver/document_run.h"
 #include "library/document_id.h"
 #include "library/document_record.h"
@@ -16,6 +18,8 @@
 #include "library/library_files.h"
 #include "platform/console.h"
 #include "shell/file_ops.h"
+#include "shell/process_pool.h"
+#include "shell/run_shell.h"
 #include "shell/run_failure.h"
 
 namespace fs = std::filesystem;
@@ -66,12 +70,33 @@ bool looks_like_pdf(const std::string& path) {
   return head.find("%PDF-") != std::string::npos;
 }
 
-// Why the converter gave no page, from its last console line.
+// What pdfinfo says of the PDF, its error lines included.
+std::string pdfinfo_report(const std::string& pdf) {
+  constexpr char kReport[] = "pdfinfo.txt";
+  const pid_t id = start_program({"pdfinfo", as_operand(pdf)}, kReport);
+  int status = 0;
+  if (id > 0) {
+    while (waitpid(id, &status, 0) < 0 && errno == EINTR) {
+    }
+  }
+  std::string report;
+  read_whole_file(kReport, &report);
+  return report;
+}
+
+// Why the converter gave no page: pdftohtml says only that it could not
+// open the document, pdfinfo says why.
 std::string fault_reason(const std::string& pdf, const std::string& converter_line) {
   if (!looks_like_pdf(pdf)) return "not a PDF";
-  if (converter_line.find("assword") != std::string::npos) return "protected by a password";
-  if (converter_line.find("no pages") != std::string::npos) return "converts to no page";
-  return "damaged beyond reading" + (converter_line.empty() ? "" : " (" + converter_line + ")");
+  const std::string report = pdfinfo_report(pdf);
+  if (report.find("Incorrect password") != std::string::npos) return "protected by a password";
+  const size_t pages = report.find("Pages:");
+  if (report.find("Invalid page count 0") != std::string::npos ||
+      (pages != std::string::npos && whole_value(report.substr(pages + 6, 20)) == 0) ||
+      converter_line.find("wrote no pages") != std::string::npos) {
+    return "converts to no page";
+  }
+  return "damaged beyond reading";
 }
 
 int report_fault(const std::string& pdf, const std::string& reason) {
