@@ -1,7 +1,7 @@
 // The search field of a library's pages. Typing offers the library's words
 // that begin with what was typed, each with its occurrences and documents;
 // choosing one opens its word page. The words stand in search/GROUP.js,
-// GROUP being the first three characters of their search key (the word
+// GROUP being the first two characters of their search key (the word
 // folded, without accents) in UTF-8 hex: a script that hands them to
 // lexiwebLibrary, since browsers fetch no files of a site opened from disk.
 // A group of many words is cut into pieces: GROUP.js then names the first
@@ -9,6 +9,7 @@
 (function () {
   'use strict';
   var MOST_OFFERS = 10;
+  var GROUP_CHARACTERS = 2;
   var root = document.body.getAttribute('data-library') || '';
   var form = document.getElementById('library-search');
   var field = document.getElementById('library-word');
@@ -99,7 +100,7 @@
     chosen = -1;
     if (typed.length > 0 && found.length === 0) {
       var none = document.createElement('li');
-      none.setAttribute('data-none', typed.length < 3 ? 'type three letters' : 'no such word');
+      none.setAttribute('data-none', 'no such word');
       list.appendChild(none);
       return;
     }
@@ -121,7 +122,7 @@
     var typed = withoutAccents(folded(field.value.trim()));
     if (typed === '') return show('', []);
     var chars = Array.from(typed);
-    var group = hex(chars.slice(0, 3).join(''));
+    var group = hex(chars.slice(0, GROUP_CHARACTERS).join(''));
     var key = unescape(encodeURIComponent(typed));
     wordsOf(group, typed, function (words) {
       if (withoutAccents(folded(field.value.trim())) !== typed) return;

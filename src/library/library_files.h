@@ -4,9 +4,10 @@
 //   LIBRARY/documents/ID/        one document's site, as lexiweb makes it,
 //                                with its two library records beside it
 //   LIBRARY/index.html           the front page
-//   LIBRARY/words/HEX[-N].html   the word pages, by the first three characters
-//                                of the words' search keys (HEX: their UTF-8
-//                                in hex), in pieces of at most kPieceBytes
+//   LIBRARY/words/HEX[-N].html   the word pages, by the first kGroupCharacters
+//                                characters of the words' search keys (HEX:
+//                                their UTF-8 in hex), in pieces of at most
+//                                kPieceBytes
 //   LIBRARY/search/HEX[-N].js    the search field's words, grouped alike
 //   LIBRARY/all.html, all/HEX[-N].html  the all-words pages, by first character
 //   LIBRARY/library.js, library.css     the search field and the pages' style
@@ -33,6 +34,11 @@ inline constexpr char kStateFolder[] = ".lexiweb-library";
 inline constexpr char kLockFile[] = ".lexiweb-library/lock";
 // What build knows of its sources from the last run (source_record).
 inline constexpr char kSourcesFile[] = ".lexiweb-library/sources.txt";
+
+// The characters of a search key that choose its group of files. Two keep
+// the number of files of a library, which a merge compares, in the
+// thousands, while the pieces keep what a query loads small.
+inline constexpr size_t kGroupCharacters = 2;
 
 // The most bytes of a word page or search file piece, unless one entry is
 // longer; a query loads a search file, one or two of its pieces, and a word

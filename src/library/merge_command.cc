@@ -321,13 +321,14 @@ class WordPagesWriter {
     word_.documents = whole_value(total.field(total_record::kDocuments));
     word_.items.clear();
     word_.listed = 0;
-    const std::string group = hex_name(first_characters(word_.search_key, 3));
+    const std::string group = hex_name(first_characters(word_.search_key, kGroupCharacters));
     if (group != group_) {
       if (!group_.empty()) finish_group();
       group_ = group;
       ordinal_ = 0;
       word_pages_.start_group(
-          group_, "Words that begin with " + std::string(first_characters(word_.search_key, 3)));
+          group_, "Words that begin with " +
+                      std::string(first_characters(word_.search_key, kGroupCharacters)));
       search_.start_group(group_);
     }
     ++ordinal_;
