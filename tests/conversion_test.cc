@@ -226,7 +226,8 @@ TEST(ConversionTest, PageThatCannotBeReadStandsEmptyAndTheRunGoesOn) {
 fs::path real_renderer() { return built_private_program("lexiweb-render"); }
 
 // A copy of the program beside a stand-in background renderer that runs
-// `script` (the renderer's arguments: ZOOM FIRST LAST PDF TEXT PAGES PREFIX).
+// `script` (the renderer's arguments: ZOOM FIRST LAST PDF TEXT PAGES STRUCTURE
+// PREFIX).
 fs::path program_with_renderer(const fs::path& folder, const std::string& script) {
   const fs::path program = program_copy_in(folder);
   write_program(private_programs_in(folder) / "lexiweb-render", script);
@@ -244,7 +245,7 @@ TEST(ConversionTest, UnfinishedPageImageIsNoBackground) {
   const fs::path program = program_with_renderer(
       folder.path(), "\"" + real_renderer().string() +
                          "\" \"$@\" || exit $?\n"
-                         "image=\"${7}002.png\"\n"
+                         "image=\"${8}002.png\"\n"
                          "[ ! -e \"$image\" ] || truncate -s -12 \"$image\"\n");
   const fs::path bin;
   // The page keeps its words.
@@ -281,7 +282,7 @@ TEST(ConversionTest, RendererThatDiesWritingAnImageLeavesNoPartOfIt) {
   WorkingFolder folder;
   const fs::path program = program_with_renderer(folder.path(),
                                                  "if [ \"$2\" -le 2 ] && [ 2 -le \"$3\" ]; then\n"
-                                                 "  printf 'half an image' > \"${7}002.png.part\"\n"
+                                                 "  printf 'half an image' > \"${8}002.png.part\"\n"
                                                  "  kill -SEGV $$\n"
                                                  "fi\n"
                                                  "exec \"" +

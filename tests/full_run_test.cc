@@ -92,24 +92,31 @@ TEST(FullRunTest, ConvertsAPdfWhoseNameHoldsABlankAndCleansUp) {
             (std::set<std::string>{"f000001.htm", "f000002.htm", "f000003.htm", "f000004.htm",
                                    "f000005.htm", "f000006.htm", "fonts", "in000001.htm",
                                    "page001.png", "page002.png", "page003.png", "words"}));
-  EXPECT_EQ(read_file("htm_out/f000004.htm"),
-            "<HTML>\r\n"
+  const std::string contents = read_file("htm_out/f000004.htm");
+  EXPECT_EQ(contents.substr(0, contents.find("<style")),
+            "<HTML lang=\"en\">\r\n"
             "<head> <meta http-equiv=\"content-type\"  content=\"text/HTML; charset=utf-8\">\r\n"
+            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\r\n"
             "<title>\r\n"
-            "Contents\r\n"
-            "</title>\r\n"
-            "<style type =\"text/css\">\r\n"
-            "\ndiv.ol {text-align: left}\n</style>\r\n"
+            "three pages \xE2\x80\x93 contents\r\n"
+            "</title>\r\n");
+  EXPECT_EQ(contents.substr(contents.find("</style>")),
+            "</style>\r\n"
+            "<script src=\"fonts/search.js\" defer></script>\r\n"
             "</head>\r\n"
             "<body>\r\n"
+            "<a id=\"lexiweb-skip\" class=\"lexiweb-skip\" href=\"#lexiweb-main\" lang=\"en\" "
+            "aria-label=\"Skip to the page\" data-text=\"Skip to the page\"></a>\r\n"
+            "<main id=\"lexiweb-main\">\r\n"
             "<p>Details: <a href = \"https://lexiweb.example.org/details.html\">"
             "lexiweb.example.org/details.html</a> </p>\r\n"
-            "Contents\n\r\n"
+            "<h1>Contents</h1>\n\r\n"
             "<ol>\r\n"
             "<li><a href=\"f000001.htm\" >page1</a></li>\r\n"
             "<li><a href=\"f000002.htm\" >page2</a></li>\r\n"
             "<li><a href=\"f000003.htm\" >page3</a></li>\r\n"
             "</ol>\r\n"
+            "</main>\r\n"
             "</body></HTML>\r\n");
 }
 
@@ -135,7 +142,8 @@ TEST(FullRunTest, PagesAreSetInFacesTheSiteCarries) {
   EXPECT_TRUE(fs::is_empty("home/user"));
 
   EXPECT_EQ(files_in("htm_out/fonts"), (std::set<std::string>{"LiberationSans-Regular.woff2",
-                                                              "copy.js", "fit.js", "search.js"}));
+                                                              "copy.js", "fit.js", "search.js",
+                                                              "word_keys.js"}));
   std::set<char32_t> characters;
   for (const PdfPage& page : three_page_document()) {
     for (const std::string& line : page.lines) characters.insert(line.begin(), line.end());
@@ -167,7 +175,8 @@ TEST(FullRunTest, UnknownFixedPitchSerifFontIsSetInAFixedPitchFaceOfItsWidth) {
   ASSERT_EQ(run.exit_status, 0) << run.errors;
 
   EXPECT_EQ(files_in("htm_out/fonts"), (std::set<std::string>{"LiberationMono-Regular.woff2",
-                                                              "copy.js", "fit.js", "search.js"}));
+                                                              "copy.js", "fit.js", "search.js",
+                                                              "word_keys.js"}));
   const std::string page = read_file("htm_out/f000002.htm");
   EXPECT_NE(page.find("@font-face{font-family:LiberationMono;"
                       "src:url(fonts/LiberationMono-Regular.woff2)}\n"),
@@ -187,8 +196,8 @@ TEST(FullRunTest, ContentsPageShowsTheDocumentOutline) {
   ASSERT_EQ(run.exit_status, 0) << run.errors;
   EXPECT_TRUE(files_in("htm_in").contains("outline.htm"));
   const std::string contents = read_file("htm_out/f000004.htm");
-  EXPECT_EQ(contents.substr(contents.find("Contents\n\r\n")),
-            "Contents\n\r\n"
+  EXPECT_EQ(contents.substr(contents.find("<h1>Contents</h1>\n\r\n")),
+            "<h1>Contents</h1>\n\r\n"
             "<ul>\r\n"
             "<li><a href=\"f000002.htm\">Introduction</a>\r\n"
             "<ul>\r\n"
@@ -202,6 +211,7 @@ TEST(FullRunTest, ContentsPageShowsTheDocumentOutline) {
             "<li><a href=\"f000002.htm\" >page2</a></li>\r\n"
             "<li><a href=\"f000003.htm\" >page3</a></li>\r\n"
             "</ol>\r\n"
+            "</main>\r\n"
             "</body></HTML>\r\n");
 }
 
@@ -289,7 +299,7 @@ TEST(FullRunTest, DocumentWithoutWordsGetsEveryPageAndTheFinalPagesAfterThem) {
             std::string::npos)
       << first;
   std::string all_words = read_file("htm_out/f000005.htm");
-  EXPECT_NE(all_words.find("<ul>\n\r\n</ul>\n\r\n</body></HTML>\r\n"), std::string::npos)
+  EXPECT_NE(all_words.find("<ul>\n\r\n</ul>\n\r\n</main>\r\n</body></HTML>\r\n"), std::string::npos)
       << all_words;
 }
 
@@ -299,10 +309,12 @@ std::string navigation_bar_of(int page) {
   std::string links;
   if (page > 1) links += "<a href = \"f00000" + std::to_string(page - 1) + ".htm\">prev</a>&nbsp ";
   if (page < 6) links += "<a href = \"f00000" + std::to_string(page + 1) + ".htm\">next</a>&nbsp ";
-  return "<div style=\"position:fixed; bottom:0;\">\r\n"
+  return "</main>\r\n"
+         "<nav aria-label=\"Pages\" lang=\"en\" style=\"position:fixed; bottom:0;\">\r\n"
          "<a href = \"f000007.htm\">Contents</a>&nbsp \r\n" +
          links +
          "<a href = \"f000008.htm\">search</a>&nbsp <a href = \"f000009.htm\">index</a>&nbsp \r\n"
+         "</nav>\r\n"
          "</body></HTML>\r\n";
 }
 
@@ -356,7 +368,7 @@ TEST(FullRunTest, LinksWithinTheDocumentLeadToTheAnnotatedPages) {
   EXPECT_NE(page.find("href=\"f000003.htm\""), std::string::npos) << page;
   EXPECT_NE(page.find("href=\"https://example.org/atlas?a=1&b=2\""), std::string::npos) << page;
   EXPECT_EQ(page.find("page-3.html"), std::string::npos);
-  EXPECT_NE(read_file("htm_out/f000003.htm").find("<title>\r\nf000003.htm\r\n</title>"),
+  EXPECT_NE(read_file("htm_out/f000003.htm").find("<title>\r\ndoc \xE2\x80\x93 page 3\r\n</title>"),
             std::string::npos);
 }
 

@@ -16,7 +16,7 @@ namespace fs = std::filesystem;
 
 // Builds the site of one converted page whose text is `text` and returns
 // the entries of its all-words page, one a line.
-std::string all_words_entries(const std::string& text) {
+std::string all_words_entries(const std::string& text, const std::string& rule = "") {
   WorkingFolder folder;
   const fs::path work = folder.path() / "work";
   fs::create_directories(work / "htm_in");
@@ -24,7 +24,11 @@ std::string all_words_entries(const std::string& text) {
   write_file(
       work / "htm_in" / "page1.htm",
       "<html><body>\n<p style=\"position:absolute;top:10px\">" + text + "</p>\n</body></html>\n");
-  const ProgramRun run = run_program(LEXIWEB_PAGES_BINARY, folder.path(), "", "", {work.string()});
+  ProgramSetup setup;
+  setup.arguments = {work.string()};
+  if (!rule.empty()) setup.environment = {"LEXIWEB_WORDS=" + rule};
+  const ProgramRun run =
+      finish_program_run(start_program_run(LEXIWEB_PAGES_BINARY, folder.path(), "", setup));
   EXPECT_EQ(run.exit_status, 0) << run.errors;
   // Page 1, then the contents, about and all-words pages.
   const std::string page = read_file(work / "htm_out" / "f000004.htm");
@@ -47,6 +51,15 @@ TEST(ReaderWordRule, AllWordsPageFollowsTheRootCollationOfTheFoldedWords) {
                               "ŚRODOWISK środowisk Straße STRASSE ﬁle FILE"),
             "10th\nApple\necole\nÉcole\n&#201;TAT\nÉtoile\nﬁle\n&#321;&#xF3;d&#378;\n"
             "ŚRODOWISK\nStraße\nZebra\nΩmega\nбез\nЯблоко\n");
+}
+
+// The byte rule's word records are those of its first version, whose sort
+// cut each line at 4,000 bytes: a word of 4,500 bytes, the first field of its
+// record, keeps its 3,999 bytes after the opening quote. A key field in front
+// of it, even an empty one, would cut it three bytes sooner.
+TEST(ByteWordRule, ALongWordIsCutWhereTheFirstVersionCutIt) {
+  const std::string word(4500, 'w');
+  EXPECT_EQ(all_words_entries("short " + word, "bytes"), "short\n" + std::string(3999, 'w') + "\n");
 }
 
 }  // namespace

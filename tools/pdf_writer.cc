@@ -5,6 +5,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <stdexcept>
@@ -245,6 +246,80 @@ std::string font_metrics(const PdfTextFont& font, std::vector<std::string>& obje
   return metrics;
 }
 
+// A PDF text string: literal when ASCII, else UTF-16BE with its byte order
+// mark, in hex.
+std::string pdf_text_string(const std::string& utf8) {
+  bool ascii = true;
+  for (unsigned char byte : utf8) ascii = ascii && byte >= 0x20 && byte < 0x7F;
+  if (ascii) return pdf_string(utf8, false);
+  std::string hex = "<FEFF";
+  const auto append_unit = [&hex](unsigned unit) {
+    char digits[8];
+    std::snprintf(digits, sizeof digits, "%04X", unit);
+    hex += digits;
+  };
+  for (char32_t code : code_points(utf8)) {
+    if (code >= 0x10000) {
+      append_unit(0xD800 + ((code - 0x10000) >> 10));
+      append_unit(0xDC00 + ((code - 0x10000) & 0x3FF));
+    } else {
+      append_unit(code);
+    }
+  }
+  return hex + ">";
+}
+
+// The file of `objects` (objects[n] the body of object n, from 1), with
+// `trailer` added to the trailer's dictionary.
+std::string pdf_file(const std::vector<std::string>& objects, const std::string& trailer) {
+  std::string pdf = "%PDF-1.7\n%\xE2\xE3\xCF\xD3\n";
+  std::vector<size_t> offsets(objects.size(), 0);
+  for (size_t n = 1; n < objects.size(); ++n) {
+    offsets[n] = pdf.size();
+    pdf += std::to_string(n) + " 0 obj\n" + objects[n] + "\nendobj\n";
+  }
+  const size_t xref_offset = pdf.size();
+  pdf += "xref\n0 " + std::to_string(objects.size()) + "\n";
+  pdf += "0000000000 65535 f \n";
+  for (size_t n = 1; n < objects.size(); ++n) {
+    char entry[32];
+    std::snprintf(entry, sizeof entry, "%010zu 00000 n \n", offsets[n]);
+    pdf += entry;
+  }
+  pdf += "trailer\n<< /Size " + std::to_string(objects.size()) + " /Root 1 0 R" + trailer +
+         " >>\nstartxref\n" + std::to_string(xref_offset) + "\n%%EOF\n";
+  return pdf;
+}
+
+// A marked-content sequence of a tagged page.
+struct TaggedSequence {
+  std::string tag;         // the BDC's tag
+  std::string properties;  // its property list
+  std::string content;     // what it draws
+};
+
+std::string text_object(const std::string& text, double x, double y, double size) {
+  return "BT\n/F1 " + number_text(size) + " Tf\n1 0 0 1 " + number_text(x) + " " + number_text(y) +
+         " Tm\n" + pdf_string(text, true) + " Tj\nET\n";
+}
+
+// The elements of the tree in depth-first order, each with the index of its
+// parent in that order (-1 for the root's kids).
+void flatten(const std::vector<PdfStructElement>& elements, int parent,
+             std::vector<std::pair<const PdfStructElement*, int>>& flat) {
+  for (const PdfStructElement& element : elements) {
+    const int index = static_cast<int>(flat.size());
+    flat.emplace_back(&element, parent);
+    flatten(element.children, index, flat);
+  }
+}
+
+void check_page(int page, int page_count) {
+  if (page < 1 || page > page_count) {
+    throw std::invalid_argument("tagged PDF content on a page that does not exist");
+  }
+}
+
 }  // namespace
 
 PdfPage text_page(std::vector<std::string> lines) {
@@ -341,6 +416,176 @@ void write_pdf(const std::filesystem::path& path, const std::vector<PdfPage>& pa
                const std::vector<PdfOutlineEntry>& outline, const PdfTextFont& font) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out << make_pdf(pages, outline, font);
+  out.close();
+  if (!out) throw std::runtime_error("cannot write " + path.string());
+}
+
+std::string with_language_and_title(const std::string& pdf, const std::string& language,
+                                    const std::string& title) {
+  // The catalogue's entries as make_pdf wrote them, and the trailer's size
+  // and cross-reference offset.
+  const size_t catalogue = pdf.find("\n1 0 obj\n<<");
+  const size_t catalogue_end = pdf.find(">>\nendobj", catalogue);
+  const size_t size_at = pdf.rfind("/Size ");
+  const size_t xref_at = pdf.rfind("startxref\n");
+  if (catalogue == std::string::npos || catalogue_end == std::string::npos ||
+      size_at == std::string::npos || xref_at == std::string::npos) {
+    throw std::runtime_error("with_language_and_title: not a PDF of make_pdf");
+  }
+  const std::string entries = pdf.substr(catalogue + 11, catalogue_end - catalogue - 11);
+  const int size = std::stoi(pdf.substr(size_at + 6));
+  const size_t xref_start = xref_at + 10;
+  const std::string previous_xref = pdf.substr(xref_start, pdf.find('\n', xref_start) - xref_start);
+
+  std::string update = pdf;
+  const size_t catalogue_offset = update.size();
+  update += "1 0 obj\n<<" + entries;
+  if (!language.empty()) update += " /Lang (" + language + ")";
+  update += " >>\nendobj\n";
+  const size_t info_offset = update.size();
+  update += std::to_string(size) + " 0 obj\n<<";
+  if (!title.empty()) update += " /Title " + pdf_text_string(title);
+  update += " >>\nendobj\n";
+  const size_t xref_offset = update.size();
+  char entry[32];
+  update += "xref\n1 1\n";
+  std::snprintf(entry, sizeof entry, "%010zu 00000 n \n", catalogue_offset);
+  update += entry;
+  update += std::to_string(size) + " 1\n";
+  std::snprintf(entry, sizeof entry, "%010zu 00000 n \n", info_offset);
+  update += entry;
+  update += "trailer\n<< /Size " + std::to_string(size + 1) + " /Root 1 0 R /Info " +
+            std::to_string(size) + " 0 R /Prev " + previous_xref + " >>\nstartxref\n" +
+            std::to_string(xref_offset) + "\n%%EOF\n";
+  return update;
+}
+
+std::string make_tagged_pdf(const PdfTaggedDocument& document) {
+  const int page_count = document.page_count;
+  std::vector<std::string> objects(page_object(page_count));
+  objects[kFontObject] =
+      "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica"
+      " /Encoding /WinAnsiEncoding >>";
+  std::vector<std::pair<const PdfStructElement*, int>> flat;
+  flatten(document.elements, -1, flat);
+  const int first_element = static_cast<int>(objects.size());
+  objects.resize(objects.size() + flat.size());
+  const int tree_root = static_cast<int>(objects.size());
+  objects.emplace_back();
+  const auto element_ref = [first_element](int index) {
+    return std::to_string(first_element + index) + " 0 R";
+  };
+
+  // Each page's sequences in the tree's order; a sequence's MCID is its
+  // place in its page's list, and the parent tree lists each one's element.
+  std::vector<std::vector<TaggedSequence>> sequences(page_count);
+  std::vector<std::vector<int>> owners(page_count);
+  for (size_t i = 0; i < flat.size(); ++i) {
+    const PdfStructElement& element = *flat[i].first;
+    check_page(element.page, page_count);
+    const auto add = [&](int page, std::string content) {
+      check_page(page, page_count);
+      const int mcid = static_cast<int>(sequences[page - 1].size());
+      sequences[page - 1].push_back(
+          {element.role, "<< /MCID " + std::to_string(mcid) + " >>", std::move(content)});
+      owners[page - 1].push_back(static_cast<int>(i));
+      if (page == element.page) return std::to_string(mcid);
+      return "<< /Type /MCR /Pg " + std::to_string(page_object(page - 1)) + " 0 R /MCID " +
+             std::to_string(mcid) + " >>";
+    };
+    std::string kids;
+    for (const PdfTaggedText& line : element.lines) {
+      kids += " " + add(line.page == 0 ? element.page : line.page,
+                        text_object(line.text, line.x, line.y, line.size));
+    }
+    if (!element.drawing.empty())
+      kids += " " + add(element.page, "q\n" + element.drawing + "\nQ\n");
+    for (size_t k = i + 1; k < flat.size(); ++k) {
+      if (flat[k].second == static_cast<int>(i)) kids += " " + element_ref(static_cast<int>(k));
+    }
+    std::string body =
+        "<< /Type /StructElem /S /" + element.role + " /P " +
+        (flat[i].second < 0 ? std::to_string(tree_root) + " 0 R" : element_ref(flat[i].second)) +
+        " /Pg " + std::to_string(page_object(element.page - 1)) + " 0 R /K [" + kids + " ]";
+    if (!element.alt.empty()) body += " /Alt " + pdf_text_string(element.alt);
+    if (!element.actual_text.empty())
+      body += " /ActualText " + pdf_text_string(element.actual_text);
+    if (!element.lang.empty()) body += " /Lang " + pdf_text_string(element.lang);
+    if (element.column_span > 0 || element.row_span > 0) {
+      body += " /A << /O /Table";
+      if (element.column_span > 0) body += " /ColSpan " + std::to_string(element.column_span);
+      if (element.row_span > 0) body += " /RowSpan " + std::to_string(element.row_span);
+      body += " >>";
+    }
+    objects[first_element + i] = body + " >>";
+  }
+
+  std::string root_kids;
+  std::string parent_tree;
+  for (size_t i = 0; i < flat.size(); ++i) {
+    if (flat[i].second < 0) root_kids += " " + element_ref(static_cast<int>(i));
+  }
+  std::string kids;
+  for (int page = 0; page < page_count; ++page) {
+    kids += (page == 0 ? "" : " ") + std::to_string(page_object(page)) + " 0 R";
+    parent_tree += " " + std::to_string(page) + " [";
+    for (int owner : owners[page]) parent_tree += " " + element_ref(owner);
+    parent_tree += " ]";
+    std::string stream;
+    for (const PdfArtifact& artifact : document.artifacts) {
+      check_page(artifact.page, page_count);
+      if (artifact.page != page + 1) continue;
+      stream +=
+          "/Artifact <<" +
+          (artifact.subtype.empty() ? "" : " /Type /Pagination /Subtype /" + artifact.subtype) +
+          " >> BDC\n" + text_object(artifact.text, artifact.x, artifact.y, kPdfFontSize) + "EMC\n";
+    }
+    std::vector<TaggedSequence> drawn = sequences[page];
+    if (document.drawn_in_reverse) std::reverse(drawn.begin(), drawn.end());
+    for (const TaggedSequence& sequence : drawn) {
+      stream +=
+          "/" + sequence.tag + " " + sequence.properties + " BDC\n" + sequence.content + "EMC\n";
+    }
+    objects[page_object(page)] = "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " +
+                                 number_text(kPdfPageWidth) + " " + number_text(kPdfPageHeight) +
+                                 "] /Resources << /Font << /F1 " + std::to_string(kFontObject) +
+                                 " 0 R >> >> /Contents " + std::to_string(content_object(page)) +
+                                 " 0 R /StructParents " + std::to_string(page) + " /Tabs /S >>";
+    objects[content_object(page)] =
+        "<< /Length " + std::to_string(stream.size()) + " >>\nstream\n" + stream + "endstream";
+  }
+  objects[kPageTreeObject] =
+      "<< /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(page_count) + " >>";
+  const int parent_tree_object = static_cast<int>(objects.size());
+  objects.push_back("<< /Nums [" + parent_tree + " ] >>");
+  std::string role_map;
+  for (const auto& [role, standard] : document.role_map) role_map += " /" + role + " /" + standard;
+  objects[tree_root] = "<< /Type /StructTreeRoot /K [" + root_kids + " ] /ParentTree " +
+                       std::to_string(parent_tree_object) + " 0 R /ParentTreeNextKey " +
+                       std::to_string(page_count) +
+                       (role_map.empty() ? "" : " /RoleMap <<" + role_map + " >>") + " >>";
+
+  std::string catalog =
+      "<< /Type /Catalog /Pages 2 0 R /MarkInfo << /Marked true >>"
+      " /StructTreeRoot " +
+      std::to_string(tree_root) + " 0 R";
+  if (!document.lang.empty()) catalog += " /Lang " + pdf_text_string(document.lang);
+  if (!document.outline.empty()) {
+    catalog += " /Outlines " +
+               std::to_string(append_outline(document.outline, page_count, objects)) + " 0 R";
+  }
+  objects[kCatalogObject] = catalog + " >>";
+  std::string trailer;
+  if (!document.title.empty()) {
+    objects.push_back("<< /Title " + pdf_text_string(document.title) + " >>");
+    trailer = " /Info " + std::to_string(objects.size() - 1) + " 0 R";
+  }
+  return pdf_file(objects, trailer);
+}
+
+void write_tagged_pdf(const std::filesystem::path& path, const PdfTaggedDocument& document) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << make_tagged_pdf(document);
   out.close();
   if (!out) throw std::runtime_error("cannot write " + path.string());
 }

@@ -112,6 +112,76 @@ std::string make_pdf(const std::vector<PdfPage>& pages,
 void write_pdf(const std::filesystem::path& path, const std::vector<PdfPage>& pages,
                const std::vector<PdfOutlineEntry>& outline = {}, const PdfTextFont& font = {});
 
+// `pdf` (as make_pdf writes it) with an incremental update that gives its
+// catalogue the language `language` (/Lang) and the document an information
+// dictionary whose /Title is `title` (UTF-8); an empty value is left out.
+std::string with_language_and_title(const std::string& pdf, const std::string& language,
+                                    const std::string& title);
+
+// A tagged PDF, as office programs export one: a structure tree whose
+// elements own marked-content sequences (MCIDs) of the pages, with a parent
+// tree, a role map, /Alt, /ActualText and /Lang, page artifacts, the
+// catalogue's /Lang, the Info dictionary's /Title and an outline.
+
+// A line of text in Helvetica, drawn as one marked-content sequence of its
+// element: at `x`, `y` (points from the lower left corner) on the
+// element's page, or on page `page` (from 1) when it is not 0.
+struct PdfTaggedText {
+  std::string text;
+  double x = kPdfLeftMargin;
+  double y = kPdfFirstBaseline;
+  double size = kPdfFontSize;
+  int page = 0;
+};
+
+struct PdfStructElement {
+  std::string role;  // its /S: a standard role, or one the role map maps
+  int page = 1;      // its /Pg, from 1
+  // Its own content, each line a sequence, in the tree before its children.
+  std::vector<PdfTaggedText> lines = {};
+  // PDF graphics operators (paths) drawn as one more sequence of its own,
+  // on its page, as a figure's drawing is.
+  std::string drawing = {};
+  std::vector<PdfStructElement> children = {};
+  std::string alt = {};
+  std::string actual_text = {};
+  std::string lang = {};
+  // A table cell's /ColSpan and /RowSpan attributes when not 0.
+  int column_span = 0;
+  int row_span = 0;
+};
+
+// Text drawn as an artifact: /Artifact with /Type /Pagination and
+// `subtype` (Header, Footer, PageNum), or without a type when `subtype` is empty.
+struct PdfArtifact {
+  int page = 1;
+  std::string text;
+  double x = kPdfLeftMargin;
+  double y = 36;
+  std::string subtype = {};
+};
+
+struct PdfTaggedDocument {
+  int page_count = 1;
+  std::vector<PdfStructElement> elements = {};  // the kids of the tree's root
+  std::string lang = {};                        // the catalogue's /Lang
+  std::string title = {};                       // the Info dictionary's /Title
+  // Each role the document names, and the role it stands for.
+  std::vector<std::pair<std::string, std::string>> role_map = {};
+  std::vector<PdfOutlineEntry> outline = {};
+  std::vector<PdfArtifact> artifacts = {};
+  // Each page draws its sequences last first, so that the tree's order is
+  // not the order of drawing.
+  bool drawn_in_reverse = false;
+};
+
+// The bytes of the tagged PDF `document`; text strings outside ASCII
+// (/Alt, /ActualText, /Lang, /Title) are written in UTF-16.
+std::string make_tagged_pdf(const PdfTaggedDocument& document);
+
+// Writes make_tagged_pdf(document) to `path`; throws std::runtime_error when it cannot.
+void write_tagged_pdf(const std::filesystem::path& path, const PdfTaggedDocument& document);
+
 }  // namespace lexiweb::testing
 
 #endif  // LEXIWEB_TOOLS_PDF_WRITER_H_

@@ -94,10 +94,12 @@ PageWords cut_words(const std::map<long, std::string>& pages) {
   PageWords words;
   lexiweb::RecordReader in(scratch.string());
   lexiweb::Record record;
+  namespace word_record = lexiweb::word_record;
+  const bool keyed = lexiweb::word_rule() == lexiweb::WordRule::kReader;
   while (in.read_record(&record)) {
-    ++words[lexiweb::whole_value(record.field(lexiweb::word_record::kPage))]
-           [lexiweb::to_lower_ascii(
-               lexiweb::trim_blanks(record.field(lexiweb::word_record::kWord)))];
+    ++words[lexiweb::whole_value(record.field(word_record::field_number(word_record::kPage, keyed)))]
+           [lexiweb::to_lower_ascii(lexiweb::trim_blanks(
+               record.field(word_record::field_number(word_record::kWord, keyed))))];
   }
   in.close();
   fs::remove(scratch);

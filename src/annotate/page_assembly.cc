@@ -7,6 +7,7 @@
 #include "annotate/page_head.h"
 #include "annotate/span_annotation.h"
 #include "common/identifiers.h"
+#include "common/page_heads.h"
 #include "common/run_parameters.h"
 #include "common/run_values.h"
 #include "common/text.h"
@@ -112,7 +113,11 @@ std::string output_page_file(long page) {
 
 void write_navigation_bar(RecordWriter& out, std::string_view previous_file,
                           std::string_view next_file) {
-  out.write_line("<div style=\"position:fixed; bottom:0;\">");
+  // The page's main part, opened by the head, ends here; the bar's labels
+  // are in the label table's language.
+  out.write_line("</main>");
+  out.write_line("<nav aria-label=\"Pages\" lang=\"" + label(kLanguageTag) +
+                 "\" style=\"position:fixed; bottom:0;\">");
 
   std::string line;
   append_link(line, g_run.contents_page_file, label(kContentsLabel));
@@ -124,6 +129,7 @@ void write_navigation_bar(RecordWriter& out, std::string_view previous_file,
   append_link(line, g_run.about_page_file, label(kSearchLabel));
   append_link(line, g_run.all_words_page_file, label(kIndexLabel));
   out.write_line(line);
+  out.write_line("</nav>");
 
   out.write_line("</body></HTML>");
 }
@@ -137,12 +143,15 @@ void write_output_pages(long page_count) {
   std::string characters;
   OpeningMarkup markup;
   RecordWriter out;
+  PageHeading heading;
   for (long page = 1; page <= page_count; ++page) {
     const std::string page_file = output_page_file(page);
     out.open("htm_out/" + page_file);
 
     occurrences.rules_of(page, &rules);
-    write_page_head(out, page_file, rules);
+    heading.title = page_title(g_run.document.title, "page " + std::to_string(page));
+    heading.language = g_run.document.language_of_page(page);
+    write_page_head(out, heading, rules);
 
     removed.clear();
     for (; frames.on_page(page); frames.advance()) {

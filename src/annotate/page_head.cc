@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "common/page_heads.h"
 #include "common/text.h"
 #include "shell/record_writer.h"
 
@@ -12,7 +13,27 @@ namespace lexiweb {
 namespace {
 
 constexpr std::string_view kHeadOpening =
-    "<HTML><head> <meta http-equiv=\"content-type\"  content=\"text/HTML; charset=utf-8\">";
+    "<head> <meta http-equiv=\"content-type\"  content=\"text/HTML; charset=utf-8\">";
+
+// The way in (common/page_heads.h), and the note that says how a word
+// opens its entries, shown beside the skip link when that has the focus and
+// read out as the main part's description.
+constexpr std::string_view kNoteStyle =
+    ".lexiweb-keys{position:fixed;left:0;top:2.6em;z-index:2147483647;max-width:30em;"
+    "margin:0;padding:4px 12px;background:#fff;color:#000;font:14px/1.4 sans-serif;"
+    "clip-path:inset(50%);pointer-events:none}"
+    ".lexiweb-keys::before{content:attr(data-text)}"
+    ".lexiweb-skip:focus~main .lexiweb-keys{clip-path:none}";
+
+// What opens a word's entries without a mouse (fonts/word_keys.js).
+constexpr std::string_view kWordKeysScriptElement = "<script src=\"fonts/word_keys.js\" defer></script>";
+
+constexpr std::string_view kMainOpening =
+    "<main id=\"lexiweb-main\" aria-describedby=\"lexiweb-keys\" aria-keyshortcuts=\"Enter\">";
+constexpr std::string_view kNote =
+    "<p id=\"lexiweb-keys\" class=\"lexiweb-keys\" lang=\"en\" data-text=\"Double-click or "
+    "double-tap a word, or select it and press Enter, to open its entries in the word index. "
+    "Key / finds a word.\"></p>";
 
 constexpr std::string_view kScriptOpening = "<script language=\"javascript\">";
 
@@ -57,12 +78,21 @@ void write_occurrence_rule(RecordWriter& out, const OccurrenceRule& rule, std::s
 
 }  // namespace
 
-void write_page_head(RecordWriter& out, std::string_view page_file,
+void write_page_head(RecordWriter& out, const PageHeading& heading,
                      const std::vector<OccurrenceRule>& rules) {
-  out.write_line(kHeadOpening);
+  std::string line = html_opening(heading.language);
+  line += kHeadOpening;
+  out.write_line(line);
+  out.write_line(kViewportLine);
   out.write_line("<title>");
-  out.write_line(page_file);
+  out.write_line(heading.title);
   out.write_line("</title>");
+  line.assign("<style>");
+  line += kWayInStyle;
+  line += kNoteStyle;
+  line += "</style>";
+  out.write_line(line);
+  out.write_line(kWordKeysScriptElement);
   out.write_line(kScriptOpening);
   for (std::string_view block : kScriptStart) out.write_line(block);
   std::string block;
@@ -71,6 +101,9 @@ void write_page_head(RecordWriter& out, std::string_view page_file,
   out.write_line(kScriptClosing);
   out.write_line("</head>");
   out.write_line("<body>");
+  out.write_line(kSkipLink);
+  out.write_line(kMainOpening);
+  out.write_line(kNote);
 }
 
 }  // namespace lexiweb

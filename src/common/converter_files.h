@@ -19,6 +19,14 @@ inline std::string drawn_pages_file(int first) {
   return "drawn-pages-" + std::to_string(first) + ".txt";
 }
 
+// What lexiweb-render writes for the same range of a tagged PDF: its
+// structure elements and which of them each piece of the drawn text
+// belongs to, after a first line with the document's /Lang and /Title
+// (common/drawn_structure.h). Read by the converter's page structure.
+inline std::string drawn_structure_file(int first) {
+  return "drawn-structure-" + std::to_string(first) + ".txt";
+}
+
 // What lexiweb-ocr writes for page `page` (common/recognized_text.h), read
 // by the converter's recognition.
 inline std::string recognised_text_file(int page) {

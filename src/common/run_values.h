@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "common/document_facts.h"
+
 namespace lexiweb {
 
 struct RunValues {
@@ -15,6 +17,8 @@ struct RunValues {
   int page_count = 0;
   std::vector<std::string> page_stems;  // entries 1 to page_count; entry 0 unused
   std::string target_site;
+  // The document's title and languages, which every page's head names.
+  DocumentFacts document;
 
   // Word extraction and word list.
   long word_count = 0;

@@ -37,11 +37,13 @@ struct PageOutcome {
 // What the converter processes left in the folder: what became of each
 // page (empty when every page came out), and the files in which the
 // renderer told the text it saw drawn and the fonts and pages that drew it
-// (common/drawn_text.h), in page order.
+// (common/drawn_text.h), and the structure it found (common/drawn_structure.h),
+// in page order.
 struct ConvertedPages {
   std::vector<PageOutcome> outcomes;
   std::vector<std::string> drawn_text;
   std::vector<std::string> drawn_pages;
+  std::vector<std::string> drawn_structure;
 };
 
 }  // namespace lexiweb

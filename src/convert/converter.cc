@@ -7,13 +7,16 @@
 #include <algorithm>
 #include <string_view>
 
+#include "common/document_facts.h"
 #include "common/drawn_text.h"
 #include "common/text.h"
 #include "convert/conversion.h"
 #include "convert/conversion_report.h"
+#include "convert/document_facts_choice.h"
 #include "convert/page_backgrounds.h"
 #include "convert/page_conversion.h"
 #include "convert/page_reshaping.h"
+#include "convert/pdf_own_facts.h"
 #include "convert/recognition.h"
 #include "platform/console.h"
 #include "platform/system_info.h"
@@ -59,6 +62,21 @@ int document_page_count(const std::string& pdf_file) {
   return 0;
 }
 
+// The site's title and languages, kept beside the pages and the outline
+// (common/document_facts.h) so that lexiweb-pages finds them there too.
+void write_document_facts(const Conversion& conversion, const DocumentFacts& own) {
+  std::vector<std::string> pages;
+  for (int page = 1;; ++page) {
+    const std::string file = conversion.path("page" + std::to_string(page) + ".html");
+    if (!file_exists(file)) break;
+    pages.push_back(file);
+  }
+  std::string outline;
+  read_whole_file(conversion.path(kOutlinePage), &outline);
+  write_whole_file(conversion.path(kDocumentFactsFile),
+                   format_document_facts(choose_document_facts(pages, own, outline, conversion.pdf_file)));
+}
+
 }  // namespace
 
 bool run_converter(const std::string& magnification, const std::string& pdf_file,
@@ -93,6 +111,8 @@ bool run_converter(const std::string& magnification, const std::string& pdf_file
     Typesetting typesetting(output_folder, std::move(converted.drawn_text), drawn.fonts);
     done = finish_conversion(conversion, converted.outcomes, words, typesetting);
   }
+  const DocumentFacts own = pdf_own_facts(converted.drawn_structure, conversion.pdf_file);
+  for (const std::string& file : converted.drawn_structure) delete_file(file);
   if (!done) {
     // Nothing of a failed conversion stays to be taken for a document.
     delete_matching(output_folder, "*");
@@ -100,6 +120,7 @@ bool run_converter(const std::string& magnification, const std::string& pdf_file
     remove_empty_folder(output_folder + "/" + kFontFolder);
     return false;
   }
+  write_document_facts(conversion, own);
   report_lost_pages(conversion, converted.outcomes);
   report_unread_pages(conversion, words);
   return true;

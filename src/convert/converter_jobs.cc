@@ -37,8 +37,9 @@ bool is_renderer_job(const Conversion& conversion, const ProcessJob& job) {
   return !conversion.renderer.empty() && job.arguments.front() == conversion.renderer;
 }
 
-// The renderer's job over `pages`: the text drawn on them into the files
-// drawn_text_file and drawn_pages_file name by its first page, and their
+// The renderer's job over `pages`: the text drawn on them and their
+// structure into the files drawn_text_file, drawn_pages_file and
+// drawn_structure_file name by its first page, and their
 // background images as well when `images`.
 ProcessJob renderer_job(const Conversion& conversion, PageRange pages, bool images) {
   std::vector<std::string> arguments = {conversion.renderer,
@@ -47,7 +48,8 @@ ProcessJob renderer_job(const Conversion& conversion, PageRange pages, bool imag
                                         std::to_string(pages.last),
                                         as_operand(conversion.pdf_file),
                                         as_operand(conversion.path(drawn_text_file(pages.first))),
-                                        as_operand(conversion.path(drawn_pages_file(pages.first)))};
+                                        as_operand(conversion.path(drawn_pages_file(pages.first))),
+                                        as_operand(conversion.path(drawn_structure_file(pages.first)))};
   if (!images) return {arguments, {}, nullptr, true};
   arguments.push_back(as_operand(conversion.path(std::string(kConverterPrefix))));
   return {arguments, pages, background_image_file};
@@ -123,6 +125,7 @@ std::vector<ProcessJob> one_page_jobs(const Conversion& conversion,
     if (is_renderer_job(conversion, jobs[job])) {
       delete_file(conversion.path(drawn_text_file(pages.first)));
       delete_file(conversion.path(drawn_pages_file(pages.first)));
+      delete_file(conversion.path(drawn_structure_file(pages.first)));
     }
     for (int page = pages.first; page <= pages.last; ++page) {
       delete_file(conversion.path(jobs[job].written_file(page)));
@@ -153,6 +156,7 @@ void add_drawn_files(const Conversion& conversion, const std::vector<ProcessJob>
   for (int first : firsts) {
     converted->drawn_text.push_back(conversion.path(drawn_text_file(first)));
     converted->drawn_pages.push_back(conversion.path(drawn_pages_file(first)));
+    converted->drawn_structure.push_back(conversion.path(drawn_structure_file(first)));
   }
 }
 

@@ -57,7 +57,7 @@ TEST_F(ConvertedDocumentTest, WritesIndexPagesImagesOutlineAndFontsAndNothingEls
   // outline stays as pdftohtml wrote it.
   EXPECT_EQ(
       folder_listing("htm_in"),
-      (std::set<std::string>{"fonts", "index.html", "outline.html", "page1.html", "page2.html",
+      (std::set<std::string>{"document-facts.txt", "fonts", "index.html", "outline.html", "page1.html", "page2.html",
                              "page3.html", "page001.png", "page002.png", "page003.png"}));
   std::string report;
   std::filesystem::create_directory("direct");

@@ -54,4 +54,14 @@ bool add_background_line(std::string& page_html, int page) {
   return true;
 }
 
+void describe_background(std::string& page_html, int page, bool scanned) {
+  const std::string written =
+      "src=\"" + background_image_file(page) + "\" alt=\"background image\"/>";
+  const size_t at = page_html.find(written);
+  if (at == std::string::npos) return;
+  const std::string alt = scanned ? "scanned page " + std::to_string(page) : std::string();
+  page_html.replace(at, written.size(),
+                    "src=\"" + background_image_file(page) + "\" alt=\"" + alt + "\"/>");
+}
+
 }  // namespace lexiweb

@@ -24,6 +24,12 @@ std::string background_image_file(int page);
 // unchanged, when that line is not found.
 bool add_background_line(std::string& page_html, int page);
 
+// Gives the background image of page `page` the text alternative a reader
+// needs: none (alt="") for the picture behind a page's text, which the page
+// holds as text; "scanned page N" for a scan whose recognised words stand
+// over it (`scanned`). Leaves a page without that image as it is.
+void describe_background(std::string& page_html, int page, bool scanned);
+
 }  // namespace lexiweb
 
 #endif  // LEXIWEB_CONVERT_PAGE_BACKGROUNDS_H_

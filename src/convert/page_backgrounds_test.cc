@@ -24,5 +24,22 @@ TEST(PageBackgrounds, PageWithoutItsOwnStartIsLeftAsItIs) {
   EXPECT_FALSE(add_background_line(cut, 5));
 }
 
+// The picture behind a page's text is decorative, the page holds the text;
+// a scan under recognised words is the page itself, and says so briefly.
+TEST(PageBackgrounds, BackgroundIsDecorativeAndAScanIsNamedByItsPage) {
+  std::string html = kPageStart;
+  ASSERT_TRUE(add_background_line(html, 5));
+  std::string decorative = html;
+  describe_background(decorative, 5, false);
+  EXPECT_NE(decorative.find("<img width=\"892\" height=\"1262\" src=\"page005.png\" alt=\"\"/>\n"),
+            std::string::npos)
+      << decorative;
+  describe_background(html, 5, true);
+  EXPECT_NE(html.find("src=\"page005.png\" alt=\"scanned page 5\"/>"), std::string::npos) << html;
+  std::string other = kPageStart;
+  describe_background(other, 5, true);  // no image of its own: nothing to describe
+  EXPECT_EQ(other, kPageStart);
+}
+
 }  // namespace
 }  // namespace lexiweb

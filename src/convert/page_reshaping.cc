@@ -2,6 +2,8 @@
 // written, since the pages refer to them by those names.
 #include "convert/page_reshaping.h"
 
+#include <algorithm>
+
 #include <cstdio>
 
 #include "common/complete_file.h"
@@ -95,6 +97,11 @@ ReshapedPages reshape_pages(const Conversion& conversion, const std::vector<Page
       lines = invisible_lines(typesetting.drawn_runs(page));
     }
     add_recognised_lines(page_html, lines);
+    // A scan that could not be read is the page all the same.
+    const bool scan = !lines.empty() || std::find(words.unrecognised.begin(),
+                                                  words.unrecognised.end(),
+                                                  page) != words.unrecognised.end();
+    describe_background(page_html, page, scan);
     reshaped.words_laid = reshaped.words_laid || !lines.empty();
     typesetting.set_page(page_html, page);
     add_font_folder_script_at_end(page_html, kCopyScriptFile);

@@ -318,7 +318,7 @@
   var STYLE =
     '#lexiweb-find{position:fixed;right:0;bottom:0;z-index:2147483647;margin:0;padding:0;' +
     'font:13px/1.4 sans-serif;color:#000;text-align:left}' +
-    '#lexiweb-find input{box-sizing:border-box;width:8em;margin:0;padding:1px 4px;' +
+    '#lexiweb-find input{box-sizing:border-box;width:8em;min-height:24px;margin:0;padding:1px 4px;' +
     'border:1px solid #888;border-radius:3px 0 0 0;background:#fff;color:#000;font:inherit;' +
     'opacity:.75}' +
     '#lexiweb-find input:focus{width:20em;opacity:1}' +
@@ -342,6 +342,7 @@
 
     box = document.createElement('div');
     box.id = 'lexiweb-find';
+    box.setAttribute('role', 'search');
     list = document.createElement('ul');
     list.id = 'lexiweb-find-list';
     list.hidden = true;
@@ -360,10 +361,17 @@
     field.setAttribute('aria-expanded', 'false');
     box.appendChild(list);
     box.appendChild(field);
-    document.body.appendChild(box);
+    // Right after the page's skip link, where there is one, so that the
+    // field is the second stop of the Tab key from the top of the page.
+    var skip = document.getElementById('lexiweb-skip');
+    if (skip && skip.parentNode === document.body) {
+      document.body.insertBefore(box, skip.nextSibling);
+    } else {
+      document.body.appendChild(box);
+    }
     var spacer = document.createElement('div');
     spacer.style.height = box.offsetHeight + 'px';
-    document.body.insertBefore(spacer, box);
+    document.body.appendChild(spacer);
 
     field.addEventListener('input', function () {
       openOnArrival = false;

@@ -3,6 +3,7 @@
 // every 151 entries.
 #include <string>
 
+#include "common/page_heads.h"
 #include "common/run_parameters.h"
 #include "common/run_values.h"
 #include "driver/final_pages.h"
@@ -32,7 +33,9 @@ void append_entry(std::string& line, const Record& word) {
 
 void write_all_words_page() {
   RecordWriter out(std::string(kOutputFolder) + g_run.all_words_page_file);
-  write_standard_page_head(out, label(kIndexLabel));
+  write_standard_page_head(out, page_title(g_run.document.title, "all words"),
+                           g_run.document.language);
+  out.write_line("<h1>" + label(kIndexLabel) + "</h1>");
   out.write_line("<ul>\n");
 
   RecordReader words(kAllWordsFile);
@@ -45,15 +48,18 @@ void write_all_words_page() {
     append_entry(line, record);
     out.write_line(line);
     if (advert_counter > kEntriesBeforePromotion) {
+      // A list holds only items: the block stands in one of its own.
+      out.write_line("<li class=\"promotion\">");
       write_promotion_block(out);
       out.write_line("<br>");
+      out.write_line("</li>");
       advert_counter = 0;
     }
   }
   words.close();
 
   out.write_line("</ul>\n");
-  out.write_line("</body></HTML>");
+  write_standard_page_end(out);
   out.close();
 }
 

@@ -4,10 +4,12 @@
 #include <string>
 
 #include "common/identifiers.h"
+#include "common/page_heads.h"
 #include "common/run_parameters.h"
 #include "common/run_values.h"
 #include "driver/document_outline.h"
 #include "driver/final_pages.h"
+#include "driver/word_keys.h"
 #include "shell/file_ops.h"
 #include "shell/record_writer.h"
 #include "typeset/font_folder.h"
@@ -20,22 +22,24 @@ namespace {
 constexpr int kEnglish = 3;
 
 // The faces and the fitting script that the converter's pages refer to,
-// when the converter left them.
+// when the converter left them, and the script that opens a word without a
+// mouse, which every annotated page refers to.
 void copy_font_folder() {
   const std::string from = std::string("htm_in/") + kFontFolder;
   const std::string to = std::string("htm_out/") + kFontFolder;
-  if (!folder_exists(from)) return;
   if (!folder_exists(to)) make_folder(to);
-  copy_matching(from, "*", to);
+  if (folder_exists(from)) copy_matching(from, "*", to);
+  write_whole_file(to + "/" + kWordKeysScriptFile, kWordKeysScript);
 }
 
 }  // namespace
 
 void write_contents_page() {
   RecordWriter out(std::string(kOutputFolder) + g_run.contents_page_file);
-  write_standard_page_head(out, label(kContentsLabel));
+  write_standard_page_head(out, page_title(g_run.document.title, "contents"),
+                           g_run.document.language);
   if (ui_language == kEnglish) out.write_line("<p>Details: " + details_link() + " </p>");
-  out.write_line(label(kContentsLabel) + "\n");
+  out.write_line("<h1>" + label(kContentsLabel) + "</h1>\n");
   write_document_outline(out, g_run.page_count);
   out.write_line("<ol>");
   // Every page gets an item, also a page without words, which has no
@@ -50,7 +54,7 @@ void write_contents_page() {
     out.write_line(item);
   }
   out.write_line("</ol>");
-  out.write_line("</body></HTML>");
+  write_standard_page_end(out);
   out.close();
 
   copy_matching("htm_in", "*.png", "htm_out");

@@ -7,6 +7,7 @@
 #include "common/text.h"
 #include "convert/converter.h"
 #include "driver/console_helpers.h"
+#include "driver/document_facts_reading.h"
 #include "platform/console.h"
 #include "shell/file_ops.h"
 #include "shell/record_reader.h"
@@ -144,6 +145,8 @@ std::string page_entry_of_index_line(std::string_view line) {
 int learn_converter_pages() {
   int page_count = write_page_list();
   read_page_stems(page_count);
+  g_run.page_count = page_count;
+  g_run.document = read_document_facts();
   return page_count;
 }
 

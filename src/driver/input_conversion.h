@@ -19,7 +19,8 @@ void run_input_and_conversion();
 int convert_into_converter_folder(const std::string& magnification, const std::string& pdf_file);
 
 // Writes htm_in_02.list from htm_in/index.htm, sets g_run.page_stems from it
-// and returns the number of pages.
+// and g_run.document from htm_in (driver/document_facts_reading.h), and
+// returns the number of pages.
 int learn_converter_pages();
 
 // The page file named by one line of the converter's index, such as

@@ -15,6 +15,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+
+#include "render/structure_recorder.h"
 
 namespace lexiweb {
 namespace {
@@ -37,9 +40,59 @@ std::string flags_of(const GfxFont& font) {
 class GlyphRecording {
  public:
   // A font's address may be taken by another font once its page is done.
-  void set_recorder(TextRecorder* recorder) {
+  void set_recorder(TextRecorder* recorder, StructureRecorder* structure) {
     recorder_ = recorder;
+    structure_ = structure;
     last_font_ = nullptr;
+  }
+
+  // A marked-content sequence: an artifact, or with the MCID that ties it
+  // to its structure element.
+  void begin_marked(const char* name, Dict* properties) {
+    if (structure_ == nullptr) return;
+    const bool artifact = name != nullptr && std::strcmp(name, "Artifact") == 0;
+    int mcid = -1;
+    MarkKind kind = MarkKind::kArtifact;
+    if (properties != nullptr) {
+      const Object number = properties->lookup("MCID");
+      if (number.isInt()) mcid = number.getInt();
+      const Object subtype = properties->lookup("Subtype");
+      if (subtype.isName("Header")) kind = MarkKind::kHeader;
+      if (subtype.isName("Footer")) kind = MarkKind::kFooter;
+      if (subtype.isName("PageNum")) kind = MarkKind::kPageNumber;
+      if (subtype.isName("Watermark")) kind = MarkKind::kWatermark;
+    }
+    structure_->begin_marked_content(mcid, artifact, kind);
+  }
+  void end_marked() {
+    if (structure_ != nullptr) structure_->end_marked_content();
+  }
+  void begin_form(Ref form) {
+    if (structure_ != nullptr) structure_->begin_form(form.num, form.gen);
+  }
+  void end_form() {
+    if (structure_ != nullptr) structure_->end_form();
+  }
+
+  // What the current path covers, for the element it belongs to.
+  void note_path(GfxState* state) {
+    if (structure_ == nullptr || !structure_->in_element()) return;
+    const GfxPath* path = state->getPath();
+    DrawnBox box;
+    bool first = true;
+    for (int i = 0; i < path->getNumSubpaths(); ++i) {
+      const GfxSubpath* subpath = path->getSubpath(i);
+      for (int j = 0; j < subpath->getNumPoints(); ++j) {
+        double x = 0;
+        double y = 0;
+        state->transform(subpath->getX(j), subpath->getY(j), &x, &y);
+        box = first ? DrawnBox{x, y, x, y}
+                    : DrawnBox{std::min(box.left, x), std::min(box.top, y), std::max(box.right, x),
+                               std::max(box.bottom, y)};
+        first = false;
+      }
+    }
+    if (!first) structure_->add_drawing(box);
   }
 
   // An image of `width` by `height` pixels drawn into the unit square of
@@ -50,6 +103,17 @@ class GlyphRecording {
     const double* matrix = state->getCTM();
     const double area = std::abs(matrix[0] * matrix[3] - matrix[1] * matrix[2]);
     const double page_area = state->getPageWidth() * state->getPageHeight();
+    if (structure_ != nullptr && structure_->in_element()) {
+      // The unit square's corners.
+      double x[4];
+      double y[4];
+      state->transform(0, 0, &x[0], &y[0]);
+      state->transform(1, 0, &x[1], &y[1]);
+      state->transform(0, 1, &x[2], &y[2]);
+      state->transform(1, 1, &x[3], &y[3]);
+      structure_->add_drawing({*std::min_element(x, x + 4), *std::min_element(y, y + 4),
+                               *std::max_element(x, x + 4), *std::max_element(y, y + 4)});
+    }
     if (!(area > 0) || !(page_area > 0) || width <= 0 || height <= 0) return;
     const double device_dpi = state->getHDPI();
     recorder_->add_picture(std::min(1.0, area / page_area),
@@ -95,10 +159,15 @@ class GlyphRecording {
     glyph.text = u;
     glyph.text_length = u_length;
     recorder_->add_glyph(glyph);
+    if (structure_ != nullptr && u_length > 0) {
+      structure_->add_glyph(recorder_->last_glyph_run(), recorder_->last_glyph_offset(),
+                            {glyph.left, glyph.top, glyph.right, glyph.base});
+    }
   }
 
  private:
   TextRecorder* recorder_ = nullptr;
+  StructureRecorder* structure_ = nullptr;
   const GfxFont* last_font_ = nullptr;
 };
 
@@ -119,6 +188,27 @@ class TextlessOutputDev : public SplashOutputDev, public GlyphRecording {
   void beginTextObject(GfxState*) override {}
   void endTextObject(GfxState*) override {}
   bool interpretType3Chars() override { return false; }
+
+  void beginMarkedContent(const char* name, Dict* properties) override {
+    begin_marked(name, properties);
+  }
+  void endMarkedContent(GfxState*) override { end_marked(); }
+  void beginForm(Ref form) override { begin_form(form); }
+  void endForm(Ref) override { end_form(); }
+
+  // Paths are drawn as they are, and noted for the element they belong to.
+  void stroke(GfxState* state) override {
+    note_path(state);
+    SplashOutputDev::stroke(state);
+  }
+  void fill(GfxState* state) override {
+    note_path(state);
+    SplashOutputDev::fill(state);
+  }
+  void eoFill(GfxState* state) override {
+    note_path(state);
+    SplashOutputDev::eoFill(state);
+  }
 
   // Pictures are drawn as they are, and noted for what they cover.
   void drawImage(GfxState* state, Object* ref, Stream* str, int width, int height,
@@ -159,6 +249,12 @@ class TextOnlyOutputDev : public OutputDev, public GlyphRecording {
   bool useDrawChar() override { return true; }
   bool interpretType3Chars() override { return false; }
   bool needNonText() override { return false; }
+  void beginMarkedContent(const char* name, Dict* properties) override {
+    begin_marked(name, properties);
+  }
+  void endMarkedContent(GfxState*) override { end_marked(); }
+  void beginForm(Ref form) override { begin_form(form); }
+  void endForm(Ref) override { end_form(); }
   void drawChar(GfxState* state, double x, double y, double dx, double dy, double, double, CharCode,
                 int, const Unicode* u, int u_length) override {
     record(state, x, y, dx, dy, u, u_length);
@@ -203,20 +299,32 @@ bool BackgroundRenderer::ok() const { return library_->document->isOk(); }
 
 int BackgroundRenderer::page_count() const { return library_->document->getNumPages(); }
 
-Background BackgroundRenderer::draw(int page, double zoom, TextRecorder& text) {
+Background BackgroundRenderer::draw(int page, double zoom, TextRecorder& text,
+                                    StructureRecorder* structure) {
   const double dpi = 72 * zoom;
-  library_->output.set_recorder(&text);
+  if (structure != nullptr) structure->start_page(page);
+  library_->output.set_recorder(&text, structure);
   library_->document->displayPage(&library_->output, page, dpi, dpi, 0, true, false, false);
-  library_->output.set_recorder(nullptr);
+  library_->output.set_recorder(nullptr, nullptr);
   SplashBitmap* bitmap = library_->output.getBitmap();
   return {bitmap->getWidth(), bitmap->getHeight(), bitmap->getRowSize(), bitmap->getDataPtr()};
 }
 
-void BackgroundRenderer::record_text(int page, double zoom, TextRecorder& text) {
+void BackgroundRenderer::record_text(int page, double zoom, TextRecorder& text,
+                                     StructureRecorder* structure) {
   const double dpi = 72 * zoom;
-  library_->text_only.set_recorder(&text);
+  if (structure != nullptr) structure->start_page(page);
+  library_->text_only.set_recorder(&text, structure);
   library_->document->displayPage(&library_->text_only, page, dpi, dpi, 0, true, false, false);
-  library_->text_only.set_recorder(nullptr);
+  library_->text_only.set_recorder(nullptr, nullptr);
+}
+
+StructureTree BackgroundRenderer::structure_tree() const {
+  return read_structure_tree(*library_->document);
+}
+
+DocumentTags BackgroundRenderer::document_tags() const {
+  return document_tags_of(*library_->document);
 }
 
 int BackgroundRenderer::rotation(int page) const {

@@ -11,6 +11,9 @@
 #include <memory>
 #include <string>
 
+#include "common/drawn_structure.h"
+#include "render/structure_recorder.h"
+#include "render/structure_tree.h"
 #include "render/text_recorder.h"
 
 namespace lexiweb {
@@ -46,12 +49,21 @@ class BackgroundRenderer {
   int page_count() const;
 
   // Draws page `page` (counted from 1) at 72 * `zoom` dots per inch on white
-  // paper, its text into `text`. The background stays valid until the next
+  // paper, its text into `text` and, for a tagged document, its marked
+  // content into `structure`. The background stays valid until the next
   // call.
-  Background draw(int page, double zoom, TextRecorder& text);
+  Background draw(int page, double zoom, TextRecorder& text,
+                  StructureRecorder* structure = nullptr);
 
   // Only the text of page `page` into `text`, as draw records it.
-  void record_text(int page, double zoom, TextRecorder& text);
+  void record_text(int page, double zoom, TextRecorder& text,
+                   StructureRecorder* structure = nullptr);
+
+  // The document's structure tree, empty when it is untagged.
+  StructureTree structure_tree() const;
+
+  // The document's /Lang and /Title.
+  DocumentTags document_tags() const;
 
   // The turn page `page` is shown at, in degrees clockwise: 0, 90, 180 or 270.
   int rotation(int page) const;

@@ -49,6 +49,7 @@ void TextRecorder::add_glyph(const DrawnGlyph& glyph) {
     style_ = glyph.style;
   }
   DrawnRun& run = runs_.back();
+  glyph_offset_ = static_cast<long>(run.text.size());
   for (int i = 0; i < glyph.text_length; ++i) {
     const char32_t code = glyph.text[i];
     append_utf8(run.text, code < 0x20 || code == 0x7F ? U' ' : code);

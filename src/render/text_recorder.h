@@ -37,6 +37,11 @@ class TextRecorder {
  public:
   void add_glyph(const DrawnGlyph& glyph);
 
+  // Where the text of the last glyph added with text begins: its run, from
+  // 0 on the page, and the byte of the run's text.
+  long last_glyph_run() const { return static_cast<long>(runs_.size()) - 1; }
+  long last_glyph_offset() const { return glyph_offset_; }
+
   // Notes a picture drawn on the page, which covers `share` of it, at
   // `pixels_per_inch` of its own.
   void add_picture(double share, double pixels_per_inch);
@@ -59,9 +64,10 @@ class TextRecorder {
 
  private:
   std::vector<DrawnRun> runs_;
-  GlyphStyle style_;  // of the last run
-  double right_ = 0;  // where the last run ends, unrounded
-  double base_ = 0;   // the baseline of its last glyph, unrounded
+  GlyphStyle style_;       // of the last run
+  double right_ = 0;       // where the last run ends, unrounded
+  double base_ = 0;        // the baseline of its last glyph, unrounded
+  long glyph_offset_ = 0;  // where the last glyph's text begins in its run
   std::set<std::string> font_names_;
   std::vector<DrawnFont> new_fonts_;  // the fonts first drawn on the page
   int font_ = -1;              // the font of the glyphs in new_fonts_; -1 for one told of before

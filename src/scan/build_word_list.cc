@@ -8,6 +8,7 @@
 #include "common/run_values.h"
 #include "scan/page_lists.h"
 #include "scan/word_numbering.h"
+#include "common/words.h"
 #include "shell/external_sort.h"
 #include "shell/file_ops.h"
 #include "shell/scratch_catalogue.h"
@@ -18,7 +19,11 @@ void build_word_list() {
   // By the records' keys, then by word (case-blind), page and position: so
   // that the forms of a word stand together, in document order
   // (common/words.h).
-  external_sort(kWordsFile, kSortedWordsFile, word_record::kFieldCount, word_record::kKey);
+  const bool keyed = word_rule() == WordRule::kReader;
+  // By key under the reader's rule; by the word, its first field, under the byte rule.
+  external_sort(kWordsFile, kSortedWordsFile,
+                word_record::field_number(word_record::kFieldCount, keyed),
+                word_record::field_number(keyed ? word_record::kKey : word_record::kWord, keyed));
   // Each list goes once nothing reads it any more, so that scratch disk
   // holds few of them at a time.
   delete_file(kWordsFile);

@@ -151,7 +151,12 @@ bool WordCutter::write_word(std::string_view key, std::string_view word, long pa
   NumberText page_text(page, "%10ld");
   NumberText position_text(position, "%10ld");
   phrase_.append(context_end);
-  out_.write_record({key, word, page_text.view(), position_text.view(), running.view(), phrase_});
+  if (word_rule() == WordRule::kReader) {
+    out_.write_record({key, word, page_text.view(), position_text.view(), running.view(), phrase_});
+  } else {
+    // No key field under the byte rule (scratch_catalogue.h: word_record).
+    out_.write_record({word, page_text.view(), position_text.view(), running.view(), phrase_});
+  }
   phrase_.resize(phrase_.size() - context_end.size());
   return true;
 }

@@ -29,10 +29,14 @@ void number_occurrences() {
   std::string word_number_text;
   std::string index_stem;
   std::string occurrence_text;
+  const bool keyed = word_rule() == WordRule::kReader;
+  auto field = [&](const Record& record, word_record::Field name) {
+    return record.field(word_record::field_number(name, keyed));
+  };
   Record record;
   while (sorted_words.read_record(&record)) {
-    const std::string_view key = record.field(word_record::kKey);
-    const std::string_view word = record.field(word_record::kWord);
+    const std::string_view key = keyed ? record.field(word_record::kKey) : std::string_view();
+    const std::string_view word = field(record, word_record::kWord);
     if (first) {
       first = false;
       on_index_page = 1;
@@ -55,10 +59,10 @@ void number_occurrences() {
     assign_word_number_text(word_number_text, word_number);
     assign_index_page_stem(index_stem, index_page);
     assign_occurrence_id(occurrence_text, occurrence_number);
-    occurrences.write_record({word_number_text, record.field(word_record::kPage),
-                              record.field(word_record::kPosition), index_stem, occurrence_text,
-                              word, record.field(word_record::kRunningNumber),
-                              record.field(word_record::kContext)});
+    occurrences.write_record({word_number_text, field(record, word_record::kPage),
+                              field(record, word_record::kPosition), index_stem, occurrence_text,
+                              word, field(record, word_record::kRunningNumber),
+                              field(record, word_record::kContext)});
   }
 }
 

@@ -49,6 +49,12 @@ namespace word_record {
 // the byte rule); the running number counts the words of the document; the
 // context is the phrase around the word.
 enum Field { kKey = 1, kWord, kPage, kPosition, kRunningNumber, kContext, kFieldCount = kContext };
+// The number of `field` in the records of the rule in force: `keyed` under
+// the reader's rule. The byte rule's records have no key field, as the byte
+// rule's first version wrote them: the sort cuts lines at
+// kLongestSortedLine (shell/external_sort.h), and even an empty key field
+// would cut a long word three bytes sooner than that version did.
+constexpr int field_number(Field field, bool keyed) { return keyed ? field : field - 1; }
 }  // namespace word_record
 
 // The words that the word extraction joined over a line end, one record each

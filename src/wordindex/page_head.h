@@ -11,8 +11,14 @@ namespace lexiweb {
 
 class RecordWriter;
 
-// The nine lines from "<HTML>" to "<body>"; only the title differs between pages.
-void write_standard_page_head(RecordWriter& out, std::string_view title);
+// The lines from "<HTML>" to "<body>", then the skip link and the opening of
+// the page's main part; only the title (HTML) and the language (empty when
+// not known) differ between pages.
+void write_standard_page_head(RecordWriter& out, std::string_view title,
+                              std::string_view language);
+
+// Closes the main part and the page.
+void write_standard_page_end(RecordWriter& out);
 
 // The anchor to the information page: the full address as target, the
 // address without its scheme as the visible text.

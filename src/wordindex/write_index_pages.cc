@@ -3,7 +3,9 @@
 // written straight into htm_out.
 #include "wordindex/write_index_pages.h"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "shell/record_reader.h"
 #include "shell/record_writer.h"
@@ -11,6 +13,7 @@
 #include "wordindex/index_nav_bar.h"
 #include "wordindex/index_page_head.h"
 #include "wordindex/occurrence_item.h"
+#include "wordindex/page_head.h"
 
 namespace lexiweb {
 
@@ -22,25 +25,47 @@ void close_index_page(RecordWriter& page, std::string_view page_file, RecordRead
   page.write_line("</ol>");
   page.write_line("</div>");
   page.write_line(index_nav_bar(page_file, page_list));
-  page.write_line("</body></HTML>");
+  write_standard_page_end(page);
   page.close();
 }
 
 // Opens the page of the occurrence's index page stem and writes its head,
 // whose first item is the occurrence's short item.
 void open_index_page(RecordWriter& page, std::string& page_file, RecordReader& page_list,
-                     const Record& occurrence, long ordinal) {
+                     const IndexPageRange& range, const Record& occurrence, long ordinal) {
   page_file.assign(occurrence.field(placed_occurrence_record::kIndexPageStem));
   page_file += ".htm";
   page.open(kOutputFolder + page_file);
-  write_index_page_head(page_file, page, page_list,
+  write_index_page_head(page_file, page, page_list, range,
                         occurrence.field(placed_occurrence_record::kPage),
                         occurrence.field(placed_occurrence_record::kOutputPageStem),
                         occurrence.field(placed_occurrence_record::kOccurrenceId),
                         occurrence.field(placed_occurrence_record::kWord), ordinal);
 }
 
+// The first and the last word of every index page, in page order, from a
+// first reading of the occurrences: the head that names them is written
+// before the page's items.
+std::vector<IndexPageRange> index_page_ranges(RecordReader& occurrences) {
+  std::vector<IndexPageRange> ranges;
+  std::string stem;
+  Record record;
+  while (occurrences.read_record(&record)) {
+    const std::string_view word = record.field(placed_occurrence_record::kWord);
+    if (ranges.empty() || record.field(placed_occurrence_record::kIndexPageStem) != stem) {
+      stem.assign(record.field(placed_occurrence_record::kIndexPageStem));
+      ranges.push_back({std::string(word), std::string(word)});
+    } else if (ranges.back().last_word != word) {
+      ranges.back().last_word.assign(word);
+    }
+  }
+  occurrences.rewind();
+  return ranges;
+}
+
 void write_pages(RecordReader& occurrences, RecordReader& page_list) {
+  const std::vector<IndexPageRange> ranges = index_page_ranges(occurrences);
+  size_t range = 0;
   Record record;
   // No occurrence, no page: the first record is never taken for granted.
   if (!occurrences.read_record(&record)) return;
@@ -54,7 +79,7 @@ void write_pages(RecordReader& occurrences, RecordReader& page_list) {
   long ordinal = 1;
 
   RecordWriter page;
-  open_index_page(page, page_file, page_list, record, ordinal);
+  open_index_page(page, page_file, page_list, ranges[range], record, ordinal);
 
   while (occurrences.read_record(&record)) {
     bool same_word = record.field(placed_occurrence_record::kWordNumber) == previous_word_number;
@@ -75,7 +100,8 @@ void write_pages(RecordReader& occurrences, RecordReader& page_list) {
       page.write_line(item);
     } else {
       close_index_page(page, page_file, page_list);
-      open_index_page(page, page_file, page_list, record, ordinal);
+      range = std::min(range + 1, ranges.size() - 1);
+      open_index_page(page, page_file, page_list, ranges[range], record, ordinal);
     }
 
     previous_word_number.assign(record.field(placed_occurrence_record::kWordNumber));

@@ -54,8 +54,44 @@ TEST(WriteIndexPagesTest, PageBreakInsideAWordAndAPageMissingFromTheList) {
             "</a>&nbsp (page3.htm (8. word)) &nbsp <a href = \"f000006.htm#i0000000001\"> "
             "index</a>&nbsp ... a river...,  f000003.htm)&nbsp &nbsp <a "
             "href=\"https://www.google.com/search?q=a%20river%20site%3A\"> Google </a></li>\r\n"
-            "</ol>\r\n</div>\r\n<div align = \"center\"></div>\r\n</body></HTML>\r\n");
+            "</ol>\r\n</div>\r\n<div align = \"center\"></div>\r\n</main>\r\n</body></HTML>\r\n");
   EXPECT_NE(page.find("<div align = \"center\"></div>\r\n<div><ol"), std::string::npos) << page;
+}
+
+// Each index page is headed and titled by the words it runs from and to,
+// the document's title first; a page of one word names it once. The head
+// is written before the page's items, so the range comes from a first
+// reading of the occurrences.
+TEST(WriteIndexPagesTest, EachPageIsHeadedAndTitledByItsRangeOfWords) {
+  testing::WorkingFolder folder;
+  make_folder("htm_out");
+  g_run.page_count = 3;
+  g_run.page_stems = {"", "page1", "page2", "page3"};
+  g_run.all_words_page_file = "f000006.htm";
+  g_run.document.title = "Rivers <of> Europe";
+  g_run.document.language = "de";
+  write_file(kPlacedOccurrencesByWordFile, occurrence(1, 1, 1, "abbreviation", "1", "a") +
+                                               occurrence(1, 1, 2, "bank", "2", "b") +
+                                               occurrence(2, 1, 3, "blank", "3", "c") +
+                                               occurrence(3, 2, 4, "blank", "4", "d"));
+  write_file(kIndexPagesFile, record_line({page_field(1), index_page_stem(1)}) +
+                                  record_line({page_field(2), index_page_stem(2)}));
+
+  write_index_pages();
+
+  const std::string first = read_file("htm_out/in000001.htm");
+  const std::string second = read_file("htm_out/in000002.htm");
+  EXPECT_TRUE(first.starts_with("<HTML lang=\"de\">\r\n")) << first;
+  EXPECT_NE(first.find("<title>\r\nRivers &lt;of&gt; Europe \xE2\x80\x93 index: abbreviation "
+                       "\xE2\x80\xA6 blank\r\n</title>"),
+            std::string::npos)
+      << first;
+  EXPECT_NE(first.find("<h1>abbreviation \xE2\x80\xA6 blank</h1>"), std::string::npos) << first;
+  EXPECT_NE(second.find("<title>\r\nRivers &lt;of&gt; Europe \xE2\x80\x93 index: blank\r\n"),
+            std::string::npos)
+      << second;
+  EXPECT_NE(second.find("<h1>blank</h1>"), std::string::npos) << second;
+  g_run.document = DocumentFacts();
 }
 
 }  // namespace

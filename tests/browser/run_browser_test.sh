@@ -22,7 +22,7 @@ if [ ! -x /usr/bin/chromium ]; then
   echo "browser test: /usr/bin/chromium is missing (scripts/install-dependencies installs it)" >&2
   exit 1
 fi
-if [ ! -d "$here/node_modules/playwright-core" ]; then
+if [ ! -d "$here/node_modules/playwright-core" ] || [ ! -d "$here/node_modules/axe-core" ]; then
   (cd "$here" && npm ci --no-audit --no-fund)
 fi
 

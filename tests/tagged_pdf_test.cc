@@ -1,0 +1,284 @@
+// The background renderer on tagged PDFs: the structure it tells beside
+// the drawn text (common/drawn_structure.h), and that an untagged PDF or a
+// hostile tree costs nothing more than the pages.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "common/drawn_structure.h"
+#include "common/drawn_text.h"
+#include "e2e_support.h"
+#include "render/structure_tree.h"
+#include "tools/pdf_writer.h"
+
+namespace lexiweb::testing {
+namespace {
+
+#ifdef LEXIWEB_RENDERER_BUILT
+
+namespace fs = std::filesystem;
+
+struct Rendered {
+  ProgramRun run;
+  std::string text;       // the drawn text file
+  std::string structure;  // the structure file
+};
+
+// Renders pages `first` to `last` of `pdf` at zoom 1.5 in `folder`.
+Rendered render(const fs::path& folder, const fs::path& pdf, int first, int last,
+                bool images = true) {
+  std::vector<std::string> arguments = {
+      "1.5",      std::to_string(first), std::to_string(last), pdf.string(),
+      "text.txt", "pages.txt",           "structure.txt"};
+  if (images) arguments.push_back("page");
+  Rendered rendered;
+  rendered.run = run_program(built_private_program("lexiweb-render"), folder, "", "", arguments);
+  rendered.text = read_file(folder / "text.txt");
+  rendered.structure = read_file(folder / "structure.txt");
+  return rendered;
+}
+
+// The runs of the drawn text's page `page`.
+std::vector<DrawnRun> runs_of(const std::string& text, long page) {
+  std::vector<DrawnRun> runs;
+  const std::string start = "p " + std::to_string(page) + " ";
+  size_t at = text.find(start);
+  if (at == std::string::npos) return runs;
+  at = text.find("\r\n", at) + 2;
+  DrawnRun run;
+  for (size_t end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2) {
+    if (!parse_drawn_run(std::string_view(text).substr(at, end - at), &run)) break;
+    runs.push_back(run);
+  }
+  return runs;
+}
+
+// What a piece of text is, as the test states it: the role of its element
+// (or "" for none), or the kind of its artifact.
+std::string owner_of(const DrawnStructurePage& page, const std::vector<DrawnRun>& runs,
+                     const std::string& text) {
+  for (size_t run = 0; run < runs.size(); ++run) {
+    const size_t offset = runs[run].text.find(text);
+    if (offset == std::string::npos) continue;
+    const MarkedPiece piece = piece_at(page, static_cast<long>(run), static_cast<long>(offset));
+    if (piece.kind != MarkKind::kContent)
+      return std::string("artifact ") + static_cast<char>(piece.kind);
+    for (const DrawnElement& element : page.elements) {
+      if (element.id == piece.element) return element.role + " " + std::to_string(element.id);
+    }
+    return "";
+  }
+  return "not drawn";
+}
+
+PdfTaggedDocument office_document() {
+  PdfTaggedDocument document;
+  document.page_count = 2;
+  document.lang = "en-GB";
+  document.title = "Tagged Über";
+  document.role_map = {{"Heading1", "H1"}, {"Body", "Body2"}, {"Body2", "P"}, {"Loop", "Loop"}};
+  document.outline = {PdfOutlineEntry("Tagged document", 1), PdfOutlineEntry("Second page", 2)};
+  document.artifacts = {{1, "Running head", kPdfLeftMargin, 760, "Header"},
+                        {2, "2", 300, 36, "PageNum"}};
+  PdfStructElement list{
+      "L",
+      1,
+      {},
+      "",
+      {PdfStructElement{"LI",
+                        1,
+                        {},
+                        "",
+                        {// "1." is 10.01 points wide in Helvetica at 12: the item's body
+                         // goes on in the same drawn run as its label.
+                         PdfStructElement{"Lbl", 1, {{"1.", 72, 640}}},
+                         PdfStructElement{"LBody", 1, {{"First item", 82.01, 640}}}}}}};
+  PdfStructElement cell{"TD", 1, {{"Value", 200, 600}}};
+  cell.column_span = 2;
+  PdfStructElement table{
+      "Table",
+      1,
+      {},
+      "",
+      {PdfStructElement{"TR", 1, {}, "", {PdfStructElement{"TH", 1, {{"Name", 72, 600}}}, cell}}}};
+  PdfStructElement figure{"Figure", 1, {}, "0.5 g 100 300 50 50 re f"};
+  figure.alt = "Ein graues Quadrat";
+  figure.lang = "de";
+  PdfStructElement french{"Span", 2, {{"Bonjour", 72, 690}}};
+  french.lang = "fr";
+  document.elements = {PdfStructElement{
+      "Document",
+      1,
+      {},
+      "",
+      {PdfStructElement{"Heading1", 1, {{"Tagged document", 72, 720, 18}}},
+       PdfStructElement{
+           "Body", 1, {{"A paragraph that goes", 72, 680}, {"on over the page", 72, 720, 12, 2}}},
+       list, table, figure, PdfStructElement{"Loop", 2, {{"Of no role", 72, 660}}},
+       PdfStructElement{"P", 2, {}, "", {french}}}}};
+  return document;
+}
+
+TEST(TaggedPdfTest, RendererTellsTheElementsOfEachPageAndOfEachPieceOfText) {
+  WorkingFolder folder;
+  write_tagged_pdf(folder.path() / "tagged.pdf", office_document());
+  const Rendered rendered = render(folder.path(), folder.path() / "tagged.pdf", 1, 2);
+  ASSERT_EQ(rendered.run.exit_status, 0) << rendered.run.errors;
+
+  DocumentTags document;
+  ASSERT_TRUE(read_document_tags((folder.path() / "structure.txt").string(), &document));
+  EXPECT_EQ(document.lang, "en-GB");
+  EXPECT_EQ(document.title, "Tagged Über");
+
+  DrawnStructureReader reader({(folder.path() / "structure.txt").string()});
+  DrawnStructurePage first;
+  DrawnStructurePage second;
+  ASSERT_TRUE(reader.page_of(1, &first));
+  ASSERT_TRUE(reader.page_of(2, &second));
+
+  // The tree's order, ids in depth-first order; the role map resolved over
+  // two steps, and a role that maps to itself is none; /Lang inherited;
+  // a cell's span; a figure's /Alt and the box of its drawing (the square
+  // 100 to 150 across, 300 to 350 up, at 1.5 pixels a point, down from the
+  // top of the page 792 points high).
+  std::string elements;
+  for (const DrawnElement& element : first.elements) {
+    elements += std::to_string(element.id) + " " + std::to_string(element.parent) + " " +
+                element.role + " " + std::to_string(element.level) + " " + element.lang + " " +
+                std::to_string(element.columns) + "x" + std::to_string(element.rows) + " " +
+                element.alt + "\n";
+  }
+  EXPECT_EQ(elements,
+            "1 0 Document 0  1x1 \n"
+            "2 1 H1 1  1x1 \n"
+            "3 1 P 0  1x1 \n"
+            "4 1 L 0  1x1 \n"
+            "5 4 LI 0  1x1 \n"
+            "6 5 Lbl 0  1x1 \n"
+            "7 5 LBody 0  1x1 \n"
+            "8 1 Table 0  1x1 \n"
+            "9 8 TR 0  1x1 \n"
+            "10 9 TH 0  1x1 \n"
+            "11 9 TD 0  2x1 \n"
+            "12 1 Figure 0 de 1x1 Ein graues Quadrat\n");
+  const DrawnElement& square = first.elements[11];
+  EXPECT_EQ(std::vector<long>({square.left, square.top, square.right, square.bottom}),
+            std::vector<long>({15000, 66300, 22500, 73800}));
+  // The document's box holds its children's.
+  const DrawnElement& whole = first.elements[0];
+  EXPECT_LE(whole.left, square.left);
+  EXPECT_GE(whole.bottom, square.bottom);
+
+  // The paragraph goes on over the page with its id; page 2's elements.
+  elements.clear();
+  for (const DrawnElement& element : second.elements) {
+    elements += std::to_string(element.id) + " " + std::to_string(element.parent) + " " +
+                element.role + " " + element.lang + "\n";
+  }
+  EXPECT_EQ(elements,
+            "1 0 Document \n"
+            "3 1 P \n"
+            "13 1 - \n"
+            "14 1 P \n"
+            "15 14 Span fr\n");
+
+  // Each piece of drawn text with its element, the label and the body of
+  // the list item within one run; the artifacts by their kind.
+  const std::vector<DrawnRun> runs1 = runs_of(rendered.text, 1);
+  const std::vector<DrawnRun> runs2 = runs_of(rendered.text, 2);
+  EXPECT_EQ(owner_of(first, runs1, "Running head"), "artifact h");
+  EXPECT_EQ(owner_of(first, runs1, "Tagged document"), "H1 2");
+  EXPECT_EQ(owner_of(first, runs1, "A paragraph"), "P 3");
+  EXPECT_EQ(owner_of(first, runs1, "1."), "Lbl 6");
+  EXPECT_EQ(owner_of(first, runs1, "First item"), "LBody 7");
+  EXPECT_EQ(owner_of(first, runs1, "Name"), "TH 10");
+  EXPECT_EQ(owner_of(first, runs1, "Value"), "TD 11");
+  EXPECT_EQ(owner_of(second, runs2, "on over the page"), "P 3");
+  EXPECT_EQ(owner_of(second, runs2, "Of no role"), "- 13");
+  EXPECT_EQ(owner_of(second, runs2, "Bonjour"), "Span 15");
+  EXPECT_EQ(owner_of(second, runs2, "2"), "artifact n");
+  bool label_and_body_in_one_run = false;
+  for (const DrawnRun& run : runs1) label_and_body_in_one_run |= run.text == "1.First item";
+  EXPECT_TRUE(label_and_body_in_one_run) << rendered.text;
+}
+
+// The tree's order is the reading order, whatever the order of drawing; a
+// range that begins later tells the same ids; recording the text alone
+// tells the same structure.
+TEST(TaggedPdfTest, StructureKeepsTheTreesOrderInEveryRangeAndWithoutImages) {
+  WorkingFolder folder;
+  PdfTaggedDocument document = office_document();
+  document.drawn_in_reverse = true;
+  write_tagged_pdf(folder.path() / "reversed.pdf", document);
+  const Rendered whole = render(folder.path(), folder.path() / "reversed.pdf", 1, 2);
+  ASSERT_EQ(whole.run.exit_status, 0) << whole.run.errors;
+  DrawnStructureReader reader({(folder.path() / "structure.txt").string()});
+  DrawnStructurePage first;
+  DrawnStructurePage second;
+  ASSERT_TRUE(reader.page_of(1, &first));
+  ASSERT_TRUE(reader.page_of(2, &second));
+  ASSERT_EQ(first.elements.size(), 12u);
+  for (size_t i = 0; i < first.elements.size(); ++i) EXPECT_EQ(first.elements[i].id, long(i + 1));
+  const std::vector<DrawnRun> runs1 = runs_of(whole.text, 1);
+  EXPECT_EQ(owner_of(first, runs1, "Tagged document"), "H1 2");
+  EXPECT_EQ(owner_of(first, runs1, "Value"), "TD 11");
+
+  const std::string whole_structure = whole.structure;
+  const std::string second_page = whole_structure.substr(whole_structure.find("p 2\r\n"));
+  const Rendered later = render(folder.path(), folder.path() / "reversed.pdf", 2, 2);
+  EXPECT_EQ(later.structure,
+            whole_structure.substr(0, whole_structure.find("\r\n") + 2) + second_page);
+  const Rendered text_only = render(folder.path(), folder.path() / "reversed.pdf", 2, 2, false);
+  EXPECT_EQ(text_only.structure, later.structure);
+}
+
+// An untagged PDF gets the document line alone, and its drawn text is what
+// it was; its /Title is told all the same.
+TEST(TaggedPdfTest, UntaggedPdfGetsTheDocumentLineAlone) {
+  WorkingFolder folder;
+  write_pdf(folder.path() / "plain.pdf", {PdfPage{{"Plain text"}, {}}, PdfPage{{"More"}, {}}});
+  const Rendered rendered = render(folder.path(), folder.path() / "plain.pdf", 1, 2);
+  ASSERT_EQ(rendered.run.exit_status, 0) << rendered.run.errors;
+  EXPECT_EQ(rendered.structure, "d \t\r\n");
+  DrawnStructureReader reader({(folder.path() / "structure.txt").string()});
+  DrawnStructurePage page;
+  EXPECT_FALSE(reader.page_of(1, &page));
+}
+
+// A tree whose element is its own kid, and a chain nested far deeper than
+// any document's: the renderer ends, the deep content goes to the
+// deepest element it keeps, and the pages are drawn.
+TEST(TaggedPdfTest, HostileTreeIsReadBounded) {
+  WorkingFolder folder;
+  PdfTaggedDocument document;
+  document.elements = {PdfStructElement{"Div", 1}};
+  PdfStructElement* deepest = &document.elements.front();
+  for (int depth = 1; depth < 5000; ++depth) {
+    deepest->children.push_back(PdfStructElement{"Div", 1});
+    deepest = &deepest->children.back();
+  }
+  deepest->children.push_back(PdfStructElement{"P", 1, {{"Deep down", 72, 700}}});
+  std::string pdf = make_tagged_pdf(document);
+  // The first element lists itself among its kids.
+  const size_t kids = pdf.find("/K [", pdf.find("/Type /StructElem"));
+  const size_t object = pdf.rfind("\n", pdf.rfind(" 0 obj", kids)) + 1;
+  const std::string self = pdf.substr(object, pdf.find(' ', object) - object) + " 0 R ";
+  pdf.insert(kids + 4, " " + self);
+  write_file(folder.path() / "hostile.pdf", pdf);
+  const Rendered rendered = render(folder.path(), folder.path() / "hostile.pdf", 1, 1);
+  ASSERT_EQ(rendered.run.exit_status, 0) << rendered.run.errors;
+  DrawnStructureReader reader({(folder.path() / "structure.txt").string()});
+  DrawnStructurePage page;
+  ASSERT_TRUE(reader.page_of(1, &page));
+  ASSERT_EQ(page.elements.size(), static_cast<size_t>(kDeepestElement));
+  EXPECT_EQ(owner_of(page, runs_of(rendered.text, 1), "Deep down"),
+            "Div " + std::to_string(kDeepestElement));
+  EXPECT_TRUE(fs::exists(folder.path() / "page001.png"));
+}
+
+#endif
+
+}  // namespace
+}  // namespace lexiweb::testing
