@@ -67,7 +67,13 @@ TEST(Library, SecondBuildConvertsNothingAndChangesNoByte) {
   ASSERT_EQ(first.exit_status, 0) << first.errors;
   const auto before = library_bytes("lib");
   EXPECT_TRUE(before.count("index.html"));
-  EXPECT_FALSE(id_of("lib", "alpha").empty());
+  const std::string alpha = id_of("lib", "alpha");
+  ASSERT_FALSE(alpha.empty());
+  // The document's own site, with a link up to the library beside its contents.
+  EXPECT_NE(before.at("documents/" + alpha + "/f000001.htm")
+                .find("<a href = \"f000003.htm\">Contents</a>&nbsp <a href = "
+                      "\"../../index.html\">Library</a>&nbsp \r\n"),
+            std::string::npos);
 
   const ProgramRun second = run_library({"build", "-j", "2", "lib", "pdfs"});
   ASSERT_EQ(second.exit_status, 0) << second.errors;

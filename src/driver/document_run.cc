@@ -13,13 +13,6 @@
 
 namespace lexiweb {
 
-namespace {
-
-// The name the PDF has in the working folder; the site does not show it.
-constexpr char kWorkingCopy[] = "document.pdf";
-
-}  // namespace
-
 int run_document(const DocumentRun& run) {
   const std::string pdf = std::filesystem::absolute(run.pdf).string();
   std::error_code error;
@@ -27,10 +20,14 @@ int run_document(const DocumentRun& run) {
     fail_write(run.working_folder, error ? error.value() : EEXIST);
   }
   if (chdir(run.working_folder.c_str()) != 0) fail_read(run.working_folder, errno);
-  if (!copy_file(pdf, kWorkingCopy)) fail_read(run.pdf, ENOENT);
+  // Under its own name, as in a lexiweb run: a document without a title of
+  // its own is called by it.
+  const std::string copy = std::filesystem::path(pdf).filename().string();
+  if (!copy_file(pdf, copy)) fail_read(run.pdf, ENOENT);
 
   g_run.target_site = run.target_site;
-  g_run.page_count = convert_into_converter_folder(run.magnification, kWorkingCopy);
+  g_run.library_page = run.library_page;
+  g_run.page_count = convert_into_converter_folder(run.magnification, copy);
   if (g_run.page_count == 0) return 0;
   build_site_from_converted_pages(run.before_clean_up);
   return g_run.page_count;

@@ -15,6 +15,9 @@ struct DocumentRun {
   std::string pdf;  // the PDF, a path of its own or relative to the current folder
   std::string magnification;
   std::string target_site;
+  // The link up to a library's front page from the document's pages; empty
+  // for none.
+  std::string library_page;
   // Runs after the final pages, while the scratch files are still there.
   std::function<void()> before_clean_up;
 };

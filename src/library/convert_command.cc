@@ -120,7 +120,6 @@ int convert_command(const std::string& pdf, const std::string& documents_folder,
   entry.id = document_id(pdf, content_hash(pdf));
   entry.magnification = options.magnification;
   entry.target_site = options.target_site;
-  learn_document_facts(pdf, &entry);
 
   working_folder = documents + "/.convert-" + entry.id + "-" + std::to_string(getpid());
   set_run_cleanup(remove_working_folder);
@@ -131,10 +130,13 @@ int convert_command(const std::string& pdf, const std::string& documents_folder,
   run.pdf = fs::absolute(pdf).string();
   run.magnification = options.magnification;
   run.target_site = options.target_site;
+  // From LIBRARY/documents/ID/.
+  run.library_page = std::string("../../") + kFrontPage;
   run.before_clean_up = [&] {
     entry.pages = g_run.page_count;
     entry.words = g_run.word_count;
     entry.contents_page = g_run.contents_page_file;
+    learn_document_facts(&entry);
     write_library_words(std::string("htm_out/") + kWordRecordFile);
     write_document_entry(std::string("htm_out/") + kDocumentRecordFile, entry);
   };

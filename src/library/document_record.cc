@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "common/html_references.h"
+#include "common/run_values.h"
 #include "common/text.h"
 #include "library/library_files.h"
 #include "shell/record_reader.h"
@@ -24,9 +25,9 @@ std::string field_text(std::string text) {
 
 }  // namespace
 
-void learn_document_facts(const std::string& pdf_path, DocumentEntry* entry) {
-  entry->title = field_text(std::filesystem::path(pdf_path).stem().string());
-  entry->language.clear();
+void learn_document_facts(DocumentEntry* entry) {
+  entry->title = field_text(g_run.document.title);
+  entry->language = field_text(g_run.document.language);
 }
 
 void write_document_entry(const std::string& path, const DocumentEntry& entry) {

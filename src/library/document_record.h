@@ -21,9 +21,8 @@ struct DocumentEntry {
   std::string target_site;
 };
 
-// The title and language of a document. For now the title is the PDF's
-// file stem and the language unknown.
-void learn_document_facts(const std::string& pdf_path, DocumentEntry* entry);
+// The title and language of the document of this run (g_run.document).
+void learn_document_facts(DocumentEntry* entry);
 
 void write_document_entry(const std::string& path, const DocumentEntry& entry);
 // False when the file is missing or holds no record.

@@ -45,18 +45,6 @@ void write_library_page_end(RecordWriter& out) {
   out.write_line("</html>");
 }
 
-void append_escaped(std::string& out, std::string_view text) {
-  for (char c : text) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
-    }
-  }
-}
-
 void append_script_string(std::string& out, std::string_view bytes) {
   static constexpr char kHex[] = "0123456789abcdef";
   out += '"';

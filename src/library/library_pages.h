@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/page_heads.h"  // append_escaped
+
 namespace lexiweb {
 
 class RecordWriter;
@@ -16,9 +18,6 @@ class RecordWriter;
 void write_library_page_start(RecordWriter& out, std::string_view title, std::string_view root);
 // Closes what write_library_page_start opened.
 void write_library_page_end(RecordWriter& out);
-
-// Appends `text` with & < > " written as character references.
-void append_escaped(std::string& out, std::string_view text);
 
 // Appends `bytes` as a script string in double quotes, every byte outside
 // printable ASCII and the quotes, the backslash and the angle brackets as
