@@ -2,11 +2,10 @@
 // library's bytes whatever the route to them, its faults, an interrupted
 // build, the word pages' counts, and the lock.
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/file.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
@@ -29,8 +28,8 @@ ProgramRun run_library(const std::vector<std::string>& arguments) {
 // Every file of a library but its run's own state, by path.
 std::map<std::string, std::string> library_bytes(const fs::path& library) {
   std::map<std::string, std::string> files;
-  for (auto it = fs::recursive_directory_iterator(library); it != fs::recursive_directory_iterator();
-       ++it) {
+  for (auto it = fs::recursive_directory_iterator(library);
+       it != fs::recursive_directory_iterator(); ++it) {
     if (it->path().filename() == ".lexiweb-library") {
       it.disable_recursion_pending();
       continue;
@@ -89,10 +88,10 @@ TEST(Library, SameBytesWhateverTheRoute) {
   WorkingFolder folder;
   write_documents("pdfs");
   ASSERT_EQ(run_library({"build", "-j", "2", "lib1", "pdfs"}).exit_status, 0);
-  ASSERT_EQ(run_library({"build", "-j", "1", "lib2", "pdfs/gamma.pdf", "pdfs/alpha.pdf",
-                         "pdfs/beta.pdf"})
-                .exit_status,
-            0);
+  ASSERT_EQ(
+      run_library({"build", "-j", "1", "lib2", "pdfs/gamma.pdf", "pdfs/alpha.pdf", "pdfs/beta.pdf"})
+          .exit_status,
+      0);
   const ProgramRun spread =
       run_program("/usr/bin/parallel", fs::current_path(), "", "",
                   {"--will-cite", "-j", "2", LEXIWEB_LIBRARY_BINARY, "convert", "{}",
@@ -197,12 +196,14 @@ TEST(Library, WordPageCountsAreTheDocumentsOwnAndLeaveWithThem) {
   ASSERT_EQ(own_count("lib", alpha, "zebra"), 4);
   ASSERT_EQ(own_count("lib", beta, "zebra"), 1);
   std::smatch match;
-  ASSERT_TRUE(std::regex_search(page, match,
-                                std::regex("<h2>zebra</h2>\r\n<p>5 occurrences in 2 documents</p>"
-                                           "\r\n<ol>\r\n<li><a href=\"../documents/" +
-                                           alpha + "/in000001.htm#i\\d+\">alpha</a> 4</li>\r\n"
-                                           "<li><a href=\"../documents/" +
-                                           beta + "/in000001.htm#i\\d+\">beta</a> 1</li>\r\n</ol>")))
+  ASSERT_TRUE(
+      std::regex_search(page, match,
+                        std::regex("<h2>zebra</h2>\r\n<p>5 occurrences in 2 documents</p>"
+                                   "\r\n<ol>\r\n<li><a href=\"../documents/" +
+                                   alpha +
+                                   "/in000001.htm#i\\d+\">alpha</a> 4</li>\r\n"
+                                   "<li><a href=\"../documents/" +
+                                   beta + "/in000001.htm#i\\d+\">beta</a> 1</li>\r\n</ol>")))
       << page;
   EXPECT_EQ(read_file("lib/search/7a65.js"),
             "lexiwebLibrary.words(\"7a65\", 0, [\r\n\"zebra\",\"zebra\",5,2,1,1,\r\n]);\r\n");
@@ -225,18 +226,21 @@ TEST(Library, SecondRunSaysTheLibraryIsInUse) {
   const ProgramRun run = run_library({"merge", "lib"});
   ::close(fd);
   EXPECT_EQ(run.exit_status, 1);
-  EXPECT_EQ(run.errors,
-            "lexiweb-library: " + fs::absolute("lib").string() +
-                " is in use by another lexiweb-library run\n");
+  EXPECT_EQ(run.errors, "lexiweb-library: " + fs::absolute("lib").string() +
+                            " is in use by another lexiweb-library run\n");
   EXPECT_FALSE(fs::exists("lib/index.html"));
 }
 
 TEST(Library, WrongUsageChangesNothing) {
   WorkingFolder folder;
   for (const std::vector<std::string>& arguments :
-       std::vector<std::vector<std::string>>{{}, {"build", "lib"}, {"merge"}, {"convert", "a.pdf"},
+       std::vector<std::vector<std::string>>{{},
+                                             {"build", "lib"},
+                                             {"merge"},
+                                             {"convert", "a.pdf"},
                                              {"build", "-j", "none", "lib", "x.pdf"},
-                                             {"merge", "--log", "x", "lib"}, {"index", "lib"}}) {
+                                             {"merge", "--log", "x", "lib"},
+                                             {"index", "lib"}}) {
     const ProgramRun run = run_library(arguments);
     EXPECT_EQ(run.exit_status, 2) << run.errors;
     EXPECT_NE(run.errors.find("(see lexiweb-library --help)"), std::string::npos);

@@ -117,8 +117,11 @@ std::string seconds_text(double seconds) {
 class Progress {
  public:
   Progress(std::vector<Source>& sources, std::vector<size_t> jobs)
-      : sources_(sources), jobs_(std::move(jobs)), terminal_(isatty(STDOUT_FILENO) == 1),
-        start_(Clock::now()), started_(jobs_.size()) {}
+      : sources_(sources),
+        jobs_(std::move(jobs)),
+        terminal_(isatty(STDOUT_FILENO) == 1),
+        start_(Clock::now()),
+        started_(jobs_.size()) {}
 
   void started(size_t job) {
     started_[job] = Clock::now();
@@ -228,8 +231,8 @@ void write_log(const std::string& path, const std::vector<Source>& sources,
     log.write("{\"id\":" + json_string(source.id) + ",\"source\":" + json_string(source.path) +
               ",\"pages\":" + std::to_string(source.pages) + ",\"words\":" +
               std::to_string(source.words) + ",\"seconds\":" + seconds_text(source.seconds) +
-              ",\"status\":" + json_string(source.status) + ",\"error\":" +
-              (source.error.empty() ? "null" : json_string(source.error)) + "}\n");
+              ",\"status\":" + json_string(source.status) +
+              ",\"error\":" + (source.error.empty() ? "null" : json_string(source.error)) + "}\n");
   }
   for (const std::string& id : removed) {
     log.write("{\"id\":" + json_string(id) +
@@ -325,10 +328,14 @@ int build_command(const std::string& library, const std::vector<std::string>& pa
     source.convert = true;
     jobs_of_sources.push_back(n);
     ProcessJob job;
-    job.arguments = {options.program,       "convert",
-                     "--magnification",     options.library.magnification,
-                     "--site",              options.library.target_site,
-                     as_operand(source.path), converted_documents};
+    job.arguments = {options.program,
+                     "convert",
+                     "--magnification",
+                     options.library.magnification,
+                     "--site",
+                     options.library.target_site,
+                     as_operand(source.path),
+                     converted_documents};
     jobs.push_back(job);
   }
 
@@ -345,14 +352,14 @@ int build_command(const std::string& library, const std::vector<std::string>& pa
     const int processes = options.processes > 0
                               ? options.processes
                               : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-    const std::vector<JobFailure> failures =
-        run_process_jobs(jobs, processes, folder, [](int) {}, watch);
+    const std::vector<JobFailure> failures = run_process_jobs(
+        jobs, processes, folder, [](int) {}, watch);
     progress.finish();
     for (const JobFailure& failure : failures) {
       Source& source = sources[jobs_of_sources[failure.job]];
       source.status = "failed";
-      source.error = failure.started ? reason_of(failure, source.path) : "cannot start " +
-                                                                             options.program;
+      source.error =
+          failure.started ? reason_of(failure, source.path) : "cannot start " + options.program;
     }
     if (!folder_exists(documents)) make_folder(documents);
     for (size_t job : jobs_of_sources) {
@@ -407,8 +414,7 @@ int build_command(const std::string& library, const std::vector<std::string>& pa
   std::cout << "lexiweb-library: " << merged.documents << " documents in " << library << ": "
             << converted << " converted, " << failed << " failed, " << removed.size()
             << " removed; " << merged.pages.changed << " library pages written ("
-            << merged.pages.bytes << " bytes), " << merged.pages.removed << " removed"
-            << std::endl;
+            << merged.pages.bytes << " bytes), " << merged.pages.removed << " removed" << std::endl;
   if (merged.documents == 0) {
     std::cerr << "lexiweb-library: no document could be put into " << library << std::endl;
     return 1;

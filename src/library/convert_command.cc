@@ -1,8 +1,8 @@
 #include "library/convert_command.h"
 
 #include <fcntl.h>
-#include <sys/wait.h>
 #include <stdio.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -19,8 +19,8 @@
 #include "platform/console.h"
 #include "shell/file_ops.h"
 #include "shell/process_pool.h"
-#include "shell/run_shell.h"
 #include "shell/run_failure.h"
+#include "shell/run_shell.h"
 
 namespace fs = std::filesystem;
 

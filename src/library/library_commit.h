@@ -12,9 +12,9 @@
 namespace lexiweb {
 
 struct CommitCount {
-  long changed = 0;          // pages written or replaced
-  uint64_t bytes = 0;        // their bytes
-  long removed = 0;          // pages no longer made
+  long changed = 0;    // pages written or replaced
+  uint64_t bytes = 0;  // their bytes
+  long removed = 0;    // pages no longer made
 };
 
 // Moves every file of `fresh` (a folder tree of the new pages) to the same

@@ -115,8 +115,8 @@ int main(int argc, char** argv) {
   int status = 0;
   const int ended = run_to_its_end([&] {
     if (arguments.command == "convert") {
-      status = convert_command(arguments.operands[0], arguments.operands[1],
-                               arguments.build.library);
+      status =
+          convert_command(arguments.operands[0], arguments.operands[1], arguments.build.library);
       return;
     }
     const std::string library = absolute_folder(arguments.operands[0]);

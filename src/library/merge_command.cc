@@ -407,8 +407,8 @@ class WordPagesWriter {
              std::to_string(piece) + "," + std::to_string(ordinal_) + ",\r\n";
     search_.add(word_.search_key, offer);
 
-    const std::string page = std::string(kWordPagesFolder) + "/" +
-                             PiecedPages::piece_file(group_, piece) + "#" + anchor;
+    const std::string page =
+        std::string(kWordPagesFolder) + "/" + PiecedPages::piece_file(group_, piece) + "#" + anchor;
     all_words_.write_record({hex_name(first_characters(word_.search_key, 1)), word_.sort_key,
                              word_.word, std::to_string(word_.occurrences),
                              std::to_string(word_.documents), page});
@@ -492,8 +492,9 @@ void write_front_page(const std::string& library, const std::string& pages, long
                       long words) {
   RecordWriter out(pages + "/" + kFrontPage);
   write_library_page_start(out, "Library", "");
-  out.write_line("<p>" + std::to_string(documents) + (documents == 1 ? " document, " : " documents, ") +
-                 std::to_string(words) + " distinct words.</p>");
+  out.write_line("<p>" + std::to_string(documents) +
+                 (documents == 1 ? " document, " : " documents, ") + std::to_string(words) +
+                 " distinct words.</p>");
   out.write_line("<table>");
   out.write_line(
       "<thead><tr><th>Title</th><th>Pages</th><th>Words</th><th>Language</th></tr></thead>");
@@ -532,9 +533,8 @@ MergeResult merge_library(const std::string& library, const std::set<std::string
   if (error) fail_write(working_folder, error.value());
   if (chdir(working_folder.c_str()) != 0) fail_read(working_folder, errno);
   const std::string pages = working_folder + "/" + kFreshPages;
-  for (const std::string& folder :
-       {pages, pages + "/" + kWordPagesFolder, pages + "/" + kSearchFolder,
-        pages + "/" + kAllWordsFolder}) {
+  for (const std::string& folder : {pages, pages + "/" + kWordPagesFolder,
+                                    pages + "/" + kSearchFolder, pages + "/" + kAllWordsFolder}) {
     make_folder(folder);
   }
 
