@@ -47,8 +47,8 @@ std::vector<fs::path> site_pages() {
 TEST(DocumentFacts, ThePdfsOwnLanguageAndTitleReachEveryPage) {
   WorkingFolder folder;
   fs::create_directory("pdf_in");
-  const std::string pdf = make_pdf({PdfPage{{"Rivers carry water to the sea"}, {}},
-                                    PdfPage{{"A sea of rivers and water"}, {}}});
+  const std::string pdf = make_pdf(
+      {PdfPage{{"Rivers carry water to the sea"}, {}}, PdfPage{{"A sea of rivers and water"}, {}}});
   write_file("pdf_in/rivers.pdf", with_language_and_title(pdf, "en-GB", "Rivers & Seas – a guide"));
 
   const ProgramRun run = run_lexiweb(kCompleteRunInput);

@@ -141,9 +141,9 @@ TEST(FullRunTest, PagesAreSetInFacesTheSiteCarries) {
   ASSERT_EQ(run.exit_status, 0) << run.errors;
   EXPECT_TRUE(fs::is_empty("home/user"));
 
-  EXPECT_EQ(files_in("htm_out/fonts"), (std::set<std::string>{"LiberationSans-Regular.woff2",
-                                                              "copy.js", "fit.js", "search.js",
-                                                              "word_keys.js"}));
+  EXPECT_EQ(files_in("htm_out/fonts"),
+            (std::set<std::string>{"LiberationSans-Regular.woff2", "copy.js", "fit.js", "flow.css",
+                                   "flow.js", "search.js", "word_keys.js"}));
   std::set<char32_t> characters;
   for (const PdfPage& page : three_page_document()) {
     for (const std::string& line : page.lines) characters.insert(line.begin(), line.end());
@@ -174,9 +174,9 @@ TEST(FullRunTest, UnknownFixedPitchSerifFontIsSetInAFixedPitchFaceOfItsWidth) {
   ProgramRun run = run_lexiweb(kCompleteRunInput);
   ASSERT_EQ(run.exit_status, 0) << run.errors;
 
-  EXPECT_EQ(files_in("htm_out/fonts"), (std::set<std::string>{"LiberationMono-Regular.woff2",
-                                                              "copy.js", "fit.js", "search.js",
-                                                              "word_keys.js"}));
+  EXPECT_EQ(files_in("htm_out/fonts"),
+            (std::set<std::string>{"LiberationMono-Regular.woff2", "copy.js", "fit.js", "flow.css",
+                                   "flow.js", "search.js", "word_keys.js"}));
   const std::string page = read_file("htm_out/f000002.htm");
   EXPECT_NE(page.find("@font-face{font-family:LiberationMono;"
                       "src:url(fonts/LiberationMono-Regular.woff2)}\n"),

@@ -3,6 +3,7 @@
 // hostile tree costs nothing more than the pages.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -73,6 +74,26 @@ std::string owner_of(const DrawnStructurePage& page, const std::vector<DrawnRun>
   return "not drawn";
 }
 
+// The page's text of elements, piece by piece in the order the pieces
+// tell (the tree's), each piece's text up to the next piece or its run's end.
+std::string in_reading_order(const DrawnStructurePage& page, const std::vector<DrawnRun>& runs) {
+  std::vector<std::pair<long, std::string>> texts;
+  for (size_t i = 0; i < page.pieces.size(); ++i) {
+    const MarkedPiece& piece = page.pieces[i];
+    if (piece.element == 0) continue;
+    const std::string& run = runs.at(piece.run).text;
+    const bool next_in_run = i + 1 < page.pieces.size() && page.pieces[i + 1].run == piece.run;
+    texts.emplace_back(
+        piece.order, run.substr(piece.offset, next_in_run ? page.pieces[i + 1].offset - piece.offset
+                                                          : std::string::npos));
+  }
+  std::stable_sort(texts.begin(), texts.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::string text;
+  for (const auto& [order, piece] : texts) text += piece + "|";
+  return text;
+}
+
 PdfTaggedDocument office_document() {
   PdfTaggedDocument document;
   document.page_count = 2;
@@ -108,6 +129,10 @@ PdfTaggedDocument office_document() {
   figure.lang = "de";
   PdfStructElement french{"Span", 2, {{"Bonjour", 72, 690}}};
   french.lang = "fr";
+  // A paragraph's text goes on after a link within it; drawn, the link
+  // comes last.
+  PdfStructElement see{"P", 2, {{"See", 72, 630}}, "", {{"Link", 2, {{"the manual", 108, 630}}}}};
+  see.lines_after = {{"for more", 180, 630}};
   document.elements = {PdfStructElement{
       "Document",
       1,
@@ -117,7 +142,7 @@ PdfTaggedDocument office_document() {
        PdfStructElement{
            "Body", 1, {{"A paragraph that goes", 72, 680}, {"on over the page", 72, 720, 12, 2}}},
        list, table, figure, PdfStructElement{"Loop", 2, {{"Of no role", 72, 660}}},
-       PdfStructElement{"P", 2, {}, "", {french}}}}};
+       PdfStructElement{"P", 2, {}, "", {french}}, see}}};
   return document;
 }
 
@@ -182,7 +207,9 @@ TEST(TaggedPdfTest, RendererTellsTheElementsOfEachPageAndOfEachPieceOfText) {
             "3 1 P \n"
             "13 1 - \n"
             "14 1 P \n"
-            "15 14 Span fr\n");
+            "15 14 Span fr\n"
+            "16 1 P \n"
+            "17 16 Link \n");
 
   // Each piece of drawn text with its element, the label and the body of
   // the list item within one run; the artifacts by their kind.
@@ -199,6 +226,9 @@ TEST(TaggedPdfTest, RendererTellsTheElementsOfEachPageAndOfEachPieceOfText) {
   EXPECT_EQ(owner_of(second, runs2, "Of no role"), "- 13");
   EXPECT_EQ(owner_of(second, runs2, "Bonjour"), "Span 15");
   EXPECT_EQ(owner_of(second, runs2, "2"), "artifact n");
+  EXPECT_EQ(owner_of(second, runs2, "for more"), "P 16");
+  EXPECT_EQ(in_reading_order(second, runs2),
+            "on over the page|Of no role|Bonjour|See|the manual|for more|");
   bool label_and_body_in_one_run = false;
   for (const DrawnRun& run : runs1) label_and_body_in_one_run |= run.text == "1.First item";
   EXPECT_TRUE(label_and_body_in_one_run) << rendered.text;
@@ -224,6 +254,8 @@ TEST(TaggedPdfTest, StructureKeepsTheTreesOrderInEveryRangeAndWithoutImages) {
   const std::vector<DrawnRun> runs1 = runs_of(whole.text, 1);
   EXPECT_EQ(owner_of(first, runs1, "Tagged document"), "H1 2");
   EXPECT_EQ(owner_of(first, runs1, "Value"), "TD 11");
+  EXPECT_EQ(in_reading_order(first, runs1),
+            "Tagged document|A paragraph that goes|1.|First item|Name|Value|");
 
   const std::string whole_structure = whole.structure;
   const std::string second_page = whole_structure.substr(whole_structure.find("p 2\r\n"));
@@ -232,6 +264,20 @@ TEST(TaggedPdfTest, StructureKeepsTheTreesOrderInEveryRangeAndWithoutImages) {
             whole_structure.substr(0, whole_structure.find("\r\n") + 2) + second_page);
   const Rendered text_only = render(folder.path(), folder.path() / "reversed.pdf", 2, 2, false);
   EXPECT_EQ(text_only.structure, later.structure);
+}
+
+// A whole run over a tagged PDF: the converter hands the renderer its
+// structure file and leaves none of them behind.
+TEST(TaggedPdfTest, RunLeavesNoStructureFileBehind) {
+  WorkingFolder folder;
+  fs::create_directory("pdf_in");
+  write_tagged_pdf("pdf_in/tagged.pdf", office_document());
+  const ProgramRun run = run_lexiweb(kKeysToInput + "\n\n\n");
+  ASSERT_EQ(run.exit_status, 0) << run.errors;
+  EXPECT_TRUE(fs::exists("htm_out/f000002.htm"));
+  for (const auto& entry : fs::directory_iterator("htm_in")) {
+    EXPECT_FALSE(entry.path().filename().string().starts_with("drawn-")) << entry.path();
+  }
 }
 
 // An untagged PDF gets the document line alone, and its drawn text is what

@@ -503,6 +503,10 @@ std::string make_tagged_pdf(const PdfTaggedDocument& document) {
     for (size_t k = i + 1; k < flat.size(); ++k) {
       if (flat[k].second == static_cast<int>(i)) kids += " " + element_ref(static_cast<int>(k));
     }
+    for (const PdfTaggedText& line : element.lines_after) {
+      kids += " " + add(line.page == 0 ? element.page : line.page,
+                        text_object(line.text, line.x, line.y, line.size));
+    }
     std::string body =
         "<< /Type /StructElem /S /" + element.role + " /P " +
         (flat[i].second < 0 ? std::to_string(tree_root) + " 0 R" : element_ref(flat[i].second)) +

@@ -143,6 +143,9 @@ struct PdfStructElement {
   // on its page, as a figure's drawing is.
   std::string drawing = {};
   std::vector<PdfStructElement> children = {};
+  // Its own content after its children, as a paragraph's text goes on
+  // after a link within it.
+  std::vector<PdfTaggedText> lines_after = {};
   std::string alt = {};
   std::string actual_text = {};
   std::string lang = {};

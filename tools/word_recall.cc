@@ -97,7 +97,8 @@ PageWords cut_words(const std::map<long, std::string>& pages) {
   namespace word_record = lexiweb::word_record;
   const bool keyed = lexiweb::word_rule() == lexiweb::WordRule::kReader;
   while (in.read_record(&record)) {
-    ++words[lexiweb::whole_value(record.field(word_record::field_number(word_record::kPage, keyed)))]
+    ++words[lexiweb::whole_value(
+        record.field(word_record::field_number(word_record::kPage, keyed)))]
            [lexiweb::to_lower_ascii(lexiweb::trim_blanks(
                record.field(word_record::field_number(word_record::kWord, keyed))))];
   }

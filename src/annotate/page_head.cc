@@ -26,7 +26,8 @@ constexpr std::string_view kNoteStyle =
     ".lexiweb-skip:focus~main .lexiweb-keys{clip-path:none}";
 
 // What opens a word's entries without a mouse (fonts/word_keys.js).
-constexpr std::string_view kWordKeysScriptElement = "<script src=\"fonts/word_keys.js\" defer></script>";
+constexpr std::string_view kWordKeysScriptElement =
+    "<script src=\"fonts/word_keys.js\" defer></script>";
 
 constexpr std::string_view kMainOpening =
     "<main id=\"lexiweb-main\" aria-describedby=\"lexiweb-keys\" aria-keyshortcuts=\"Enter\">";

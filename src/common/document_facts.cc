@@ -87,15 +87,14 @@ bool parse_document_facts(std::string_view bytes, DocumentFacts* facts) {
     } else if (keyed(line, "page", &rest)) {
       long page = 0;
       const auto [after, error] = std::from_chars(rest.data(), rest.data() + rest.size(), page);
-      if (error != std::errc() || page < 1 || page > 10'000'000 || after == rest.data() + rest.size() ||
-          *after != ' ') {
+      if (error != std::errc() || page < 1 || page > 10'000'000 ||
+          after == rest.data() + rest.size() || *after != ' ') {
         return false;
       }
       if (facts->page_languages.size() < static_cast<size_t>(page)) {
         facts->page_languages.resize(page);
       }
-      facts->page_languages[page - 1] =
-          clean_language_tag(rest.substr(after + 1 - rest.data()));
+      facts->page_languages[page - 1] = clean_language_tag(rest.substr(after + 1 - rest.data()));
     } else if (!line.empty() && line != "title") {
       return false;
     }

@@ -87,6 +87,7 @@ void append_marked_piece(std::string& out, const MarkedPiece& piece) {
   append_number_field(out, piece.run);
   append_number_field(out, piece.offset);
   append_number_field(out, piece.element);
+  append_number_field(out, piece.order);
   out += static_cast<char>(piece.kind);
   out += "\r\n";
 }
@@ -130,7 +131,8 @@ bool parse_marked_piece(std::string_view line, MarkedPiece* piece) {
   if (!starts_line(line, kStructurePiece)) return false;
   line.remove_prefix(2);
   if (!take_number_field(line, &piece->run) || !take_number_field(line, &piece->offset) ||
-      !take_number_field(line, &piece->element) || line.size() != 1 || !is_kind(line[0])) {
+      !take_number_field(line, &piece->element) || !take_number_field(line, &piece->order) ||
+      line.size() != 1 || !is_kind(line[0])) {
     return false;
   }
   piece->kind = static_cast<MarkKind>(line[0]);
@@ -152,7 +154,7 @@ MarkedPiece piece_at(const DrawnStructurePage& page, long run, long offset) {
       [](const std::pair<long, long>& place, const MarkedPiece& piece) {
         return place.first < piece.run || (place.first == piece.run && place.second < piece.offset);
       });
-  if (after == page.pieces.begin()) return {run, offset, 0, MarkKind::kContent};
+  if (after == page.pieces.begin()) return {run, offset, 0, 0, MarkKind::kContent};
   return *(after - 1);
 }
 

@@ -11,7 +11,7 @@
 //   "p N"                 page N begins (only in a tagged document)
 //   "s ID PARENT LEVEL COLUMNS ROWS LEFT TOP RIGHT BOTTOM ROLE<tab>LANG<tab>ALT<tab>ACTUAL"
 //                         an element (see DrawnElement)
-//   "m RUN OFFSET ELEMENT KIND"
+//   "m RUN OFFSET ELEMENT ORDER KIND"
 //                         a piece (see MarkedPiece)
 //   "e"                   page N is complete
 // A page's elements are those whose own content lies on it, with all
@@ -73,12 +73,17 @@ enum class MarkKind : char {
 
 // From byte OFFSET of the page's run number RUN (from 0, in the order of
 // the drawn text's page), the text belongs to ELEMENT (0 for none), up to
-// the next piece. A page's pieces come in the order of its runs; text
-// before the first piece belongs to no element.
+// the next piece. ORDER is the place of its marked-content sequence in the
+// tree's depth-first order, over the whole document (0 with no element):
+// the author's reading order of text, also where an element's own text
+// and its children's (a link within a paragraph) take turns. A page's
+// pieces come in the order of its runs; text before the first piece
+// belongs to no element.
 struct MarkedPiece {
   long run = 0;
   long offset = 0;
   long element = 0;
+  long order = 0;
   MarkKind kind = MarkKind::kContent;
 };
 

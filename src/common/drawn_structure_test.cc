@@ -26,13 +26,14 @@ TEST(DrawnStructure, TextFieldsKeepTheirLineAndTheirPlace) {
   EXPECT_EQ(read.alt, "two lines  of text");
   EXPECT_EQ(read.actual, "kept");
   MarkedPiece piece;
-  EXPECT_FALSE(parse_marked_piece("m 1 2 3 x", &piece));
+  EXPECT_FALSE(parse_marked_piece("m 1 2 3 4 x", &piece));
+  EXPECT_TRUE(parse_marked_piece("m 1 2 3 4 h", &piece));
 }
 
 // A piece holds from its byte to the next piece, over run ends.
 TEST(DrawnStructure, PieceAtFindsThePieceThatHoldsAByte) {
   DrawnStructurePage page;
-  page.pieces = {{0, 4, 3, MarkKind::kContent}, {2, 0, 0, MarkKind::kFooter}};
+  page.pieces = {{0, 4, 3, 1, MarkKind::kContent}, {2, 0, 0, 0, MarkKind::kFooter}};
   EXPECT_EQ(piece_at(page, 0, 3).element, 0);
   EXPECT_EQ(piece_at(page, 0, 4).element, 3);
   EXPECT_EQ(piece_at(page, 1, 0).element, 3);
@@ -45,7 +46,8 @@ TEST(DrawnStructure, ReaderPassesOverAPageCutShort) {
   const fs::path folder = fs::temp_directory_path() / "drawn_structure_test";
   fs::create_directories(folder);
   std::ofstream(folder / "1.txt", std::ios::binary)
-      << "d en\t\r\np 1\r\ns 1 0 0 1 1 0 0 0 0 P\t\t\t\r\nm 0 0 1 -\r\ne\r\np 2\r\ns 1 0 0 1 1 0 0 "
+      << "d en\t\r\np 1\r\ns 1 0 0 1 1 0 0 0 0 P\t\t\t\r\nm 0 0 1 1 -\r\ne\r\np 2\r\ns 1 0 0 1 1 0 "
+         "0 "
          "0 0 P";
   std::ofstream(folder / "3.txt", std::ios::binary)
       << "d en\t\r\np 3\r\ns 4 0 0 1 1 0 0 0 0 H1\t\t\t\r\ne\r\n";

@@ -12,6 +12,7 @@
 #include "common/text.h"
 #include "convert/conversion.h"
 #include "convert/conversion_report.h"
+#include "convert/converter_page.h"
 #include "convert/document_facts_choice.h"
 #include "convert/page_backgrounds.h"
 #include "convert/page_conversion.h"
@@ -73,8 +74,9 @@ void write_document_facts(const Conversion& conversion, const DocumentFacts& own
   }
   std::string outline;
   read_whole_file(conversion.path(kOutlinePage), &outline);
-  write_whole_file(conversion.path(kDocumentFactsFile),
-                   format_document_facts(choose_document_facts(pages, own, outline, conversion.pdf_file)));
+  write_whole_file(
+      conversion.path(kDocumentFactsFile),
+      format_document_facts(choose_document_facts(pages, own, outline, conversion.pdf_file)));
 }
 
 }  // namespace
@@ -107,11 +109,20 @@ bool run_converter(const std::string& magnification, const std::string& pdf_file
   if (done && conversion.rendering()) {
     words = wordless_page_words(conversion, recognition, converted.outcomes, drawn.pages);
   }
-  if (done) {
-    Typesetting typesetting(output_folder, std::move(converted.drawn_text), drawn.fonts);
-    done = finish_conversion(conversion, converted.outcomes, words, typesetting);
-  }
   const DocumentFacts own = pdf_own_facts(converted.drawn_structure, conversion.pdf_file);
+  if (done) {
+    // The title names the pages that have no heading of their own; the
+    // outline is still under the converter's name.
+    std::string outline;
+    const std::string outline_path =
+        conversion.path(std::string(kConverterPrefix) + "-outline.html");
+    if (file_exists(outline_path)) read_whole_file(outline_path, &outline);
+    DocumentFacts document = own;
+    document.title = choose_document_facts({}, own, outline, conversion.pdf_file).title;
+    Typesetting typesetting(output_folder, std::move(converted.drawn_text), drawn.fonts);
+    done = finish_conversion(conversion, converted.outcomes, words, typesetting,
+                             converted.drawn_structure, document);
+  }
   for (const std::string& file : converted.drawn_structure) delete_file(file);
   if (!done) {
     // Nothing of a failed conversion stays to be taken for a document.

@@ -55,10 +55,10 @@ TEST_F(ConvertedDocumentTest, WritesIndexPagesImagesOutlineAndFontsAndNothingEls
   EXPECT_EQ(console_.output, "");
   // The frameset, the frame index and the measuring files are gone; the
   // outline stays as pdftohtml wrote it.
-  EXPECT_EQ(
-      folder_listing("htm_in"),
-      (std::set<std::string>{"document-facts.txt", "fonts", "index.html", "outline.html", "page1.html", "page2.html",
-                             "page3.html", "page001.png", "page002.png", "page003.png"}));
+  EXPECT_EQ(folder_listing("htm_in"),
+            (std::set<std::string>{"document-facts.txt", "fonts", "index.html", "outline.html",
+                                   "page1.html", "page2.html", "page3.html", "page001.png",
+                                   "page002.png", "page003.png"}));
   std::string report;
   std::filesystem::create_directory("direct");
   ASSERT_EQ(run_for_output({"pdftohtml", "-q", "-c", "doc.pdf", "direct/page"}, &report), 0)
@@ -90,7 +90,12 @@ TEST_F(ConvertedDocumentTest, EveryPageIsCompleteWithItsStyleFirstInTheBodyAndIt
     EXPECT_TRUE(body.starts_with("\n<style type=\"text/css\">\n")) << body;
     // The fitting script follows the style on pages with text (not on the empty page 2).
     const std::string script = page == 2 ? "" : "<script src=\"fonts/fit.js\" defer></script>\n";
-    EXPECT_NE(body.find("</style>\n" + script + "<div id=\"page" + std::to_string(page) + "-div\""),
+    // Then the flowing view's style and script, which must come before the page division.
+    const std::string flow =
+        "<link rel=\"stylesheet\" href=\"fonts/flow.css\">\n"
+        "<script src=\"fonts/flow.js\" data-width=\"918\"></script>\n";
+    EXPECT_NE(body.find("</style>\n" + script + flow + "<div id=\"page" + std::to_string(page) +
+                        "-div\""),
               std::string::npos)
         << body;
     EXPECT_NE(body.find("src=\"page00" + std::to_string(page) + ".png\""), std::string::npos);

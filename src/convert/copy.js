@@ -3,8 +3,9 @@
   'use strict';
 
   // The pieces of text placed one by one, in the page's order: the
-  // converter's fragments and the words of recognised lines.
-  var kPieces = 'div[id$="-div"] > p:not(.lexiweb-ocr), p.lexiweb-ocr span[data-w]';
+  // converter's fragments, within the blocks of the page's structure, and
+  // the words of recognised lines.
+  var kPieces = 'div[id$="-div"] p:not(.lexiweb-ocr), p.lexiweb-ocr span[data-w]';
 
   // A gap narrower than this share of the font size is no word break (a
   // change of face within a word), as poppler's text extraction counts it;

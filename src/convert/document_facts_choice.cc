@@ -90,8 +90,8 @@ bool is_real_title(std::string_view title, std::string_view pdf_file) {
   const size_t dot = low.find_last_of('.');
   if (dot != std::string::npos && low.find(' ') == std::string::npos) {
     constexpr std::array<std::string_view, 16> kEndings = {
-        "pdf", "doc", "docx", "odt", "rtf", "txt", "tex", "dvi", "ps", "ppt", "pptx", "xls",
-        "xlsx", "indd", "qxd", "htm"};
+        "pdf", "doc", "docx", "odt", "rtf",  "txt",  "tex", "dvi",
+        "ps",  "ppt", "pptx", "xls", "xlsx", "indd", "qxd", "htm"};
     const std::string_view ending = std::string_view(low).substr(dot + 1);
     for (std::string_view known : kEndings) {
       if (ending == known) return false;

@@ -31,7 +31,8 @@ const std::string kEnglish =
 std::string page(const std::string& text) {
   // The converter's pages: styles and scripts hold no text of the page.
   return "<html><head><style>p{font-family:Times}</style><script>var anglais = 'the and of';"
-         "</script></head><body><p style=\"top:1px\">" + text + "</p></body></html>";
+         "</script></head><body><p style=\"top:1px\">" +
+         text + "</p></body></html>";
 }
 
 std::vector<std::string> pages_of(const std::vector<std::string>& texts) {
@@ -96,8 +97,10 @@ TEST(DocumentTitle, RealTitlesAndTheJunkThatProgramsLeave) {
 
 TEST(PageText, LeavesOutTagsStylesAndScriptsAndReadsReferences) {
   std::string text;
-  append_page_text("<head><STYLE type=x>a{}</STYLE ><script>x<y</script></head>"
-                   "<p>caf&#233; &amp; th&eacute;</p><scripted>z", text);
+  append_page_text(
+      "<head><STYLE type=x>a{}</STYLE ><script>x<y</script></head>"
+      "<p>caf&#233; &amp; th&eacute;</p><scripted>z",
+      text);
   EXPECT_EQ(text, "     café & th&eacute;  z");
 }
 

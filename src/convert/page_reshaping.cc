@@ -3,7 +3,6 @@
 #include "convert/page_reshaping.h"
 
 #include <algorithm>
-
 #include <cstdio>
 
 #include "common/complete_file.h"
@@ -12,6 +11,7 @@
 #include "convert/converter_page.h"
 #include "convert/copied_text.h"
 #include "convert/finished_output.h"
+#include "convert/outline_headings.h"
 #include "convert/page_backgrounds.h"
 #include "convert/recognised_lines.h"
 #include "convert/recognition_script.h"
@@ -19,7 +19,9 @@
 #include "convert/wordless_page.h"
 #include "platform/console.h"
 #include "shell/file_ops.h"
+#include "typeset/flow_view.h"
 #include "typeset/font_folder.h"
+#include "typeset/page_structure.h"
 
 namespace lexiweb {
 namespace {
@@ -57,11 +59,31 @@ struct ReshapedPages {
 // (see recognised_lines.h).
 ReshapedPages reshape_pages(const Conversion& conversion, const std::vector<PageOutcome>& outcomes,
                             const std::vector<PagePixels>& sizes, const WordlessPageWords& words,
-                            Typesetting& typesetting) {
+                            Typesetting& typesetting,
+                            const std::vector<std::string>& drawn_structure,
+                            const DocumentFacts& document) {
   const int page_count = conversion.page_count;
   ReshapedPages reshaped;
   int& page = reshaped.pages;
   std::string raw;
+  // Each process over a range of pages writes the whole outline; the
+  // first page's is there before any page is reshaped.
+  std::string outline_html;
+  const std::string outline_path = conversion.path(std::string(kConverterPrefix) + "-outline.html");
+  if (file_exists(outline_path) && !read_whole_file(outline_path, &outline_html))
+    outline_html.clear();
+  std::map<int, std::vector<OutlineHeading>> headings = outline_headings(outline_html);
+  PageStructure structure;
+  PageFacts facts;
+  facts.document_title = document.title;
+  facts.document_language = document.language;
+  // A tagged PDF's structure, page by page.
+  DrawnStructureReader tags(drawn_structure);
+  DrawnStructurePage page_tags;
+  for (const auto& [page, entries] : headings) {
+    for (const OutlineHeading& entry : entries)
+      facts.outline_levels = std::max(facts.outline_levels, entry.depth + 1);
+  }
   while (page_count == 0 ? file_exists(conversion.path(converter_page_file(page + 1)))
                          : page < page_count) {
     ++page;
@@ -98,12 +120,20 @@ ReshapedPages reshape_pages(const Conversion& conversion, const std::vector<Page
     }
     add_recognised_lines(page_html, lines);
     // A scan that could not be read is the page all the same.
-    const bool scan = !lines.empty() || std::find(words.unrecognised.begin(),
-                                                  words.unrecognised.end(),
-                                                  page) != words.unrecognised.end();
+    const bool scan =
+        !lines.empty() || std::find(words.unrecognised.begin(), words.unrecognised.end(), page) !=
+                              words.unrecognised.end();
     describe_background(page_html, page, scan);
     reshaped.words_laid = reshaped.words_laid || !lines.empty();
     typesetting.set_page(page_html, page);
+    facts.page = page;
+    facts.outline_headings = std::move(headings[page]);
+    facts.background_image = file_exists(conversion.path(background_image_file(page)))
+                                 ? background_image_file(page)
+                                 : "";
+    facts.tags = tags.page_of(page, &page_tags) ? &page_tags : nullptr;
+    facts.fragment_runs = typesetting.fragment_runs();
+    structure.structure(page_html, facts);
     add_font_folder_script_at_end(page_html, kCopyScriptFile);
     add_search_field(page_html);
     write_whole_file(page_path, page_html);
@@ -142,7 +172,9 @@ bool tidy_converter_extras(const Conversion& conversion) {
 }  // namespace
 
 bool finish_conversion(const Conversion& conversion, const std::vector<PageOutcome>& outcomes,
-                       const WordlessPageWords& words, Typesetting& typesetting) {
+                       const WordlessPageWords& words, Typesetting& typesetting,
+                       const std::vector<std::string>& drawn_structure,
+                       const DocumentFacts& document) {
   // The sizes of the lost pages, and of the pages before them, whose size
   // a page that cannot be read takes.
   int last_lost = 0;
@@ -152,7 +184,8 @@ bool finish_conversion(const Conversion& conversion, const std::vector<PageOutco
   const std::vector<PagePixels> sizes =
       last_lost == 0 ? std::vector<PagePixels>()
                      : page_sizes(conversion.pdf_file, last_lost, conversion.zoom);
-  const ReshapedPages reshaped = reshape_pages(conversion, outcomes, sizes, words, typesetting);
+  const ReshapedPages reshaped =
+      reshape_pages(conversion, outcomes, sizes, words, typesetting, drawn_structure, document);
   if (reshaped.pages < 0) return false;
   if (reshaped.words_laid) write_recognition_script(conversion.folder);
   if (!typesetting.finish()) {
@@ -160,6 +193,7 @@ bool finish_conversion(const Conversion& conversion, const std::vector<PageOutco
     return false;
   }
   write_into_font_folder(conversion.folder, kCopyScriptFile, kCopyScript);
+  write_flow_view(conversion.folder);
   write_search_script(conversion.folder);
   if (!tidy_converter_extras(conversion)) {
     print_line("The document outline in " + conversion.folder + " could not be kept");

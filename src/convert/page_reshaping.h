@@ -5,6 +5,7 @@
 #ifndef LEXIWEB_CONVERT_PAGE_RESHAPING_H_
 #define LEXIWEB_CONVERT_PAGE_RESHAPING_H_
 
+#include "common/document_facts.h"
 #include "convert/conversion.h"
 #include "convert/recognition.h"
 #include "typeset/typesetting.h"
@@ -15,9 +16,14 @@ namespace lexiweb {
 // `words` laid over the pages they belong to. False after a console line
 // when a page is missing, could not be read or was not finished, or the
 // fonts, the outline or the pages could not be written; a page that cannot
-// be written ends the run.
+// be written ends the run. `drawn_structure` are the files of a tagged
+// PDF's structure (common/drawn_structure.h), in page order; `document`
+// the document's title, which names the pages without a heading of their
+// own, and the language its PDF names.
 bool finish_conversion(const Conversion& conversion, const std::vector<PageOutcome>& outcomes,
-                       const WordlessPageWords& words, Typesetting& typesetting);
+                       const WordlessPageWords& words, Typesetting& typesetting,
+                       const std::vector<std::string>& drawn_structure,
+                       const DocumentFacts& document);
 
 }  // namespace lexiweb
 

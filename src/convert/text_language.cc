@@ -54,8 +54,7 @@ std::string well_formed_utf8(std::string_view text) {
   clean.reserve(text.size());
   while (!text.empty()) {
     const std::string_view rest = text;
-    if (take_utf8(text) == kReplacementCharacter &&
-        !rest.starts_with("\xEF\xBF\xBD")) {
+    if (take_utf8(text) == kReplacementCharacter && !rest.starts_with("\xEF\xBF\xBD")) {
       continue;
     }
     clean.append(rest.data(), rest.size() - text.size());
@@ -93,9 +92,8 @@ TextLanguage identify_language(std::string_view text) {
   int percent[3];
   int text_bytes = 0;
   bool reliable = false;
-  const CLD2::Language language =
-      CLD2::DetectLanguageSummary(valid.data(), static_cast<int>(valid.size()), true, found,
-                                  percent, &text_bytes, &reliable);
+  const CLD2::Language language = CLD2::DetectLanguageSummary(
+      valid.data(), static_cast<int>(valid.size()), true, found, percent, &text_bytes, &reliable);
   TextLanguage result;
   result.tag = bcp47_tag(language);
   result.bytes = result.tag.empty() ? 0 : static_cast<long>(text_bytes) * percent[0] / 100;

@@ -11,8 +11,8 @@ namespace lexiweb {
 
 // What CLD2 found in one text.
 struct TextLanguage {
-  std::string tag;   // BCP 47, "en", "zh-Hant"; empty when none was found
-  long bytes = 0;    // bytes of letters CLD2 read
+  std::string tag;  // BCP 47, "en", "zh-Hant"; empty when none was found
+  long bytes = 0;   // bytes of letters CLD2 read
   bool reliable = false;
 };
 

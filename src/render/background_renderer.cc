@@ -47,7 +47,12 @@ class GlyphRecording {
   }
 
   // A marked-content sequence: an artifact, or with the MCID that ties it
-  // to its structure element.
+  // to its structure element. poppler tells of a sequence only when its
+  // property list stands in the content (/P <</MCID 3>> BDC), as office
+  // programs write it, and not when the content names one of the page's
+  // resources (/P /MC0 BDC), though it tells of that one's end: what such
+  // a sequence holds, and what follows it within another, goes without
+  // its element.
   void begin_marked(const char* name, Dict* properties) {
     if (structure_ == nullptr) return;
     const bool artifact = name != nullptr && std::strcmp(name, "Artifact") == 0;

@@ -23,17 +23,24 @@ void StructureRecorder::start_page(int page) { page_ = page; }
 void StructureRecorder::begin_marked_content(int mcid, bool artifact, MarkKind kind) {
   Mark inner = mark();
   if (artifact) {
-    inner = {0, kind};
+    inner = {0, 0, kind};
   } else if (mcid >= 0) {
     // An MCID the tree does not know is content of no element.
     inner = {};
-    if (forms_.empty()) {
-      const auto found = tree_.page_content.find(StructureTree::page_key(page_, mcid));
-      if (found != tree_.page_content.end()) inner.element = found->second;
-    } else {
+    // A form's MCIDs are its own where the tree names the form; where it
+    // does not, some producers number them as the page's.
+    bool found = false;
+    if (!forms_.empty()) {
       const Form& form = forms_.back();
-      const auto found = tree_.form_content.find({form.number, form.generation, mcid});
-      if (found != tree_.form_content.end()) inner.element = found->second;
+      const auto element = tree_.form_content.find({form.number, form.generation, mcid});
+      found = element != tree_.form_content.end();
+      if (found) inner = {element->second.element, element->second.order};
+    }
+    if (!found) {
+      const auto element = tree_.page_content.find(StructureTree::page_key(page_, mcid));
+      if (element != tree_.page_content.end()) {
+        inner = {element->second.element, element->second.order};
+      }
     }
   }
   marks_.push_back(inner);
@@ -54,7 +61,7 @@ void StructureRecorder::end_form() {
 void StructureRecorder::add_glyph(long run, long offset, const DrawnBox& box) {
   const Mark now = mark();
   if (!(now == piece_mark_)) {
-    pieces_.push_back({run, offset, now.element, now.kind});
+    pieces_.push_back({run, offset, now.element, now.order, now.kind});
     piece_mark_ = now;
   }
   add_box(box);

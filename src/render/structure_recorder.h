@@ -56,6 +56,7 @@ class StructureRecorder {
  private:
   struct Mark {
     long element = 0;
+    long order = 0;
     MarkKind kind = MarkKind::kContent;
     bool operator==(const Mark&) const = default;
   };

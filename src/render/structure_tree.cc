@@ -13,6 +13,7 @@
 #include <goo/GooString.h>
 #include <goo/gmem.h>
 
+#include <algorithm>
 #include <array>
 #include <set>
 #include <string_view>
@@ -115,27 +116,28 @@ void read_spans(const Object& attributes, DrawnElement* element) {
   }
 }
 
-// An element still to read, with what it inherits.
-struct PendingElement {
-  Object dict;
-  long parent = 0;
-  int depth = 1;
-  int page = 0;  // of its parent's /Pg, 0 when none
+// A kid still to read, with what it inherits from its parent.
+struct PendingKid {
+  Object kid;       // as its parent holds it: a reference, a dictionary or an MCID
+  long parent = 0;  // the element it belongs to, 0 for the tree's root
+  int depth = 0;    // of its parent, 0 for the root
+  int page = 0;     // of its parent's /Pg, 0 when none
 };
 
+// Reads the tree depth first with a stack of its own, so that its
+// elements and its marked content come in the author's order however
+// deep it nests.
 class TreeReader {
  public:
   TreeReader(PDFDoc& document, StructureTree* tree) : document_(document), tree_(*tree) {}
 
   void read(const Object& root) {
     role_map_ = root.dictLookup("RoleMap");
-    PendingElement top;
-    top.depth = 0;
-    push_kids(root, top, 0);
+    push_kids(root, 0, 0, 0);
     while (!pending_.empty() && static_cast<long>(tree_.elements.size()) < kMostElements) {
-      PendingElement next = std::move(pending_.back());
+      const PendingKid next = std::move(pending_.back());
       pending_.pop_back();
-      read_element(next);
+      read_kid(next);
     }
   }
 
@@ -153,11 +155,54 @@ class TreeReader {
     return found == page_numbers_.end() ? 0 : found->second;
   }
 
-  void read_element(PendingElement& pending) {
-    const Object& dict = pending.dict;
+  // Puts the kids of `parent` on the stack, the last first so that they
+  // are read in order.
+  void push_kids(const Object& parent, long id, int depth, int page) {
+    const Object& kids = parent.dictLookupNF("K");
+    if (!kids.isArray()) {
+      pending_.push_back({kids.copy(), id, depth, page});
+      return;
+    }
+    for (int i = kids.arrayGetLength() - 1; i >= 0; --i) {
+      pending_.push_back({kids.arrayGetNF(i).copy(), id, depth, page});
+    }
+  }
+
+  void read_kid(const PendingKid& pending) {
+    const Object& kid = pending.kid;
+    if (kid.isInt()) {
+      add_content(pending.page, kid.getInt(), pending.parent);
+      return;
+    }
+    if (kid.isRef() && !seen_.insert(kid.getRef()).second) return;  // a cycle, or read already
+    const Object object = kid.fetch(document_.getXRef());
+    if (!object.isDict()) return;
+    const Object type = object.dictLookup("Type");
+    const Object& page_reference = object.dictLookupNF("Pg");
+    const int page = page_reference.isRef() ? page_of(page_reference) : pending.page;
+    if (type.isName("MCR")) {
+      const Object mcid = object.dictLookup("MCID");
+      if (!mcid.isInt()) return;
+      const Object& stream = object.dictLookupNF("Stm");
+      if (stream.isRef()) {
+        if (pending.parent == 0) return;
+        const Ref form = stream.getRef();
+        tree_.form_content[{form.num, form.gen, mcid.getInt()}] = {pending.parent, ++order_};
+        if (page > 0) tree_.page_elements[page].push_back(pending.parent);
+      } else {
+        add_content(page, mcid.getInt(), pending.parent);
+      }
+    } else if (type.isName("OBJR")) {
+      if (page > 0 && pending.parent > 0) tree_.page_elements[page].push_back(pending.parent);
+    } else if (object.dictLookup("S").isName()) {
+      read_element(object, pending, page);
+    }
+  }
+
+  void read_element(const Object& dict, const PendingKid& pending, int page) {
     long id = pending.parent;
     // Deeper than the bound, the content goes to the ancestor at it.
-    if (pending.depth <= kDeepestElement) {
+    if (pending.depth < kDeepestElement) {
       DrawnElement element;
       element.id = static_cast<long>(tree_.elements.size()) + 1;
       element.parent = pending.parent;
@@ -174,74 +219,22 @@ class TreeReader {
       id = element.id;
       tree_.elements.push_back(std::move(element));
     }
-    const int page =
-        dict.dictLookupNF("Pg").isRef() ? page_of(dict.dictLookupNF("Pg")) : pending.page;
-    PendingElement inherited;
-    inherited.depth = pending.depth;
-    inherited.page = page;
-    push_kids(dict, inherited, id);
-  }
-
-  // Reads the content kids of `parent` (element `id`, 0 for the root) and
-  // puts its element kids on the stack, last kid first so that they are
-  // read in order.
-  void push_kids(const Object& parent, const PendingElement& inherited, long id) {
-    const Object& kids = parent.dictLookupNF("K");
-    std::vector<PendingElement> elements;
-    if (kids.isArray()) {
-      for (int i = 0; i < kids.arrayGetLength(); ++i) {
-        read_kid(kids.arrayGetNF(i), inherited, id, &elements);
-      }
-    } else {
-      read_kid(kids, inherited, id, &elements);
-    }
-    for (auto kid = elements.rbegin(); kid != elements.rend(); ++kid) {
-      pending_.push_back(std::move(*kid));
-    }
-  }
-
-  void read_kid(const Object& kid, const PendingElement& inherited, long id,
-                std::vector<PendingElement>* elements) {
-    if (kid.isInt()) {
-      add_content(inherited.page, kid.getInt(), id);
-      return;
-    }
-    if (kid.isRef() && !seen_.insert(kid.getRef()).second) return;  // a cycle, or read already
-    Object object = kid.fetch(document_.getXRef());
-    if (!object.isDict()) return;
-    const Object type = object.dictLookup("Type");
-    const int page =
-        object.dictLookupNF("Pg").isRef() ? page_of(object.dictLookupNF("Pg")) : inherited.page;
-    if (type.isName("MCR")) {
-      const Object mcid = object.dictLookup("MCID");
-      if (!mcid.isInt() || id == 0) return;
-      const Object& stream = object.dictLookupNF("Stm");
-      if (stream.isRef()) {
-        const Ref form = stream.getRef();
-        tree_.form_content[{form.num, form.gen, mcid.getInt()}] = id;
-        if (page > 0) tree_.page_elements[page].push_back(id);
-      } else {
-        add_content(page, mcid.getInt(), id);
-      }
-    } else if (type.isName("OBJR")) {
-      if (page > 0 && id > 0) tree_.page_elements[page].push_back(id);
-    } else if (object.dictLookup("S").isName()) {
-      elements->push_back({std::move(object), id, inherited.depth + 1, inherited.page});
-    }
+    push_kids(dict, id, std::min(pending.depth + 1, kDeepestElement), page);
   }
 
   void add_content(int page, int mcid, long id) {
     if (page <= 0 || mcid < 0 || id == 0) return;
-    tree_.page_content[StructureTree::page_key(page, mcid)] = id;
+    tree_.page_content[StructureTree::page_key(page, mcid)] = {id, ++order_};
     tree_.page_elements[page].push_back(id);
   }
 
   PDFDoc& document_;
   StructureTree& tree_;
   Object role_map_;
-  std::vector<PendingElement> pending_;
+  std::vector<PendingKid> pending_;
   std::set<Ref> seen_;
   std::map<Ref, int> page_numbers_;
+  long order_ = 0;  // of the last marked-content sequence read
 };
 
 }  // namespace

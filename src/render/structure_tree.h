@@ -24,13 +24,20 @@ namespace lexiweb {
 inline constexpr int kDeepestElement = 100;
 inline constexpr long kMostElements = 2'000'000;
 
+// The element a marked-content sequence belongs to, and its place in the
+// tree's depth-first order (from 1).
+struct MarkedContent {
+  long element = 0;
+  long order = 0;
+};
+
 struct StructureTree {
   // Element i has id i + 1; its box fields stay 0 here.
   std::vector<DrawnElement> elements;
-  // The element of MCID m on page p, keyed by page_key(p, m).
-  std::unordered_map<std::uint64_t, long> page_content;
-  // The element of MCID m of the form XObject n g R, keyed (n, g, m).
-  std::map<std::tuple<int, int, int>, long> form_content;
+  // The sequence of MCID m on page p, keyed by page_key(p, m).
+  std::unordered_map<std::uint64_t, MarkedContent> page_content;
+  // The sequence of MCID m of the form XObject n g R, keyed (n, g, m).
+  std::map<std::tuple<int, int, int>, MarkedContent> form_content;
   // The elements with content of their own on each page, in no order.
   std::unordered_map<int, std::vector<long>> page_elements;
 

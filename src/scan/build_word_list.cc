@@ -6,9 +6,9 @@
 
 #include "common/identifiers.h"
 #include "common/run_values.h"
+#include "common/words.h"
 #include "scan/page_lists.h"
 #include "scan/word_numbering.h"
-#include "common/words.h"
 #include "shell/external_sort.h"
 #include "shell/file_ops.h"
 #include "shell/scratch_catalogue.h"

@@ -37,6 +37,7 @@ std::string without_blanks(std::string_view text) {
 }
 
 struct Run {
+  size_t drawn;  // its index among the page's drawn runs
   long top;
   long base;
   long left;
@@ -50,11 +51,12 @@ struct Run {
 class PageRuns {
  public:
   explicit PageRuns(const std::vector<DrawnRun>& drawn) {
-    for (const DrawnRun& run : drawn) {
+    for (size_t i = 0; i < drawn.size(); ++i) {
+      const DrawnRun& run = drawn[i];
       if (!run.visible) continue;
       std::string key = without_blanks(run.text);
       if (key.empty()) continue;
-      runs_.push_back({run.top, run.base, run.left, run.right, std::max(1L, run.base - run.top),
+      runs_.push_back({i, run.top, run.base, run.left, run.right, std::max(1L, run.base - run.top),
                        std::move(key)});
     }
     for (size_t i = 0; i < runs_.size(); ++i) by_left_.push_back(i);
@@ -83,6 +85,7 @@ class PageRuns {
   }
 
   long base_of(size_t run) const { return runs_[run].base; }
+  size_t drawn_index(size_t run) const { return runs_[run].drawn; }
 
   // The line with `key` below the line that starts at run `previous` and is
   // `width` wide: pdftohtml joins lines into a fragment only where they
@@ -187,7 +190,7 @@ long number_after(std::string_view text, std::string_view key) {
 // The widths of the fragment's lines, "w1,w2,...", or empty when a line is
 // not found; `base` becomes its first line's baseline where that is found.
 std::string fragment_widths(const PageRuns& runs, long top, long left, std::string_view content,
-                            std::optional<long>* base) {
+                            std::optional<long>* base, long* first_run) {
   std::string widths;
   size_t previous = 0;
   long previous_width = 0;
@@ -198,7 +201,10 @@ std::string fragment_widths(const PageRuns& runs, long top, long left, std::stri
     size_t start = 0;
     const long width = line == 0 ? runs.first_line(top, left, key, &start)
                                  : runs.next_line(previous, previous_width, left, key, &start);
-    if (line == 0 && width >= 0) *base = runs.base_of(start);
+    if (line == 0 && width >= 0) {
+      *base = runs.base_of(start);
+      *first_run = static_cast<long>(runs.drawn_index(start));
+    }
     // A line that does not run to the right is turned on the page.
     if (width <= 0) return "";
     previous_width = width;
@@ -229,14 +235,16 @@ int add_fragment_widths(std::string& page_html, const std::vector<DrawnRun>& dra
     const std::string_view tag = page.substr(start, tag_end - start);
     const long top = number_after(tag, "top:");
     std::optional<long> base;
-    const std::string widths = fragment_widths(runs, top, number_after(tag, "left:"),
-                                               page.substr(tag_end + 1, end - tag_end - 1), &base);
+    long first_run = -1;
+    const std::string widths =
+        fragment_widths(runs, top, number_after(tag, "left:"),
+                        page.substr(tag_end + 1, end - tag_end - 1), &base, &first_run);
     if (baselines != nullptr) {
       const size_t name_at = tag.find(kClassKey);
       if (name_at != std::string_view::npos) {
         const std::string_view name = tag.substr(name_at + kClassKey.size());
         baselines->push_back({std::string(name.substr(0, name.find('"'))), !widths.empty(),
-                              base.has_value(), base.value_or(0) - kUnit * top});
+                              base.has_value(), base.value_or(0) - kUnit * top, first_run});
       }
     }
     if (widths.empty()) continue;

@@ -24,6 +24,9 @@ struct FragmentBaseline {
   bool measured = false;
   bool placed = false;
   long drop = 0;
+  // The run (its index among the page's drawn runs) that starts its first
+  // line, or -1 when that was not found.
+  long first_run = -1;
 };
 
 // Adds to every fragment of `page_html` whose lines are all found among

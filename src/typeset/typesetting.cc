@@ -51,6 +51,10 @@ void Typesetting::set_page(std::string& page_html, int page) {
   drawn_runs(page);
   std::vector<FragmentBaseline> baselines;
   const bool measured = runs_whole_ && add_fragment_widths(page_html, runs_, &baselines) > 0;
+  fragment_runs_.clear();
+  if (runs_whole_) {
+    for (const FragmentBaseline& baseline : baselines) fragment_runs_.push_back(baseline.first_run);
+  }
   const std::map<std::string, FontFace> leading_faces = set_page_fonts(page_html, fonts_, shelf_);
   // A class stands upright where most of its fragments were found drawn
   // from left to right; a few of a turned class may meet text beside them.

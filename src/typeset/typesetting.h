@@ -34,6 +34,11 @@ class Typesetting {
   // Sets page `page`, as reshape_page left it.
   void set_page(std::string& page_html, int page);
 
+  // The drawn run that starts each fragment of the page set last, in the
+  // page's order (-1 where none was found); empty when its runs were not
+  // recorded whole.
+  const std::vector<long>& fragment_runs() const { return fragment_runs_; }
+
   // Writes the faces and the fitting script into the font folder and
   // removes the renderer's text files. False when a face could not be made; a
   // write the system refuses ends the run.
@@ -50,6 +55,7 @@ class Typesetting {
   bool runs_whole_ = false;  // whether the renderer recorded that page whole
   FaceShelf shelf_;
   bool script_used_ = false;
+  std::vector<long> fragment_runs_;
 };
 
 }  // namespace lexiweb

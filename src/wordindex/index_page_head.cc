@@ -5,7 +5,6 @@
 
 #include "common/page_heads.h"
 #include "common/run_values.h"
-
 #include "shell/record_reader.h"
 #include "shell/record_writer.h"
 #include "wordindex/index_nav_bar.h"

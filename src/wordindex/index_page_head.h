@@ -27,8 +27,9 @@ std::string range_text(const IndexPageRange& range);
 // before keeps its numbering, and the short item of the occurrence that
 // opens the page. `page_list` is the open index page list.
 void write_index_page_head(std::string_view page_file, RecordWriter& out, RecordReader& page_list,
-                           const IndexPageRange& range, std::string_view page_field, std::string_view output_stem,
-                           std::string_view occurrence_id, std::string_view word, long ordinal);
+                           const IndexPageRange& range, std::string_view page_field,
+                           std::string_view output_stem, std::string_view occurrence_id,
+                           std::string_view word, long ordinal);
 
 }  // namespace lexiweb
 

@@ -14,8 +14,7 @@ class RecordWriter;
 // The lines from "<HTML>" to "<body>", then the skip link and the opening of
 // the page's main part; only the title (HTML) and the language (empty when
 // not known) differ between pages.
-void write_standard_page_head(RecordWriter& out, std::string_view title,
-                              std::string_view language);
+void write_standard_page_head(RecordWriter& out, std::string_view title, std::string_view language);
 
 // Closes the main part and the page.
 void write_standard_page_end(RecordWriter& out);

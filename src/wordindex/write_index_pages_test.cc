@@ -70,10 +70,9 @@ TEST(WriteIndexPagesTest, EachPageIsHeadedAndTitledByItsRangeOfWords) {
   g_run.all_words_page_file = "f000006.htm";
   g_run.document.title = "Rivers <of> Europe";
   g_run.document.language = "de";
-  write_file(kPlacedOccurrencesByWordFile, occurrence(1, 1, 1, "abbreviation", "1", "a") +
-                                               occurrence(1, 1, 2, "bank", "2", "b") +
-                                               occurrence(2, 1, 3, "blank", "3", "c") +
-                                               occurrence(3, 2, 4, "blank", "4", "d"));
+  write_file(kPlacedOccurrencesByWordFile,
+             occurrence(1, 1, 1, "abbreviation", "1", "a") + occurrence(1, 1, 2, "bank", "2", "b") +
+                 occurrence(2, 1, 3, "blank", "3", "c") + occurrence(3, 2, 4, "blank", "4", "d"));
   write_file(kIndexPagesFile, record_line({page_field(1), index_page_stem(1)}) +
                                   record_line({page_field(2), index_page_stem(2)}));
 

@@ -9,7 +9,8 @@
 // With --wordless-pages it writes a document with pages that hold no word,
 // with --scanned-page one searchable scan, with --dark-slide a slide of white
 // text on a dark background, with --placed-text pages that test where the
-// text stands.
+// text stands, with --two-columns a page of two columns with a heading, a
+// list, a table and a figure.
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -138,6 +139,46 @@ PdfPage dark_slide() {
   return slide;
 }
 
+// A page of two columns under a heading: in the left column a paragraph
+// with a word hyphenated at a line end, a list of three items and another
+// paragraph; in the right a table of three rows, a figure (a drawing with
+// no text in it) and its caption, and a last paragraph. All of it is drawn
+// by the page's drawing, in the order a reader reads it.
+PdfPage two_column_page() {
+  auto text = [](double size, double x, double y, const std::string& line) {
+    return "BT /F1 " + std::to_string(size) + " Tf " + std::to_string(x) + " " + std::to_string(y) +
+           " Td (" + line + ") Tj ET\n";
+  };
+  PdfPage page;
+  page.drawing = "0.55 0.7 0.9 rg 330 470 210 150 re f\n0 0 0 rg\n";
+  page.drawing += text(22, 72, 730, "Rivers of the North");
+  const char* first[] = {
+      "Northern rivers run cold and clear through", "the valley, past quiet farms and the moun-",
+      "tains, until they reach the grey sea where", "the herons wait for the evening tide."};
+  for (int i = 0; i < 4; ++i) page.drawing += text(11, 72, 680 - 14 * i, first[i]);
+  const char* items[] = {"Salmon swim upstream in autumn", "Otters play along the banks",
+                         "Willows shade the slow water"};
+  for (int i = 0; i < 3; ++i) {
+    page.drawing += text(11, 72, 610 - 16 * i, "\\225");
+    page.drawing += text(11, 86, 610 - 16 * i, items[i]);
+  }
+  const char* second[] = {"Fishermen read the river by its colour and",
+                          "its sound, and every season brings a new", "story to the old mill."};
+  for (int i = 0; i < 3; ++i) page.drawing += text(11, 72, 540 - 14 * i, second[i]);
+  const char* cells[3][3] = {{"River", "Length", "Source"},
+                             {"Amber", "120 km", "Lake Sora"},
+                             {"Birch", "85 km", "Mount Vel"}};
+  for (int row = 0; row < 3; ++row) {
+    for (int column = 0; column < 3; ++column) {
+      page.drawing += text(11, 330 + 80 * column, 680 - 16 * row, cells[row][column]);
+    }
+  }
+  page.drawing += text(10, 340, 455, "Figure 1: The delta at low tide");
+  page.drawing += text(11, 330, 420, "Below the delta the water spreads wide");
+  page.drawing += text(11, 330, 406, "and shallow over the golden sand.");
+  return page;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -146,23 +187,26 @@ int main(int argc, char** argv) {
   const bool scanned_page = option == "--scanned-page";
   const bool slide = option == "--dark-slide";
   const bool placed_text = option == "--placed-text";
-  if (argc != 2 && !wordless_pages && !scanned_page && !slide && !placed_text) {
+  const bool two_columns = option == "--two-columns";
+  if (argc != 2 && !wordless_pages && !scanned_page && !slide && !placed_text && !two_columns) {
     std::cerr << "usage: make_browser_site FOLDER [--wordless-pages | --scanned-page | "
-                 "--dark-slide | --placed-text]\n";
+                 "--dark-slide | --placed-text | --two-columns]\n";
     return 2;
   }
   try {
     const std::filesystem::path pdf_folder = std::filesystem::path(argv[1]) / "pdf_in";
     std::filesystem::create_directories(pdf_folder);
-    lexiweb::testing::write_pdf(pdf_folder / "doc.pdf",
-                                wordless_pages ? document_with_wordless_pages()
-                                : scanned_page ? scanned_document()
-                                : slide        ? std::vector<PdfPage>{dark_slide()}
-                                : placed_text  ? placed_text_document()
-                                               : river_document(),
-                                wordless_pages || scanned_page || slide || placed_text
-                                    ? std::vector<PdfOutlineEntry>{}
-                                    : river_outline());
+    lexiweb::testing::write_pdf(
+        pdf_folder / "doc.pdf",
+        wordless_pages ? document_with_wordless_pages()
+        : scanned_page ? scanned_document()
+        : slide        ? std::vector<PdfPage>{dark_slide()}
+        : placed_text  ? placed_text_document()
+        : two_columns  ? std::vector<PdfPage>{two_column_page()}
+                       : river_document(),
+        wordless_pages || scanned_page || slide || placed_text || two_columns
+            ? std::vector<PdfOutlineEntry>{}
+            : river_outline());
   } catch (const std::exception& error) {
     std::cerr << "make_browser_site: " << error.what() << "\n";
     return 1;

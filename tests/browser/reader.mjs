@@ -10,10 +10,11 @@ const require = createRequire(import.meta.url);
 const { chromium } = require('playwright-core');
 
 // Runs `test(reader, check, context)` with a page of a chromium of its own
-// that holds `permissions`. A check that fails, a script error of the page
+// that holds `permissions`, its context made with `contextOptions` as well
+// (a phone's viewport and touch screen, say). A check that fails, a script error of the page
 // or an exception that stops the test counts as a failure; prints each and
 // "NAME: N failed", and exits with status 1 when any failed.
-export async function readPages(name, test, permissions = []) {
+export async function readPages(name, test, permissions = [], contextOptions = {}) {
   const failures = [];
   const check = (ok, message) => {
     if (!ok) failures.push(message);
@@ -25,6 +26,7 @@ export async function readPages(name, test, permissions = []) {
     headless: true,
     args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
       '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+    ...contextOptions,
   });
   context.setDefaultTimeout(15000);
   try {

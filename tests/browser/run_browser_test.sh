@@ -47,6 +47,8 @@ status=0
 run_lexiweb_in "$work/river"
 node "$here/link_check.mjs" htm_out || status=1
 node "$here/site_test.mjs" htm_out "$word" "$page_count" "$outline_entries" || status=1
+# The same site on a phone, from the keyboard and by a screen reader's rules.
+node "$here/access_test.mjs" htm_out "$word" || status=1
 
 # A document with pages that hold no word: its site has no dangling link either.
 run_lexiweb_in "$work/wordless" --wordless-pages
@@ -57,6 +59,10 @@ node "$here/scanned_test.mjs" htm_out "$word" || status=1
 # Text on its baselines in a face with a large ascent, squeezed spaces, a turned page.
 run_lexiweb_in "$work/placed" --placed-text
 node "$here/placed_text_test.mjs" htm_out || status=1
+
+# A page of two columns: its structure, and its text flowing on a narrow window.
+run_lexiweb_in "$work/columns" --two-columns
+node "$here/structure_test.mjs" htm_out || status=1
 
 # A slide, white on dark: the highlight, copying and links keep the PDF's look.
 run_lexiweb_in "$work/slide" --dark-slide

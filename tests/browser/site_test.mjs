@@ -58,7 +58,7 @@ const wordSpans = (page) =>
   );
 
 const navLink = (page, label) =>
-  page.locator('div[style*="position:fixed"] a').filter({ hasText: new RegExp(`^${label}$`) });
+  page.locator('nav[style*="position:fixed"] a').filter({ hasText: new RegExp(`^${label}$`) });
 
 async function navHref(page, label) {
   const links = navLink(page, label);
@@ -82,7 +82,8 @@ async function walkAnnotatedPages(reader) {
     const spans = await wordSpans(reader);
     need(spans.length > 0, `${name}: no word span (span with ondblclick) on the page`);
     const title = await reader.title();
-    check(title === name, `${name}: title is "${title}", not the file name`);
+    const page = Number(/^f(\d{6})\.htm$/.exec(name)?.[1]);
+    check(title.endsWith(` \u2013 page ${page}`), `${name}: title is "${title}", not the document's and "page ${page}"`);
     const red = spans.filter((span) => span.color === RED).map((span) => span.text);
     check(red.length === 0, `${name}: opened without a hash, yet these words are red: ${red.join(', ')}`);
     const previous = pages.at(-1)?.name ?? null;
@@ -150,7 +151,7 @@ async function checkAllWordsPage(reader, pages) {
   await clickAndLoad(reader, navLink(reader, 'index'));
   const name = nameOf(reader.url());
   const title = await reader.title();
-  need(title === 'index', `index link opened ${name}, titled "${title}"`);
+  need(title.endsWith(' \u2013 all words'), `index link opened ${name}, titled "${title}"`);
   const entries = await reader.$$eval('li a', (links) =>
     links.map((a) => ({ href: a.getAttribute('href'), key: a.textContent.trim().toLowerCase() })),
   );
@@ -269,7 +270,7 @@ async function checkSearchField(reader, pages) {
       for (const y of [0, document.documentElement.scrollHeight]) {
         window.scrollTo(0, y);
         const f = document.querySelector('#lexiweb-find').getBoundingClientRect();
-        for (const element of document.querySelectorAll('span[ondblclick], div[style*="position:fixed"] a')) {
+        for (const element of document.querySelectorAll('span[ondblclick], nav[style*="position:fixed"] a')) {
           for (const r of element.getClientRects()) {
             if (r.left < f.right && f.left < r.right && r.top < f.bottom && f.top < r.bottom) {
               found.push(`"${element.textContent.trim()}" at scroll ${window.scrollY}`);

@@ -42,7 +42,7 @@ const textPieces = (page) =>
 async function copied(page, from, to) {
   await page.evaluate(([from, to]) => {
     const fragment = (text) =>
-      [...document.querySelectorAll('div[id$="-div"] > p')].find((p) => p.textContent.trim() === text);
+      [...document.querySelectorAll('div[id$="-div"] p')].find((p) => p.textContent.trim() === text);
     const range = document.createRange();
     range.setStartBefore(fragment(from));
     range.setEndAfter(fragment(to));
@@ -105,6 +105,6 @@ await readPages('slide_test', async (reader, check) => {
     const hovered = await looks(link);
     check(hovered.outline === 'solid', `the slide's link under the pointer looks ${JSON.stringify(hovered)}`);
   }
-  const nav = await looks(reader.locator('div[style*="position:fixed"] a').first());
+  const nav = await looks(reader.locator('nav[style*="position:fixed"] a').first());
   check(nav.line === 'underline', `the navigation bar's link looks ${JSON.stringify(nav)}`);
 }, ['clipboard-read', 'clipboard-write']);

@@ -1,0 +1,1015 @@
+// The fragments are read once, with their places, classes and texts; rows
+// (fragments side by side on one baseline) and blocks (rows that read on
+// from one another) are found in the converter's order, which keeps
+// paragraphs and columns whole; only the running header goes first and the
+// running footer last. Sizes and places are in the page's pixels.
+#include "typeset/page_structure.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <map>
+#include <set>
+
+#include "common/drawn_text.h"
+#include "common/utf8.h"
+#include "typeset/flow_view.h"
+#include "typeset/font_folder.h"
+#include "typeset/markup_text.h"
+#include "typeset/style_classes.h"
+
+namespace lexiweb {
+namespace {
+
+constexpr std::string_view kFragmentStart = "<p style=\"position:absolute;";
+constexpr std::string_view kFragmentEnd = "</p>";
+// The converter's own fragments, which the typesetting measured; recognised
+// lines are placed by their left first.
+constexpr std::string_view kPlacedByTop = "<p style=\"position:absolute;top:";
+constexpr std::string_view kLineBreak = "<br/>";
+// How many pages back a running header or footer is looked for.
+constexpr size_t kMarginPages = 6;
+// The share of the page's height at its top and bottom where running
+// headers, footers and page numbers stand.
+constexpr double kMarginBand = 0.1;
+
+// What a class rule tells of its fragments' type.
+struct ClassType {
+  double size = 0;
+  double line_height = 0;
+  bool bold = false;
+  bool fixed_pitch = false;
+};
+
+struct Fragment {
+  size_t begin = 0;  // the "<" of its start tag in the page
+  size_t end = 0;    // past its end tag
+  double top = 0;
+  double left = 0;
+  double width = 0;
+  double height = 0;
+  double size = 16;
+  int lines = 1;
+  bool bold = false;
+  bool fixed_pitch = false;
+  bool link = false;
+  size_t letters = 0;
+  std::string first_line;  // the text of its first and last lines
+  std::string last_line;
+  std::string text;  // all its lines, joined by blanks
+  // In a tagged PDF: the element of the tree whose block it is part of (a
+  // paragraph, a heading, a list item ...; 0 for none), and whether it is
+  // an artifact, and which.
+  long element = 0;
+  MarkKind mark = MarkKind::kContent;
+};
+
+struct Row {
+  size_t first = 0;  // its fragments, [first, last]
+  size_t last = 0;
+  double top = 0;
+  double bottom = 0;
+  double left = 0;
+  double right = 0;
+  double text_left = 0;  // where its text starts after a list mark
+  double size = 0;
+  bool bold = false;
+  bool fixed_pitch = false;
+  bool marked = false;  // it starts with a bullet or a number
+  bool numbered = false;
+  // Where its cells start, when it is a row of a table: fragments apart
+  // by more than a few blanks, in line with those of the rows beside it.
+  std::vector<size_t> cells;
+  bool tabular = false;
+  // In a tagged PDF: the element of its first fragment that has one, and
+  // the kind of its marks when all are artifacts (else kContent).
+  long element = 0;
+  MarkKind mark = MarkKind::kContent;
+  std::string text;
+};
+
+enum class BlockKind { kParagraph, kHeading, kListItem, kCode, kCaption, kTable, kHeader, kFooter };
+
+// The elements of a tagged page by their ids.
+class PageTags {
+ public:
+  explicit PageTags(const DrawnStructurePage* page) : page_(page) {
+    if (page == nullptr) return;
+    for (size_t i = 0; i < page->elements.size(); ++i) index_[page->elements[i].id] = i;
+  }
+  bool tagged() const { return page_ != nullptr && !page_->elements.empty(); }
+  const DrawnElement* element(long id) const {
+    const auto found = index_.find(id);
+    return found == index_.end() ? nullptr : &page_->elements[found->second];
+  }
+  // The element that a piece of text of `id` makes a block of: itself, or
+  // the nearest of its ancestors that is no part of a line (a link, a
+  // span) nor of a list item (its label, its body).
+  long block_of(long id) const {
+    for (const DrawnElement* e = element(id); e != nullptr; e = element(e->parent)) {
+      static const std::set<std::string_view> kInline = {
+          "Span", "Link", "Quote", "Note", "Reference", "Annot", "Lbl", "LBody",    "Formula",
+          "Ruby", "RB",   "RT",    "RP",   "Warichu",   "WT",    "WP",  "BibEntry", "-"};
+      if (!kInline.contains(e->role)) return e->id;
+    }
+    return id;
+  }
+  const DrawnStructurePage& page() const { return *page_; }
+
+ private:
+  const DrawnStructurePage* page_;
+  std::map<long, size_t> index_;
+};
+
+struct Block {
+  std::vector<size_t> rows;
+  BlockKind kind = BlockKind::kParagraph;
+  int level = 0;
+  bool numbered = false;
+  double top = 0;
+  double bottom = 0;
+  double left = 0;
+  double right = 0;
+  double text_left = 0;
+  std::string text;
+  long element = 0;  // in a tagged PDF, the element it is
+  std::string lang;  // the language it is in, where it is not the document's
+};
+
+double number_after(std::string_view text, std::string_view key) {
+  const size_t at = text.find(key);
+  if (at == std::string_view::npos) return 0;
+  return std::strtod(std::string(text.substr(at + key.size(), 16)).c_str(), nullptr);
+}
+
+std::map<std::string, ClassType> class_types(std::string_view page_html) {
+  std::map<std::string, ClassType> types;
+  for (const ClassRule& rule : class_rules(page_html)) {
+    const std::string_view body =
+        page_html.substr(rule.body_start, rule.body_end - rule.body_start);
+    ClassType type;
+    type.size = std::strtod(std::string(declared_value(body, "font-size")).c_str(), nullptr);
+    type.line_height =
+        std::strtod(std::string(declared_value(body, "line-height")).c_str(), nullptr);
+    type.bold = declared_value(body, "font-weight").find("bold") != std::string_view::npos;
+    type.fixed_pitch =
+        declared_value(body, "font-family").find("monospace") != std::string_view::npos;
+    types[std::string(rule.name)] = type;
+  }
+  return types;
+}
+
+size_t letter_count(std::string_view text) {
+  size_t letters = 0;
+  for (char c : text) {
+    const unsigned char byte = static_cast<unsigned char>(c);
+    // ASCII letters and digits, and the lead byte of every other character.
+    if ((byte >= '0' && byte <= '9') || ((byte | 0x20) >= 'a' && (byte | 0x20) <= 'z') ||
+        byte >= 0xC2) {
+      ++letters;
+    }
+  }
+  return letters;
+}
+
+// The fragment whose start tag begins at `begin`; false when it has no end.
+bool read_fragment(std::string_view page, size_t begin,
+                   const std::map<std::string, ClassType>& types, Fragment* fragment) {
+  const size_t tag_end = page.find('>', begin);
+  const size_t end = tag_end == std::string_view::npos ? tag_end : page.find(kFragmentEnd, tag_end);
+  if (end == std::string_view::npos) return false;
+  const std::string_view tag = page.substr(begin, tag_end - begin);
+  const std::string_view inner = page.substr(tag_end + 1, end - tag_end - 1);
+  fragment->begin = begin;
+  fragment->end = end + kFragmentEnd.size();
+  fragment->top = number_after(tag, "top:");
+  fragment->left = number_after(tag, "left:");
+  const size_t class_at = tag.find("class=\"");
+  if (class_at != std::string_view::npos) {
+    const size_t name_start = class_at + 7;
+    const std::string name(tag.substr(name_start, tag.find('"', name_start) - name_start));
+    if (const auto found = types.find(name); found != types.end()) {
+      if (found->second.size > 0) fragment->size = found->second.size;
+      fragment->bold = found->second.bold;
+      fragment->fixed_pitch = found->second.fixed_pitch;
+    }
+  }
+  // A fragment of recognised text carries its size itself.
+  if (const double size = number_after(tag, "font-size:"); size > 0) fragment->size = size;
+  fragment->link = inner.find("<a href") != std::string_view::npos;
+  fragment->bold = fragment->bold || inner.starts_with("<b>");
+  double longest = 0;
+  size_t line_start = 0;
+  fragment->lines = 0;
+  while (true) {
+    const size_t line_end = inner.find(kLineBreak, line_start);
+    const std::string line = text_of_markup(inner.substr(line_start, line_end - line_start));
+    if (fragment->lines == 0) fragment->first_line = line;
+    fragment->last_line = line;
+    if (!fragment->text.empty()) fragment->text += ' ';
+    fragment->text += line;
+    longest = std::max(longest, static_cast<double>(letter_count(line) +
+                                                    std::count(line.begin(), line.end(), ' ')));
+    ++fragment->lines;
+    if (line_end == std::string_view::npos) break;
+    line_start = line_end + kLineBreak.size();
+  }
+  fragment->letters = letter_count(fragment->text);
+  // The widths the renderer measured, else an estimate of half an em a character.
+  fragment->width = longest * fragment->size * 0.5;
+  if (const size_t widths = tag.find("data-w=\""); widths != std::string_view::npos) {
+    std::string_view list = tag.substr(widths + 8, tag.find('"', widths + 8) - widths - 8);
+    double widest = 0;
+    while (!list.empty()) {
+      widest = std::max(widest,
+                        std::strtod(std::string(list.substr(0, list.find(','))).c_str(), nullptr));
+      const size_t comma = list.find(',');
+      if (comma == std::string_view::npos) break;
+      list.remove_prefix(comma + 1);
+    }
+    fragment->width = widest;
+  }
+  fragment->height = fragment->lines * fragment->size * 1.2;
+  return true;
+}
+
+std::string_view trimmed(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  return text;
+}
+
+bool is_bullet(std::string_view mark) {
+  static const std::set<std::string_view> kBullets = {"\xE2\x80\xA2",
+                                                      "\xE2\x97\xA6",
+                                                      "\xE2\x96\xAA",
+                                                      "\xE2\x80\x93",
+                                                      "-",
+                                                      "*",
+                                                      "\xC2\xB7",
+                                                      "\xE2\x80\xA3",
+                                                      "\xE2\x88\x99",
+                                                      "\xE2\x97\x8B",
+                                                      "\xE2\x96\xA0",
+                                                      "\xE2\x96\xA1",
+                                                      "\xE2\x97\x8F",
+                                                      "\xE2\x9E\xA2",
+                                                      "\xE2\x86\x92",
+                                                      "\xE2\x80\x94",
+                                                      "\xEF\x82\xB7"};
+  return kBullets.contains(mark);
+}
+
+// A list item's number: "3.", "12)", "a)", "iv.", "(2)".
+bool is_number_mark(std::string_view mark) {
+  if (mark.size() < 2 || mark.size() > 6) return false;
+  std::string_view inner = mark;
+  if (inner.front() == '(' && inner.back() == ')') {
+    inner = inner.substr(1, inner.size() - 2);
+  } else if (inner.back() == '.' || inner.back() == ')') {
+    inner.remove_suffix(1);
+  } else {
+    return false;
+  }
+  if (inner.empty()) return false;
+  const bool digits =
+      std::all_of(inner.begin(), inner.end(), [](char c) { return c >= '0' && c <= '9'; });
+  const bool roman = std::all_of(inner.begin(), inner.end(),
+                                 [](char c) { return c == 'i' || c == 'v' || c == 'x'; });
+  const bool letter = inner.size() == 1 && inner[0] >= 'a' && inner[0] <= 'z';
+  return (digits && inner.size() <= 3) || roman || letter;
+}
+
+// Whether `text` names a figure, a table or a listing by its number.
+bool is_caption(std::string_view text) {
+  for (std::string_view name : {"Figure ", "Fig. ", "Table ", "Listing ", "Algorithm ", "TABLE ",
+                                "FIGURE ", "Abbildung ", "Tabelle ", "Tableau "}) {
+    if (text.starts_with(name) && text.size() > name.size() &&
+        (std::isdigit(static_cast<unsigned char>(text[name.size()])) || text[name.size()] == 'I' ||
+         text[name.size()] == 'V' || text[name.size()] == 'X')) {
+      return true;
+    }
+  }
+  return false;
+}
+
+bool starts_lower_case(std::string_view text) {
+  text = trimmed(text);
+  return !text.empty() && text[0] >= 'a' && text[0] <= 'z';
+}
+
+bool ends_hyphenated(std::string_view text) {
+  text = trimmed(text);
+  return text.size() >= 2 && (text.ends_with("-") || text.ends_with("\xC2\xAD")) &&
+         std::isalpha(
+             static_cast<unsigned char>(text[text.size() - (text.ends_with("-") ? 2 : 3)]));
+}
+
+void append_escaped(std::string& out, std::string_view text) {
+  for (char c : text) {
+    switch (c) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
+    }
+  }
+}
+
+// Marks the rows that form tables: two or more rows one under the other,
+// each of two cells or more, at least two of whose cells start in line.
+void find_tables(const std::vector<Fragment>& fragments, std::vector<Row>& rows) {
+  for (Row& row : rows) {
+    row.cells.push_back(row.first);
+    for (size_t i = row.first + 1; i <= row.last; ++i) {
+      const Fragment& before = fragments[i - 1];
+      if (fragments[i].left - before.left - before.width > 1.5 * std::max(row.size, 1.0)) {
+        row.cells.push_back(i);
+      }
+    }
+  }
+  auto in_line = [&](const Row& a, const Row& b) {
+    if (a.cells.size() < 2 || b.cells.size() < 2 || a.marked || b.marked) return false;
+    const double size = std::max(a.size, b.size);
+    if (b.top - a.bottom > 1.5 * size || b.top <= a.top) return false;
+    int aligned = 0;
+    for (size_t i : a.cells) {
+      for (size_t j : b.cells) {
+        if (std::abs(fragments[i].left - fragments[j].left) <= 0.8 * size ||
+            std::abs(fragments[i].left + fragments[i].width - fragments[j].left -
+                     fragments[j].width) <= 0.8 * size) {
+          ++aligned;
+          break;
+        }
+      }
+    }
+    return aligned >= 2;
+  };
+  for (size_t r = 0; r + 1 < rows.size(); ++r) {
+    if (in_line(rows[r], rows[r + 1])) rows[r].tabular = rows[r + 1].tabular = true;
+  }
+}
+
+// The rows of `fragments`, in their order.
+std::vector<Row> rows_of(const std::vector<Fragment>& fragments) {
+  std::vector<Row> rows;
+  for (size_t i = 0; i < fragments.size(); ++i) {
+    const Fragment& fragment = fragments[i];
+    if (!rows.empty()) {
+      Row& row = rows.back();
+      const Fragment& before = fragments[row.last];
+      const double size = std::max(before.size, fragment.size);
+      if (before.lines == 1 && fragment.lines == 1 &&
+          std::abs(fragment.top + fragment.size - before.top - before.size) <= 0.6 * size &&
+          fragment.left >= before.left + before.width / 2) {
+        row.last = i;
+        row.right = std::max(row.right, fragment.left + fragment.width);
+        row.bottom = std::max(row.bottom, fragment.top + fragment.height);
+        continue;
+      }
+    }
+    Row row;
+    row.first = row.last = i;
+    row.top = fragment.top;
+    row.bottom = fragment.top + fragment.height;
+    row.left = fragment.left;
+    row.right = fragment.left + fragment.width;
+    rows.push_back(row);
+  }
+  for (Row& row : rows) {
+    size_t most = 0;
+    row.bold = row.fixed_pitch = true;
+    bool any_letters = false;
+    for (size_t i = row.first; i <= row.last; ++i) {
+      const Fragment& fragment = fragments[i];
+      if (!row.text.empty()) row.text += ' ';
+      row.text += fragment.text;
+      if (fragment.letters == 0) continue;
+      any_letters = true;
+      if (fragment.letters > most) {
+        most = fragment.letters;
+        row.size = fragment.size;
+      }
+      row.bold = row.bold && fragment.bold;
+      row.fixed_pitch = row.fixed_pitch && fragment.fixed_pitch;
+    }
+    if (!any_letters) {
+      row.size = fragments[row.first].size;
+      row.bold = row.fixed_pitch = false;
+    }
+    // A mark of its own, or the first word of the row.
+    const std::string_view first = trimmed(fragments[row.first].text);
+    std::string_view mark = first.substr(0, first.find(' '));
+    row.text_left = row.left;
+    row.mark = fragments[row.first].mark;
+    for (size_t i = row.first; i <= row.last; ++i) {
+      if (row.element == 0) row.element = fragments[i].element;
+      if (fragments[i].mark == MarkKind::kContent) row.mark = MarkKind::kContent;
+    }
+    if (is_bullet(mark) || is_number_mark(mark)) {
+      row.marked = true;
+      row.numbered = !is_bullet(mark);
+      if (mark.size() == first.size() && row.first < row.last) {
+        row.text_left = fragments[row.first + 1].left;
+      }
+    }
+  }
+  find_tables(fragments, rows);
+  return rows;
+}
+
+// Whether `row` reads on from the rows of `block`.
+bool continues(const Block& block, const std::vector<Row>& rows, const Row& row,
+               double page_height) {
+  const Row& first = rows[block.rows.front()];
+  const Row& last = rows[block.rows.back()];
+  const double size = std::max(first.size, row.size);
+  if (row.element != first.element || row.mark != first.mark) return false;
+  if (row.tabular || first.tabular) {
+    return row.tabular && first.tabular && row.top >= last.top &&
+           row.top - last.bottom <= 1.5 * size;
+  }
+  if (row.marked) return false;
+  if (std::abs(row.size - first.size) > 0.08 * size) return false;
+  if (row.bold != first.bold || row.fixed_pitch != first.fixed_pitch) return false;
+  if (row.top < last.top + 0.5 * size) return false;     // beside or above: another column
+  if (row.top - last.bottom > 0.6 * size) return false;  // a gap between paragraphs
+  if ((row.top < page_height * kMarginBand) != (last.top < page_height * kMarginBand)) return false;
+  if ((row.bottom > page_height * (1 - kMarginBand)) !=
+      (last.bottom > page_height * (1 - kMarginBand))) {
+    return false;
+  }
+  if (row.left > last.right || row.right < last.left) return false;
+  if (first.marked) return std::abs(row.left - first.text_left) <= 0.8 * size;
+  if (block.rows.size() == 1) {
+    // A first line may stand indented, the next at the margin.
+    return row.left >= first.left - 3 * size && row.left <= first.left + 0.8 * size;
+  }
+  if (std::abs(row.left - last.left) > 0.8 * size) return false;
+  // A short line before ends its paragraph.
+  return last.right >= block.right - 3 * size;
+}
+
+// The running headers and footers are told from the pages before by their
+// text without digits.
+std::string margin_key(std::string_view text) {
+  std::string key;
+  for (char c : matching_key(text)) {
+    if (c < '0' || c > '9') key += c;
+  }
+  return std::string(trimmed(key));
+}
+
+bool is_page_number(std::string_view text) {
+  text = trimmed(text);
+  if (text.empty() || text.size() > 12) return false;
+  std::string key = matching_key(text);
+  for (std::string_view word : {"page ", "seite ", "p "}) {
+    if (key.starts_with(word)) key = key.substr(word.size());
+  }
+  if (key.empty()) return false;
+  const bool digits = std::all_of(key.begin(), key.end(),
+                                  [](char c) { return (c >= '0' && c <= '9') || c == ' '; });
+  const bool roman = std::all_of(key.begin(), key.end(), [](char c) {
+    return c == 'i' || c == 'v' || c == 'x' || c == 'l' || c == 'c';
+  });
+  return digits || roman;
+}
+
+// Whether block text `key` is the heading an outline entry of `entry` names:
+// the same text, perhaps after its number.
+bool names_entry(const std::string& key, const std::string& entry) {
+  if (entry.empty() || key.empty()) return false;
+  if (key == entry) return true;
+  if (key.size() > entry.size() && key.ends_with(entry) &&
+      key[key.size() - entry.size() - 1] == ' ' && key.size() - entry.size() <= 12) {
+    return true;
+  }
+  // A heading set on lines of its own, or in pieces of several faces.
+  return entry.size() > key.size() && key.size() * 10 >= entry.size() * 6 &&
+         (" " + entry + " ").find(" " + key + " ") != std::string::npos;
+}
+
+// The wrappers must not change the facsimile: lists without their margins
+// and marks (the page draws its own), figures shown by the flowing view alone.
+constexpr std::string_view kFacsimileRules =
+    "\t.lw-list{margin:0;padding:0;list-style:none}\n"
+    "\t.lw-figure{width:0;margin:0}\n"
+    "\t.lw-table table{border-spacing:0}.lw-table td{padding:0}\n";
+
+// Puts the flowing view's style and script before the page division at
+// `division`, and the facsimile's rules into the page's style element.
+void add_flowing_view(std::string& page_html, size_t division, double page_width) {
+  const std::string folder = std::string(kFontFolder) + "/";
+  page_html.insert(division, "<link rel=\"stylesheet\" href=\"" + folder + kFlowStyleFile +
+                                 "\">\n<script src=\"" + folder + kFlowScriptFile +
+                                 "\" data-width=\"" + std::to_string(std::lround(page_width)) +
+                                 "\"></script>\n");
+  size_t rules_end = page_html.rfind("-->", division);
+  const size_t style_end = page_html.rfind("</style>", division);
+  if (rules_end == std::string::npos || style_end == std::string::npos || rules_end > style_end) {
+    rules_end = style_end;
+  }
+  if (rules_end != std::string::npos) page_html.insert(rules_end, kFacsimileRules);
+}
+
+}  // namespace
+
+std::string matching_key(std::string_view text) {
+  std::string key;
+  bool blank = false;
+  for (char c : text) {
+    const unsigned char byte = static_cast<unsigned char>(c);
+    const bool kept = (byte >= '0' && byte <= '9') || (byte >= 'a' && byte <= 'z') ||
+                      (byte >= 'A' && byte <= 'Z') || byte >= 0x80;
+    if (!kept) {
+      blank = !key.empty();
+      continue;
+    }
+    if (blank) key += ' ';
+    blank = false;
+    key += static_cast<char>(byte >= 'A' && byte <= 'Z' ? byte + 32 : byte);
+  }
+  return key;
+}
+
+void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
+  std::string title_line =
+      "<div class=\"lw-title\" role=\"heading\" aria-level=\"1\" aria-label=\"";
+  append_escaped(title_line,
+                 facts.document_title.empty() ? std::string("Page") : facts.document_title);
+  title_line += ", page " + std::to_string(facts.page) + "\"></div>\n";
+
+  const size_t division = page_html.find("<div id=\"page");
+  const size_t division_start =
+      division == std::string::npos ? division : page_html.find('>', division);
+  if (division_start == std::string::npos) return;
+  const std::string_view division_tag(page_html.data() + division, division_start - division);
+  const double page_width = number_after(division_tag, "width:");
+  const double page_height = number_after(division_tag, "height:");
+
+  // The fragments, when nothing else stands between them.
+  const std::map<std::string, ClassType> types = class_types(page_html);
+  std::vector<Fragment> fragments;
+  size_t at = page_html.find(kFragmentStart, division_start);
+  size_t division_end = page_html.find("</div>", division_start);
+  bool whole = division_end != std::string::npos;
+  while (whole && at < division_end) {
+    Fragment fragment;
+    if (!read_fragment(page_html, at, types, &fragment) || fragment.end > division_end) {
+      whole = false;
+      break;
+    }
+    fragments.push_back(std::move(fragment));
+    size_t next = fragments.back().end;
+    while (next < page_html.size() && (page_html[next] == '\n' || page_html[next] == '\r')) ++next;
+    if (next >= division_end) break;
+    if (page_html.compare(next, kFragmentStart.size(), kFragmentStart) != 0) whole = false;
+    at = next;
+  }
+  if (!whole || fragments.empty()) {
+    // It flows line by line, under its heading.
+    const size_t first = fragments.empty() ? division_end : fragments.front().begin;
+    if (first != std::string::npos) page_html.insert(first, title_line);
+    add_flowing_view(page_html, division, page_width);
+    return;
+  }
+
+  // In a tagged PDF each fragment placed by its top finds its element by
+  // the run that starts it.
+  const PageTags tags(facts.tags);
+  if (tags.tagged()) {
+    size_t placed = 0;
+    for (Fragment& fragment : fragments) {
+      if (page_html.compare(fragment.begin, kPlacedByTop.size(), kPlacedByTop) != 0) continue;
+      const size_t ordinal = placed++;
+      if (ordinal >= facts.fragment_runs.size() || facts.fragment_runs[ordinal] < 0) continue;
+      const MarkedPiece piece = piece_at(tags.page(), facts.fragment_runs[ordinal], 0);
+      fragment.mark = piece.kind;
+      if (piece.element != 0) fragment.element = tags.block_of(piece.element);
+    }
+  }
+  const std::vector<Row> rows = rows_of(fragments);
+  std::vector<Block> blocks;
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const Row& row = rows[i];
+    if (blocks.empty() || !continues(blocks.back(), rows, row, page_height)) {
+      Block block;
+      block.top = row.top;
+      block.left = row.left;
+      block.right = row.right;
+      block.text_left = row.text_left;
+      blocks.push_back(block);
+    }
+    Block& block = blocks.back();
+    block.rows.push_back(i);
+    block.element = row.element;
+    block.bottom = std::max(block.bottom, row.bottom);
+    block.right = std::max(block.right, row.right);
+    if (!block.text.empty()) {
+      const std::string& before = rows[block.rows[block.rows.size() - 2]].text;
+      if (ends_hyphenated(before) && starts_lower_case(row.text)) {
+        // The word reads whole: the hyphen at the line's end goes.
+        block.text.erase(block.text.find_last_not_of(' ') + 1);
+        block.text.erase(block.text.size() - (block.text.ends_with("-") ? 1 : 2));
+      } else {
+        block.text += ' ';
+      }
+    }
+    block.text += row.text;
+  }
+
+  // The size of the body text: the size most letters are set in.
+  std::map<long, size_t> letters_by_size;
+  for (const Fragment& fragment : fragments) {
+    letters_by_size[std::lround(fragment.size * 2)] += fragment.letters;
+  }
+  double body_size = 0;
+  size_t most = 0;
+  for (const auto& [size, letters] : letters_by_size) {
+    if (letters > most) {
+      most = letters;
+      body_size = size / 2.0;
+    }
+  }
+
+  // Running headers and footers, then the outline's headings, then the type.
+  std::vector<std::string> margins;
+  std::vector<bool> entry_used(facts.outline_headings.size(), false);
+  std::vector<std::string> entry_keys;
+  for (const OutlineHeading& heading : facts.outline_headings)
+    entry_keys.push_back(matching_key(heading.title));
+  std::set<long> heading_sizes;
+  for (Block& block : blocks) {
+    const Row& first = rows[block.rows.front()];
+    // A tagged PDF tells its page furniture and its blocks' roles itself.
+    if (first.mark != MarkKind::kContent) {
+      block.kind = first.mark == MarkKind::kHeader ? BlockKind::kHeader
+                   : first.mark == MarkKind::kFooter || first.mark == MarkKind::kPageNumber
+                       ? BlockKind::kFooter
+                   : block.top < page_height / 2 ? BlockKind::kHeader
+                                                 : BlockKind::kFooter;
+      continue;
+    }
+    if (const DrawnElement* element = tags.element(block.element); element != nullptr) {
+      const std::string_view role = element->role;
+      const std::string& lang = element->lang;
+      if (!lang.empty() &&
+          matching_key(lang.substr(0, lang.find('-'))) !=
+              matching_key(facts.document_language.substr(0, facts.document_language.find('-')))) {
+        block.lang = lang;
+      }
+      if (element->level > 0) {
+        block.kind = BlockKind::kHeading;
+        block.level = static_cast<int>(element->level);
+      } else if (role == "H") {
+        block.kind = BlockKind::kHeading;
+        block.level = -1;
+        heading_sizes.insert(std::lround(first.size * 2));
+      } else if (role == "LI") {
+        block.kind = BlockKind::kListItem;
+        block.numbered = first.numbered;
+      } else if (role == "Caption") {
+        block.kind = BlockKind::kCaption;
+      } else if (role == "Code") {
+        block.kind = BlockKind::kCode;
+      } else if (first.tabular && block.rows.size() >= 2) {
+        block.kind = BlockKind::kTable;
+      }
+      continue;
+    }
+    const bool top = block.bottom <= page_height * kMarginBand + first.size;
+    const bool bottom = block.top >= page_height * (1 - kMarginBand) - first.size;
+    // Set larger than the text, it is the page's own heading even where it repeats.
+    if ((top || bottom) && block.text.size() <= 160 && block.rows.size() <= 2 &&
+        first.size < body_size * 1.15) {
+      const std::string key = margin_key(block.text);
+      if (!key.empty()) margins.push_back(key);
+      const bool repeated =
+          !key.empty() &&
+          std::find(recent_margins_.begin(), recent_margins_.end(), key) != recent_margins_.end();
+      if (repeated || is_page_number(block.text)) {
+        block.kind = top ? BlockKind::kHeader : BlockKind::kFooter;
+        continue;
+      }
+    }
+    if (first.tabular && block.rows.size() >= 2) {
+      block.kind = BlockKind::kTable;
+      continue;
+    }
+    const std::string key = matching_key(block.text);
+    bool from_outline = false;
+    for (size_t e = 0; e < entry_keys.size(); ++e) {
+      if (!entry_used[e] && names_entry(key, entry_keys[e])) {
+        entry_used[e] = true;
+        block.kind = BlockKind::kHeading;
+        block.level = std::min(6, facts.outline_headings[e].depth + 1);
+        from_outline = true;
+        break;
+      }
+    }
+    if (from_outline) continue;
+    const size_t letters = letter_count(block.text);
+    int lines = 0;
+    for (size_t r : block.rows) lines += fragments[rows[r].first].lines;
+    // A sentence of several words that ends with a full stop is no heading.
+    const bool sentence =
+        block.text.ends_with(".") && std::count(block.text.begin(), block.text.end(), ' ') >= 6;
+    const bool larger =
+        first.size >= body_size * 1.15 && letters > 0 && letters <= 200 && lines <= 3 && !sentence;
+    const bool bold_line = first.bold && block.rows.size() == 1 && letters >= 2 && letters <= 80 &&
+                           first.size >= body_size * 0.95 && !block.text.ends_with(".") &&
+                           !block.text.ends_with(",") && !first.marked &&
+                           (std::isupper(static_cast<unsigned char>(trimmed(block.text)[0])) ||
+                            std::isdigit(static_cast<unsigned char>(trimmed(block.text)[0])));
+    if (larger || bold_line) {
+      block.kind = BlockKind::kHeading;
+      block.level = -1;  // by its size, below
+      heading_sizes.insert(std::lround(first.size * 2));
+    } else if (first.marked) {
+      block.kind = BlockKind::kListItem;
+      block.numbered = first.numbered;
+    } else if (is_caption(trimmed(block.text))) {
+      block.kind = BlockKind::kCaption;
+    } else if (first.fixed_pitch) {
+      block.kind = BlockKind::kCode;
+    }
+  }
+  // Lines of code apart by a blank line or two are one listing.
+  for (size_t b = 1; b < blocks.size();) {
+    Block& before = blocks[b - 1];
+    const Block& block = blocks[b];
+    const double size = rows[block.rows.front()].size;
+    if (before.kind == BlockKind::kCode && block.kind == BlockKind::kCode &&
+        block.top > before.bottom - 1 && block.top - before.bottom <= 3 * size &&
+        block.left >= before.left - 4 * size && block.left <= before.right) {
+      before.rows.insert(before.rows.end(), block.rows.begin(), block.rows.end());
+      before.bottom = block.bottom;
+      before.right = std::max(before.right, block.right);
+      blocks.erase(blocks.begin() + static_cast<long>(b));
+    } else {
+      ++b;
+    }
+  }
+  // Headings the type alone tells rank by their size, under the outline's levels.
+  for (Block& block : blocks) {
+    if (block.kind != BlockKind::kHeading || block.level != -1) continue;
+    const long size = std::lround(rows[block.rows.front()].size * 2);
+    const long rank = std::distance(heading_sizes.upper_bound(size), heading_sizes.end());
+    block.level = static_cast<int>(std::min<long>(6, facts.outline_levels + 1 + rank));
+  }
+  // One level-1 heading a page: the first stays; the page's title where none.
+  bool has_top_heading = false;
+  for (Block& block : blocks) {
+    if (block.kind != BlockKind::kHeading || block.level != 1) continue;
+    if (has_top_heading) block.level = 2;
+    has_top_heading = true;
+  }
+  recent_margins_.insert(recent_margins_.end(), margins.begin(), margins.end());
+  while (recent_margins_.size() > kMarginPages * 4) recent_margins_.pop_front();
+  // A tagged PDF's tree is its author's reading order; text of no element
+  // stays after the block before it.
+  if (tags.tagged()) {
+    std::vector<std::pair<long, size_t>> keys;
+    long key = 0;
+    for (size_t b = 0; b < blocks.size(); ++b) {
+      if (blocks[b].element != 0) key = blocks[b].element;
+      keys.emplace_back(key, b);
+    }
+    std::stable_sort(keys.begin(), keys.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<Block> ordered;
+    for (const auto& [order, b] : keys) ordered.push_back(std::move(blocks[b]));
+    blocks = std::move(ordered);
+  }
+
+  // Where the text of a column leaves a band of it empty, a figure is
+  // drawn there: the flowing view shows that region of the page's image,
+  // before the block under it.
+  struct Figure {
+    double top;
+    double bottom;
+    double left;
+    double right;
+    size_t block;     // the block it goes before
+    std::string alt;  // a tagged figure's text in place of the picture
+  };
+  std::vector<Figure> figures;
+  if (tags.tagged()) {
+    // A tagged figure says where it is drawn, and what it shows.
+    for (const DrawnElement& element : tags.page().elements) {
+      if (element.role != "Figure") continue;
+      size_t before = blocks.size();
+      for (size_t b = 0; b < blocks.size(); ++b) {
+        if (blocks[b].element > element.id) {
+          before = b;
+          break;
+        }
+      }
+      const double unit = kDrawnUnitsPerPixel;
+      figures.push_back({element.top / unit, element.bottom / unit, element.left / unit,
+                         element.right / unit, before, element.alt});
+    }
+  } else if (!facts.background_image.empty()) {
+    const auto running = [](const Block& block) {
+      return block.kind == BlockKind::kHeader || block.kind == BlockKind::kFooter;
+    };
+    double text_top = page_height;
+    for (const Block& block : blocks) {
+      if (!running(block)) text_top = std::min(text_top, block.top);
+    }
+    const double least = 5 * body_size;
+    for (size_t b = 0; b < blocks.size(); ++b) {
+      const Block& block = blocks[b];
+      if (running(block)) continue;
+      // The column: the blocks above it that share its width; at the top
+      // of a column, the text of the columns beside it starts the band.
+      double above = -1;
+      double beside = page_height;
+      double left = block.left;
+      double right = block.right;
+      for (const Block& other : blocks) {
+        if (&other == &block || running(other)) continue;
+        if (other.left >= block.right || other.right <= block.left) {
+          if (other.kind != BlockKind::kHeading) beside = std::min(beside, other.top);
+          continue;
+        }
+        if (other.bottom <= block.top + 1) above = std::max(above, other.bottom);
+        if (other.right - other.left < 0.6 * page_width ||
+            block.right - block.left >= 0.6 * page_width) {
+          left = std::min(left, other.left);
+          right = std::max(right, other.right);
+        }
+      }
+      if (above < 0) above = std::min(beside, block.top);
+      above = std::max(above, text_top);
+      if (block.top - above > least) figures.push_back({above, block.top, left, right, b, ""});
+    }
+  }
+
+  // The division anew: what stood before the fragments, the page's title
+  // heading, the blocks, and what stood after.
+  std::string division_text;
+  division_text.reserve(page_html.size() - fragments.front().begin + blocks.size() * 48 + 256);
+  division_text.append(page_html, division_start + 1, fragments.front().begin - division_start - 1);
+  if (!has_top_heading) division_text += title_line;
+  auto append_fragments = [&](const Block& block) {
+    bool first_fragment = true;
+    const bool table = block.kind == BlockKind::kTable;
+    for (size_t r : block.rows) {
+      const Row& row = rows[r];
+      size_t cell = 0;
+      if (table) division_text += "<tr>";
+      for (size_t i = row.first; i <= row.last; ++i) {
+        const Fragment& fragment = fragments[i];
+        if (table && cell < row.cells.size() && row.cells[cell] == i) {
+          division_text += cell == 0 ? "<td>\n" : "</td><td>\n";
+          ++cell;
+          first_fragment = true;
+        }
+        std::string_view follows;
+        if (!first_fragment) {
+          const Fragment& before = fragments[i - 1];
+          if (i > row.first) {
+            const double gap = fragment.left - before.left - before.width;
+            if (gap > 0.12 * fragment.size || before.width == 0) follows = kFollowsWithBlank;
+          } else if (ends_hyphenated(before.last_line) && starts_lower_case(fragment.first_line)) {
+            follows = kFollowsHyphenated;
+          } else {
+            follows = block.kind == BlockKind::kCode ? "n" : kFollowsWithBlank;
+          }
+        }
+        first_fragment = false;
+        division_text.append(page_html, fragment.begin, 2);
+        if (!follows.empty()) {
+          division_text += " data-f=\"";
+          division_text += follows;
+          division_text += '"';
+        }
+        division_text.append(page_html, fragment.begin + 2, fragment.end - fragment.begin - 2);
+        division_text += '\n';
+      }
+      if (table) division_text += "</td></tr>\n";
+    }
+  };
+  auto append_figure = [&](const Figure& figure) {
+    const double width = std::max(1.0, figure.right - figure.left);
+    const double height = std::max(1.0, figure.bottom - figure.top);
+    auto percent = [](double value) {
+      std::string text = std::to_string(std::lround(value * 100));
+      while (text.size() < 3) text.insert(text.begin() + (text[0] == '-' ? 1 : 0), '0');
+      return text.substr(0, text.size() - 2) + "." + text.substr(text.size() - 2);
+    };
+    std::string label = " aria-hidden=\"true\"";
+    if (!figure.alt.empty()) {
+      label = " role=\"img\" aria-label=\"";
+      append_escaped(label, figure.alt);
+      label += '"';
+    }
+    if (figure.right <= figure.left || figure.bottom <= figure.top) {
+      // Where it is drawn is not known: its text alone.
+      division_text += "<figure class=\"lw-figure\"" + label + "></figure>\n";
+      return;
+    }
+    // Percentages of the region's own width: the image scales with it.
+    division_text +=
+        "<figure class=\"lw-figure\"" + label +
+        " style=\"aspect-ratio:" + std::to_string(std::lround(width)) + "/" +
+        std::to_string(std::lround(height)) + ";max-width:" + std::to_string(std::lround(width)) +
+        "px;background:url(" + facts.background_image + ") " +
+        percent(page_width > width ? 100 * figure.left / (page_width - width) : 0) + "% " +
+        percent(page_height > height ? 100 * figure.top / (page_height - height) : 0) + "%/" +
+        percent(100 * page_width / width) + "% auto no-repeat\"></figure>\n";
+  };
+  auto append_blocks = [&](bool running_only, BlockKind running) {
+    for (size_t b = 0; b < blocks.size(); ++b) {
+      const Block& block = blocks[b];
+      if (!running_only) {
+        for (const Figure& figure : figures) {
+          if (figure.block == b) append_figure(figure);
+        }
+      }
+      const bool is_running = block.kind == BlockKind::kHeader || block.kind == BlockKind::kFooter;
+      if (running_only ? block.kind != running : is_running) continue;
+      const bool list_before = b > 0 && blocks[b - 1].kind == BlockKind::kListItem &&
+                               blocks[b - 1].numbered == block.numbered;
+      const bool list_after = b + 1 < blocks.size() && blocks[b + 1].kind == BlockKind::kListItem &&
+                              blocks[b + 1].numbered == block.numbered;
+      std::string start;
+      std::string end;
+      switch (block.kind) {
+        case BlockKind::kHeading:
+          start = "<div class=\"lw-h\" role=\"heading\" aria-level=\"" +
+                  std::to_string(block.level) + "\">";
+          end = "</div>";
+          break;
+        case BlockKind::kListItem:
+          start = list_before      ? "<li>"
+                  : block.numbered ? "<ol class=\"lw-list\"><li>"
+                                   : "<ul class=\"lw-list\"><li>";
+          end = list_after ? "</li>" : block.numbered ? "</li></ol>" : "</li></ul>";
+          break;
+        case BlockKind::kCode:
+          start = "<div class=\"lw-code\">";
+          end = "</div>";
+          break;
+        case BlockKind::kCaption:
+          start = "<div class=\"lw-caption\">";
+          end = "</div>";
+          break;
+        case BlockKind::kTable:
+          start = "<div class=\"lw-table\"><table>";
+          end = "</table></div>";
+          break;
+        case BlockKind::kHeader:
+        case BlockKind::kFooter: {
+          bool link = false;
+          for (size_t r : block.rows) {
+            for (size_t i = rows[r].first; i <= rows[r].last; ++i) link = link || fragments[i].link;
+          }
+          // Repeated on every page: a screen reader passes over it, unless it leads somewhere.
+          start = link ? "<div class=\"lw-running\">"
+                       : "<div class=\"lw-running\" aria-hidden=\"true\">";
+          end = "</div>";
+          break;
+        }
+        case BlockKind::kParagraph:
+          start = "<div class=\"lw-p\">";
+          end = "</div>";
+          break;
+      }
+      if (!block.lang.empty()) {
+        // The language of a part in another: on the block's own element.
+        const size_t name_end =
+            start.rfind('<') + start.substr(start.rfind('<')).find_first_of(" >");
+        std::string attribute = " lang=\"";
+        append_escaped(attribute, block.lang);
+        start.insert(name_end, attribute + "\"");
+      }
+      division_text += start;
+      division_text += '\n';
+      append_fragments(block);
+      division_text += end;
+      division_text += '\n';
+    }
+  };
+  append_blocks(true, BlockKind::kHeader);
+  append_blocks(false, BlockKind::kParagraph);
+  append_blocks(true, BlockKind::kFooter);
+  size_t after = fragments.back().end;
+  while (after < division_end && (page_html[after] == '\n' || page_html[after] == '\r')) ++after;
+  page_html.replace(division_start + 1, after - division_start - 1, division_text);
+  add_flowing_view(page_html, division, page_width);
+}
+
+}  // namespace lexiweb

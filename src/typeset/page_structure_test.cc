@@ -1,0 +1,196 @@
+#include "typeset/page_structure.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace lexiweb {
+namespace {
+
+// A converted page as the typesetting leaves it: class ft0 body text at
+// 16 px, ft1 a larger face, ft2 fixed pitch.
+struct Line {
+  int top;
+  int left;
+  std::string class_name;
+  std::string text;
+};
+
+std::string page_of(const std::vector<Line>& lines) {
+  std::string page =
+      "<body>\n<style type=\"text/css\">\n<!--\n"
+      "\t.ft0{font-size:16px;font-family:serif;}\n"
+      "\t.ft1{font-size:26px;font-family:serif;font-weight:bold;}\n"
+      "\t.ft2{font-size:16px;font-family:\"Inconsolata\",monospace;}\n"
+      "-->\n</style>\n"
+      "<div id=\"page3-div\" style=\"position:relative;width:918px;height:1188px;\">\n"
+      "<img width=\"918\" height=\"1188\" src=\"page003.png\" alt=\"background image\"/>\n";
+  for (const Line& line : lines) {
+    page += "<p style=\"position:absolute;top:" + std::to_string(line.top) +
+            "px;left:" + std::to_string(line.left) + "px;white-space:nowrap\" class=\"" +
+            line.class_name + "\">" + line.text + "</p>\n";
+  }
+  return page + "</div>\n</body>\n</html>\n";
+}
+
+// The page's blocks, one a line: the start tag of each wrapper, and the
+// text of each fragment.
+std::string outline_of(const std::string& page) {
+  std::string shown;
+  const size_t division = page.find("<div id=\"page3-div\"");
+  for (size_t at = page.find('<', page.find('>', division) + 1); at != std::string::npos;
+       at = page.find('<', at + 1)) {
+    if (page.compare(at, 2, "<p") == 0) {
+      const size_t text = page.find('>', at) + 1;
+      shown += "  " + page.substr(text, page.find("</p>", text) - text) + "\n";
+    } else if (page.compare(at, 6, "</div>") == 0 &&
+               page.find('<', at + 1) == page.find("</body>")) {
+      break;
+    } else if (page.compare(at, 2, "</") != 0 && page.compare(at, 4, "<img") != 0 &&
+               page.compare(at, 4, "<br/") != 0) {
+      shown += page.substr(at, page.find('>', at) + 1 - at) + "\n";
+    }
+  }
+  return shown;
+}
+
+PageFacts facts_of(std::vector<OutlineHeading> headings = {}, int levels = 0) {
+  PageFacts facts;
+  facts.page = 3;
+  facts.document_title = "Rivers & Lakes";
+  facts.outline_headings = std::move(headings);
+  facts.outline_levels = levels;
+  facts.background_image = "page003.png";
+  return facts;
+}
+
+TEST(PageStructureTest, OutlineEntriesAreHeadingsAtTheirDepthAndTheTypeRanksTheRest) {
+  std::string page = page_of({
+      {100, 135, "ft1", "2 Rivers"},
+      {160, 135, "ft0", "Water runs down to the sea."},
+      {200, 135, "ft0", "Mountain streams"},  // the outline's, in the body's face
+      {240, 135, "ft0", "They are cold."},
+  });
+  PageStructure structure;
+  structure.structure(page, facts_of({{"Rivers", 0}, {"Mountain streams", 2}}, 3));
+  EXPECT_EQ(outline_of(page),
+            "<div class=\"lw-h\" role=\"heading\" aria-level=\"1\">\n  2 Rivers\n"
+            "<div class=\"lw-p\">\n  Water runs down to the sea.\n"
+            "<div class=\"lw-h\" role=\"heading\" aria-level=\"3\">\n  Mountain streams\n"
+            "<div class=\"lw-p\">\n  They are cold.\n");
+
+  // Without the outline the larger face is a heading at the top level, and
+  // the page gets no other level-1 heading.
+  std::string plain = page_of({{100, 135, "ft1", "2 Rivers"}, {160, 135, "ft0", "Water runs."}});
+  structure.structure(plain, facts_of());
+  EXPECT_NE(plain.find("aria-level=\"1\">\n<p"), std::string::npos) << plain;
+  EXPECT_EQ(plain.find("lw-title"), std::string::npos) << plain;
+}
+
+TEST(PageStructureTest, PageWithoutAHeadingOfItsOwnGetsTheTitleWithItsNumber) {
+  std::string page = page_of({{160, 135, "ft0", "Water runs down to the sea."}});
+  PageStructure structure;
+  structure.structure(page, facts_of());
+  EXPECT_NE(page.find("<div class=\"lw-title\" role=\"heading\" aria-level=\"1\" "
+                      "aria-label=\"Rivers &amp; Lakes, page 3\"></div>"),
+            std::string::npos)
+      << page;
+  // Two entries of the outline's top on one page: one level-1 heading.
+  std::string two = page_of({{100, 135, "ft1", "Rivers"}, {300, 135, "ft1", "Lakes"}});
+  structure.structure(two, facts_of({{"Rivers", 0}, {"Lakes", 0}}, 1));
+  EXPECT_NE(two.find("aria-level=\"1\">\n<p"), std::string::npos);
+  EXPECT_NE(two.find("aria-level=\"2\">\n<p"), std::string::npos);
+  EXPECT_EQ(two.find("lw-title"), std::string::npos);
+}
+
+TEST(PageStructureTest, ListsCodeAndLinesOfAParagraph) {
+  std::string page = page_of({
+      {160, 135, "ft0", "The rivers are:"},
+      {184, 148, "ft0", "\xE2\x80\xA2"},
+      {184, 167, "ft0", "the Amber, long and slow;"},
+      {204, 167, "ft0", "it floods in spring."},
+      {228, 148, "ft0", "\xE2\x80\xA2"},
+      {228, 167, "ft0", "the Birch."},
+      {260, 187, "ft2", "flow = depth * speed"},
+      {300, 187, "ft2", "return flow"},
+      {340, 157, "ft0", "A paragraph of two lines, the second with a word bro-"},
+      {360, 135, "ft0", "ken at the line's end."},
+  });
+  PageStructure structure;
+  structure.structure(page, facts_of());
+  EXPECT_EQ(outline_of(page),
+            "<div class=\"lw-title\" role=\"heading\" aria-level=\"1\" aria-label=\"Rivers &amp; "
+            "Lakes, page 3\">\n"
+            "<div class=\"lw-p\">\n  The rivers are:\n"
+            "<ul class=\"lw-list\">\n<li>\n  \xE2\x80\xA2\n  the Amber, long and slow;\n"
+            "  it floods in spring.\n"
+            "<li>\n  \xE2\x80\xA2\n  the Birch.\n"
+            "<div class=\"lw-code\">\n  flow = depth * speed\n  return flow\n"
+            "<div class=\"lw-p\">\n  A paragraph of two lines, the second with a word bro-\n"
+            "  ken at the line's end.\n");
+  // How each fragment follows the one before in the flowing text.
+  EXPECT_NE(page.find("<p data-f=\"h\" style=\"position:absolute;top:360px"), std::string::npos);
+  EXPECT_NE(page.find("<p data-f=\"n\" style=\"position:absolute;top:300px"), std::string::npos);
+  EXPECT_NE(page.find("<p data-f=\"s\" style=\"position:absolute;top:204px"), std::string::npos);
+}
+
+TEST(PageStructureTest, RunningHeadersRepeatFromPageToPageAndGoFirst) {
+  PageStructure structure;
+  const std::vector<std::string> headers = {"Chapter 2. Rivers", "Chapter 2. Rivers"};
+  std::string first = page_of({{40, 135, "ft0", "Chapter 2. Rivers"}, {160, 135, "ft0", "Water."}});
+  structure.structure(first, facts_of());
+  // Once is no running header: it might be the page's own first line.
+  EXPECT_EQ(first.find("lw-running"), std::string::npos);
+  std::string second = page_of({{160, 135, "ft0", "Streams."},
+                                {40, 135, "ft0", "Chapter 2. Rivers"},
+                                {1140, 450, "ft0", "17"}});
+  structure.structure(second, facts_of());
+  EXPECT_EQ(outline_of(second),
+            "<div class=\"lw-title\" role=\"heading\" aria-level=\"1\" aria-label=\"Rivers &amp; "
+            "Lakes, page 3\">\n"
+            "<div class=\"lw-running\" aria-hidden=\"true\">\n  Chapter 2. Rivers\n"
+            "<div class=\"lw-p\">\n  Streams.\n"
+            "<div class=\"lw-running\" aria-hidden=\"true\">\n  17\n");
+}
+
+TEST(PageStructureTest, TablesAndFiguresOfAColumn) {
+  std::string page = page_of({
+      {160, 135, "ft0", "Rivers"},
+      {160, 300, "ft0", "Length"},
+      {180, 135, "ft0", "Amber"},
+      {180, 300, "ft0", "120 km"},
+      {600, 135, "ft0", "Figure 1: The delta."},
+  });
+  PageStructure structure;
+  structure.structure(page, facts_of());
+  const std::string shown = outline_of(page);
+  EXPECT_NE(shown.find("<div class=\"lw-table\">\n<table>\n<tr>\n<td>\n  Rivers\n<td>\n  Length\n"
+                       "<tr>\n<td>\n  Amber\n<td>\n  120 km\n<figure"),
+            std::string::npos)
+      << shown;
+  // The band the text leaves empty above the caption is the figure's.
+  EXPECT_NE(page.find("<figure class=\"lw-figure\" aria-hidden=\"true\" style=\"aspect-ratio:"),
+            std::string::npos);
+  EXPECT_LT(page.find("<figure"), page.find("Figure 1"));
+}
+
+TEST(PageStructureTest, DivisionWithOtherMarkupKeepsItsOrderAndGetsItsHeading) {
+  std::string page = page_of({{160, 135, "ft0", "Water."}, {200, 135, "ft0", "Stones."}});
+  page.insert(page.find("<p style=\"position:absolute;top:200px"), "<hr/>\n");
+  const std::string before = page;
+  PageStructure structure;
+  structure.structure(page, facts_of());
+  // Only the heading and the flowing view's style and script come in.
+  const size_t first = before.find("<p style");
+  EXPECT_EQ(page.substr(page.find("<div id=\"page3-div\"")),
+            before.substr(before.find("<div id=\"page3-div\""), first - before.find("<div id")) +
+                "<div class=\"lw-title\" role=\"heading\" aria-level=\"1\" "
+                "aria-label=\"Rivers &amp; Lakes, page 3\"></div>\n" +
+                before.substr(first));
+  EXPECT_NE(page.find("<script src=\"fonts/flow.js\" data-width=\"918\"></script>\n<div id"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace lexiweb

@@ -1,0 +1,85 @@
+// A tagged PDF's own structure on its converted pages: headings at the
+// levels of its tree (not of their type), a figure with its /Alt, a part
+// in another language with its lang, the tree's order against the order
+// of drawing, and its running header passed over.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "e2e_support.h"
+#include "tools/pdf_writer.h"
+
+namespace lexiweb::testing {
+namespace {
+
+#ifdef LEXIWEB_RENDERER_BUILT
+
+namespace fs = std::filesystem;
+
+// The keys of a whole run: on through the screens, the predefined
+// magnification, a target site and the results screen.
+const std::string kCompleteRunInput = kKeysToInput + "\n" + "www.example.org\n" + "\n";
+
+// The position of `text` in `page`, which must hold it.
+size_t place_of(const std::string& page, const std::string& text) {
+  const size_t at = page.find(text);
+  EXPECT_NE(at, std::string::npos) << text << " is not on the page:\n" << page;
+  return at;
+}
+
+TEST(TaggedStructureTest, HeadingsFiguresLanguagesAndOrderComeFromTheTree) {
+  WorkingFolder folder;
+  PdfTaggedDocument document;
+  document.lang = "en";
+  document.title = "Tagged rivers";
+  document.role_map = {{"Heading2", "H2"}};
+  document.artifacts = {{1, "Rivers of the world", kPdfLeftMargin, 760, "Header"}};
+  // The pieces are drawn last first: the tree alone tells the order.
+  document.drawn_in_reverse = true;
+  PdfStructElement figure{"Figure", 1, {}, "0.5 g 300 300 120 120 re f"};
+  figure.alt = "A grey \"square\" lake";
+  PdfStructElement german{"P", 1, {{"Der Fluss fliesst langsam zum Meer.", 72, 560}}};
+  german.lang = "de-DE";
+  document.elements = {PdfStructElement{
+      "Document",
+      1,
+      {},
+      "",
+      {PdfStructElement{"H1", 1, {{"Great rivers", 72, 700, 20}}},
+       PdfStructElement{"P", 1, {{"Rivers carry water to the sea.", 72, 660}}},
+       // A heading of the tree set in the paragraphs' size.
+       PdfStructElement{"Heading2", 1, {{"Slow rivers", 72, 620}}}, german, figure,
+       PdfStructElement{"P", 1, {{"Lakes lie still below the hills.", 72, 250}}}}}};
+  fs::create_directories("pdf_in");
+  write_tagged_pdf("pdf_in/doc.pdf", document);
+  const ProgramRun run = run_lexiweb(kCompleteRunInput);
+  ASSERT_EQ(run.exit_status, 0) << run.errors;
+
+  const std::string page = read_file("htm_in/page1.htm");
+  const size_t h1 = place_of(page, "<div class=\"lw-h\" role=\"heading\" aria-level=\"1\">");
+  const size_t great = place_of(page, "Great rivers");
+  const size_t carry = place_of(page, "Rivers carry water");
+  const size_t h2 = place_of(page, "<div class=\"lw-h\" role=\"heading\" aria-level=\"2\">");
+  const size_t slow = place_of(page, "Slow rivers");
+  const size_t german_block = place_of(page, "<div lang=\"de-DE\" class=\"lw-p\">");
+  const size_t fluss = place_of(page, "Der Fluss");
+  const size_t lake = place_of(page,
+                               "<figure class=\"lw-figure\" role=\"img\" "
+                               "aria-label=\"A grey &quot;square&quot; lake\"");
+  const size_t lakes = place_of(page, "Lakes lie still");
+  EXPECT_TRUE(h1 < great && great < carry && carry < h2 && h2 < slow && slow < german_block &&
+              german_block < fluss && fluss < lake && lake < lakes)
+      << page;
+  // The header, marked as such by the PDF, comes first and is passed over.
+  EXPECT_LT(place_of(page, "<div class=\"lw-running\" aria-hidden=\"true\">\n<p"), h1);
+  EXPECT_GT(place_of(page, "Rivers of the world"), place_of(page, "lw-running"));
+  // The document's own title names it; the page has its own level-1 heading.
+  EXPECT_EQ(page.find("lw-title"), std::string::npos);
+  EXPECT_EQ(page.find("aria-level=\"1\"", great), std::string::npos);
+}
+
+#endif  // LEXIWEB_RENDERER_BUILT
+
+}  // namespace
+}  // namespace lexiweb::testing
