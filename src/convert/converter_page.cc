@@ -6,6 +6,7 @@
 
 #include "common/identifiers.h"
 #include "convert/link_address.h"
+#include "convert/visual_order.h"
 
 namespace lexiweb {
 namespace {
@@ -69,8 +70,17 @@ void append_text(std::string_view text, std::string& out) {
   }
 }
 
-// Appends body markup: tags whole, link targets rewritten, text through append_text.
+// pdftohtml writes each text fragment as one p element.
+constexpr std::string_view kFragmentStart = "<p ";
+constexpr std::string_view kFragmentEnd = "</p>";
+// A fragment read right to left says so, so that the browser sets its
+// neutral characters (blanks, punctuation) where the PDF draws them.
+constexpr std::string_view kRightToLeft = " dir=\"rtl\"";
+
+// Appends body markup: tags whole, link targets rewritten, text through
+// append_text, right-to-left text in logical order (see visual_order.h).
 void append_body(std::string_view body, std::string& out) {
+  FragmentDirection direction = FragmentDirection::kNoRightToLeft;
   size_t i = 0;
   while (i < body.size()) {
     size_t tag_start = body.find('<', i);
@@ -78,8 +88,32 @@ void append_body(std::string_view body, std::string& out) {
       append_text(body.substr(i), out);
       return;
     }
-    append_text(body.substr(i, tag_start - i), out);
+    if (direction == FragmentDirection::kNoRightToLeft) {
+      append_text(body.substr(i, tag_start - i), out);
+    } else {
+      std::string logical;
+      append_logical_order(body.substr(i, tag_start - i), direction, logical);
+      append_text(logical, out);
+    }
     std::string_view rest = body.substr(tag_start);
+    if (rest.starts_with(kFragmentStart)) {
+      const size_t start_tag_end = rest.find('>');
+      const size_t fragment_end = rest.find(kFragmentEnd);
+      if (start_tag_end != std::string_view::npos && fragment_end != std::string_view::npos &&
+          start_tag_end < fragment_end) {
+        direction = fragment_direction(
+            rest.substr(start_tag_end + 1, fragment_end - start_tag_end - 1));
+        if (direction == FragmentDirection::kRightToLeft) {
+          out.append(rest.substr(0, start_tag_end));
+          out.append(kRightToLeft);
+          out += '>';
+          i = tag_start + start_tag_end + 1;
+          continue;
+        }
+      }
+    } else if (rest.starts_with(kFragmentEnd)) {
+      direction = FragmentDirection::kNoRightToLeft;
+    }
     if (rest.starts_with(kLinkStart)) {
       size_t target_end = rest.find(kLinkStartEnd, kLinkStart.size());
       if (target_end != std::string_view::npos) {

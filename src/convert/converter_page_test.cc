@@ -94,6 +94,15 @@ TEST(ReshapePage, ScriptLinksBecomeAnchorsWithoutTarget) {
             "<a href=\"ftp://e.org/\">ftp</a></body>");
 }
 
+TEST(ReshapePage, RightToLeftFragmentsAreReadInLogicalOrderWithTheirTagsWhole) {
+  EXPECT_EQ(reshape_page("<body>\n<p style=\"top:1px\" class=\"ft01\">تيراش&#160;اوسنارف</p>\n"
+                         "<p class=\"ft02\"><a href=\"page-2.html\">ةغللا&#160;معد</a></p>\n"
+                         "<p class=\"ft03\">Hello&#160;world&#160;ابحرم</p>\n</body>"),
+            "<body>\n<p style=\"top:1px\" class=\"ft01\" dir=\"rtl\">فرانسوا شاريت</p>\n"
+            "<p class=\"ft02\" dir=\"rtl\"><a href=\"f000002.htm\">دعم اللغة</a></p>\n"
+            "<p class=\"ft03\">Hello world مرحبا</p>\n</body>");
+}
+
 TEST(LinkTarget, PagesOfTheSameDocumentLeadToTheirAnnotatedPages) {
   EXPECT_EQ(link_target("page-3.html"), "f000003.htm");
   EXPECT_EQ(link_target("page-1234.html#section"), "f001234.htm");

@@ -1,0 +1,125 @@
+// The text is turned into UTF-16 one character per character or reference,
+// ICU gives the logical order of those characters, and the original bytes
+// of each are written in that order.
+#include "convert/visual_order.h"
+
+#include <unicode/ubidi.h>
+#include <unicode/uchar.h>
+#include <unicode/utf16.h>
+#include <unicode/utf8.h>
+
+#include <memory>
+#include <vector>
+
+#include "common/html_references.h"
+
+namespace lexiweb {
+namespace {
+
+bool is_right_to_left(UChar32 c) {
+  const UCharDirection direction = u_charDirection(c);
+  return direction == U_RIGHT_TO_LEFT || direction == U_RIGHT_TO_LEFT_ARABIC;
+}
+
+// One character of the text: a reference or one UTF-8 sequence.
+struct TextUnit {
+  size_t start = 0;
+  size_t length = 0;
+};
+
+struct BidiCloser {
+  void operator()(UBiDi* bidi) const { ubidi_close(bidi); }
+};
+
+}  // namespace
+
+FragmentDirection fragment_direction(std::string_view markup) {
+  int right_to_left = 0;
+  int left_to_right = 0;
+  bool in_tag = false;
+  int32_t i = 0;
+  const int32_t size = static_cast<int32_t>(markup.size());
+  while (i < size) {
+    const char byte = markup[i];
+    if (in_tag || byte == '<') {
+      in_tag = byte != '>';
+      ++i;
+      continue;
+    }
+    UChar32 c;
+    U8_NEXT(markup.data(), i, size, c);
+    if (c < 0) continue;
+    if (is_right_to_left(c)) {
+      ++right_to_left;
+    } else if (u_charDirection(c) == U_LEFT_TO_RIGHT) {
+      ++left_to_right;
+    }
+  }
+  if (right_to_left == 0) return FragmentDirection::kNoRightToLeft;
+  return right_to_left >= left_to_right ? FragmentDirection::kRightToLeft
+                                        : FragmentDirection::kLeftToRight;
+}
+
+void append_logical_order(std::string_view visual, FragmentDirection direction,
+                          std::string& out) {
+  if (direction == FragmentDirection::kNoRightToLeft) {
+    out.append(visual);
+    return;
+  }
+  // The text's characters as UTF-16, and for each code unit the character it belongs to.
+  std::vector<UChar> text;
+  std::vector<TextUnit> units;
+  std::vector<int32_t> unit_of;
+  text.reserve(visual.size());
+  unit_of.reserve(visual.size());
+  const int32_t size = static_cast<int32_t>(visual.size());
+  int32_t i = 0;
+  while (i < size) {
+    const int32_t start = i;
+    UChar32 c;
+    const DecodedReference reference = decode_reference(visual.substr(start));
+    if (reference.length > 0) {
+      int32_t j = 0;
+      U8_NEXT(reference.bytes, j, reference.size, c);
+      i += static_cast<int32_t>(reference.length);
+    } else {
+      U8_NEXT(visual.data(), i, size, c);
+    }
+    // Bytes that are not UTF-8 stay, as a character without direction.
+    if (c < 0) c = 0xFFFD;
+    units.push_back({static_cast<size_t>(start), static_cast<size_t>(i - start)});
+    UChar pair[2];
+    int32_t length = 0;
+    U16_APPEND_UNSAFE(pair, length, c);
+    for (int32_t k = 0; k < length; ++k) {
+      text.push_back(pair[k]);
+      unit_of.push_back(static_cast<int32_t>(units.size() - 1));
+    }
+  }
+  UErrorCode status = U_ZERO_ERROR;
+  std::unique_ptr<UBiDi, BidiCloser> bidi(ubidi_open());
+  std::vector<int32_t> order(text.size());
+  if (bidi) {
+    // The inverse of the order a typesetter draws logical text in.
+    ubidi_setReorderingMode(bidi.get(), UBIDI_REORDER_INVERSE_LIKE_DIRECT);
+    const UBiDiLevel level = direction == FragmentDirection::kRightToLeft ? 1 : 0;
+    ubidi_setPara(bidi.get(), text.data(), static_cast<int32_t>(text.size()), level, nullptr,
+                  &status);
+    if (U_SUCCESS(status)) ubidi_getVisualMap(bidi.get(), order.data(), &status);
+  }
+  if (!bidi || U_FAILURE(status)) {
+    // Text ICU cannot reorder is kept as it came rather than lost.
+    out.append(visual);
+    return;
+  }
+  // The map gives both code units of a pair; the character is written at the first.
+  int32_t last_unit = -1;
+  for (const int32_t index : order) {
+    const int32_t unit = unit_of[index];
+    if (unit == last_unit) continue;
+    last_unit = unit;
+    out.append(visual.substr(units[unit].start, units[unit].length));
+  }
+}
+
+}  // namespace lexiweb
