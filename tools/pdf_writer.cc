@@ -322,6 +322,12 @@ void check_page(int page, int page_count) {
 
 }  // namespace
 
+PdfPage text_page(std::vector<std::string> lines) {
+  PdfPage page;
+  page.lines = std::move(lines);
+  return page;
+}
+
 PdfLink internal_link(int line_index, int target_page, PdfLinkForm form) {
   PdfLink link;
   link.target_page = target_page;

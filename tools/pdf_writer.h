@@ -94,6 +94,9 @@ struct PdfTextFont {
   int width = 0;
 };
 
+// A page of these lines of text and nothing else.
+PdfPage text_page(std::vector<std::string> lines);
+
 // A link whose rectangle covers text line `line_index` (counted from 0).
 PdfLink internal_link(int line_index, int target_page,
                       PdfLinkForm form = PdfLinkForm::kDestination);

@@ -121,6 +121,7 @@ void write_navigation_bar(RecordWriter& out, std::string_view previous_file,
 
   std::string line;
   append_link(line, g_run.contents_page_file, label(kContentsLabel));
+  if (!g_run.library_page.empty()) append_link(line, g_run.library_page, "Library");
   out.write_line(line);
 
   line.clear();

@@ -19,8 +19,9 @@ constexpr std::string_view kHeadOpening =
 // opens its entries, shown beside the skip link when that has the focus and
 // read out as the main part's description.
 constexpr std::string_view kNoteStyle =
-    ".lexiweb-keys{position:fixed;left:0;top:2.6em;z-index:2147483647;max-width:30em;"
-    "margin:0;padding:4px 12px;background:#fff;color:#000;font:14px/1.4 sans-serif;"
+    ".lexiweb-keys{position:fixed;left:0;top:2.6em;z-index:2147483647;box-sizing:border-box;"
+    "max-width:min(30em,100vw);margin:0;padding:4px 12px;background:#fff;color:#000;"
+    "font:14px/1.4 sans-serif;"
     "clip-path:inset(50%);pointer-events:none}"
     ".lexiweb-keys::before{content:attr(data-text)}"
     ".lexiweb-skip:focus~main .lexiweb-keys{clip-path:none}";

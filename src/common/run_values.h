@@ -19,6 +19,10 @@ struct RunValues {
   std::string target_site;
   // The document's title and languages, which every page's head names.
   DocumentFacts document;
+  // When the site is one document of a library (lexiweb-library), the
+  // library's front page as the document's pages link to it; empty for a
+  // site of its own.
+  std::string library_page;
 
   // Word extraction and word list.
   long word_count = 0;

@@ -13,6 +13,14 @@ namespace {
 // Below this many bytes of letters a page's language is a guess.
 constexpr long kPageLanguageBytes = 200;
 
+// How much of the document's text is read as a whole where no page names
+// its language.
+constexpr size_t kOpeningBytes = 64 * 1024;
+
+// The share of the reliably identified text that must be in another
+// language than the PDF's /Lang names for that language to give way.
+constexpr double kOverruledShare = 0.8;
+
 char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 std::string lowered(std::string_view text) {
@@ -129,14 +137,26 @@ DocumentFacts choose_document_facts(const std::vector<std::string>& page_files,
   LanguageTally tally;
   std::string html;
   std::string text;
+  // The first stretch of the document's text, for a document whose pages
+  // are each too short for CLD2 to name a language (a title, a few lines).
+  std::string opening;
   for (const std::string& file : page_files) {
     text.clear();
     if (read_whole_file(file, &html)) append_page_text(html, text);
     pages.push_back(identify_language(text));
     tally.add(pages.back());
+    if (opening.size() < kOpeningBytes) opening.append(text, 0, kOpeningBytes - opening.size());
   }
   const std::string own_language = clean_language_tag(pdf_own.language);
-  facts.language = is_language_tag(own_language) ? own_language : tally.leading();
+  std::string found = tally.leading();
+  if (found.empty()) found = identify_language(opening).tag;
+  // A /Lang that the program that made the PDF left at its own default
+  // ("en-US" over a Chinese text) gives way to the language of most of the
+  // text, where CLD2 is sure of it.
+  const bool own_holds =
+      is_language_tag(own_language) && (found.empty() || primary(found) == primary(own_language) ||
+                                        tally.share(found) < kOverruledShare);
+  facts.language = own_holds ? own_language : found;
 
   for (const TextLanguage& page : pages) {
     const bool another = page.reliable && page.bytes >= kPageLanguageBytes &&

@@ -49,6 +49,9 @@ TEST(DocumentLanguage, TheTextTellsTheLanguageOfAPdfThatNamesNone) {
   EXPECT_EQ(choose_document_facts(pages_of({kFrench, kFrench}), {}, "", "a.pdf").language, "fr");
   EXPECT_EQ(choose_document_facts(pages_of({kJapanese}), {}, "", "a.pdf").language, "ja");
   EXPECT_EQ(choose_document_facts(pages_of({""}), {}, "", "a.pdf").language, "");
+  // Pages too short for CLD2 to be sure of: most of what it found all the same.
+  const std::string arabic = "اختبار دعم اللغة العربية";
+  EXPECT_EQ(choose_document_facts(pages_of({arabic, arabic}), {}, "", "a.pdf").language, "ar");
 }
 
 TEST(DocumentLanguage, ThePdfsOwnLanguageWinsAndAPageInAnotherKeepsItsOwn) {
@@ -61,6 +64,9 @@ TEST(DocumentLanguage, ThePdfsOwnLanguageWinsAndAPageInAnotherKeepsItsOwn) {
   EXPECT_EQ(facts.language_of_page(1), "en-GB");
   EXPECT_EQ(facts.language_of_page(2), "fr");
   EXPECT_EQ(facts.language_of_page(3), "en-GB");  // too little text to tell
+
+  own.language = "en-US";  // a tool's default over a text all in French
+  EXPECT_EQ(choose_document_facts(pages_of({kFrench, kFrench}), own, "", "a.pdf").language, "fr");
 
   own.language = "x-none";  // names no language: the text does
   EXPECT_EQ(choose_document_facts(pages_of({kFrench}), own, "", "a.pdf").language, "fr");
@@ -93,6 +99,15 @@ TEST(DocumentTitle, RealTitlesAndTheJunkThatProgramsLeave) {
   EXPECT_FALSE(is_real_title("Microsoft PowerPoint - talk.ppt", "talk.pdf"));
   EXPECT_FALSE(is_real_title("main.tex", "paper.pdf"));
   EXPECT_FALSE(is_real_title("C:\\Users\\me\\report", "paper.pdf"));
+}
+
+// CLD2 answers English for a text it finds no language in (digits, or the
+// reversed Arabic that a converter writes in visual order): no language.
+TEST(TextLanguage, WhatCld2FindsNothingInIsNoLanguageRatherThanEnglish) {
+  EXPECT_EQ(identify_language("").tag, "");
+  EXPECT_EQ(identify_language("12 3.14 2024 -- ٢٠٢٢").tag, "");
+  EXPECT_EQ(identify_language("ةيبرعلا ةغللا معد رابتخا").tag, "");
+  EXPECT_EQ(identify_language(kEnglish).tag, "en");
 }
 
 TEST(PageText, LeavesOutTagsStylesAndScriptsAndReadsReferences) {

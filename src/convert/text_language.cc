@@ -94,27 +94,54 @@ TextLanguage identify_language(std::string_view text) {
   bool reliable = false;
   const CLD2::Language language = CLD2::DetectLanguageSummary(
       valid.data(), static_cast<int>(valid.size()), true, found, percent, &text_bytes, &reliable);
+  // CLD2 answers English for a text it finds nothing in (its summary then
+  // holds no language). Otherwise its answer is the language of a mixed
+  // text that is no mere English boilerplate, which its summary's first
+  // need not be; its share of the text is the summary's.
   TextLanguage result;
+  if (percent[0] <= 0) return result;
+  int share = 0;
+  for (int i = 0; i < 3; ++i) {
+    if (found[i] == language) share = percent[i];
+  }
   result.tag = bcp47_tag(language);
-  result.bytes = result.tag.empty() ? 0 : static_cast<long>(text_bytes) * percent[0] / 100;
-  result.reliable = reliable && !result.tag.empty();
+  result.bytes = result.tag.empty() ? 0 : static_cast<long>(text_bytes) * share / 100;
+  result.reliable = reliable && result.bytes > 0;
   return result;
 }
 
-void LanguageTally::add(const TextLanguage& page) {
-  if (page.reliable) bytes_[page.tag] += page.bytes;
-}
+namespace {
 
-std::string LanguageTally::leading() const {
+std::string most_bytes(const std::map<std::string, long>& bytes_of) {
   std::string tag;
   long most = 0;
-  for (const auto& [language, bytes] : bytes_) {
+  for (const auto& [language, bytes] : bytes_of) {
     if (bytes > most) {
       most = bytes;
       tag = language;
     }
   }
   return tag;
+}
+
+}  // namespace
+
+void LanguageTally::add(const TextLanguage& page) {
+  if (page.tag.empty()) return;
+  if (page.reliable) bytes_[page.tag] += page.bytes;
+  guessed_bytes_[page.tag] += page.bytes;
+}
+
+std::string LanguageTally::leading() const {
+  const std::string tag = most_bytes(bytes_);
+  return tag.empty() ? most_bytes(guessed_bytes_) : tag;
+}
+
+double LanguageTally::share(const std::string& tag) const {
+  long all = 0;
+  for (const auto& [language, bytes] : bytes_) all += bytes;
+  const auto found = bytes_.find(tag);
+  return all == 0 || found == bytes_.end() ? 0 : static_cast<double>(found->second) / all;
 }
 
 }  // namespace lexiweb

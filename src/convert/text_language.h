@@ -30,11 +30,16 @@ void append_page_text(std::string_view page_html, std::string& text);
 class LanguageTally {
  public:
   void add(const TextLanguage& page);
-  // The language of most reliably identified bytes; empty when none.
+  // The language of most reliably identified bytes; where no page is long
+  // enough for CLD2 to be sure (a title page, a short example), that of most
+  // bytes all the same; empty when none.
   std::string leading() const;
+  // The share (0 to 1) of the reliably identified bytes in `tag`.
+  double share(const std::string& tag) const;
 
  private:
-  std::map<std::string, long> bytes_;
+  std::map<std::string, long> bytes_;          // reliably identified
+  std::map<std::string, long> guessed_bytes_;  // all identified
 };
 
 }  // namespace lexiweb

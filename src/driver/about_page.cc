@@ -10,8 +10,10 @@ namespace lexiweb {
 
 void write_about_page() {
   RecordWriter out(std::string(kOutputFolder) + g_run.about_page_file);
-  // The page is the program's own, in the label table's language.
-  write_standard_page_head(out, page_title(g_run.document.title, "about"), label(kLanguageTag));
+  // The page is the document's site's, its text the program's own, in the
+  // label table's language.
+  write_standard_page_head(out, page_title(g_run.document.title, "about"), g_run.document.language,
+                           label(kLanguageTag));
   out.write_line("<h1>About</h1>");
   out.write_line("<br>");
   out.write_line("<br>");

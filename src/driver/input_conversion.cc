@@ -150,6 +150,12 @@ int learn_converter_pages() {
   return page_count;
 }
 
+int convert_into_converter_folder(const std::string& magnification, const std::string& pdf_file) {
+  run_converter(magnification, pdf_file, "htm_in");
+  rename_endings("htm_in", ".html", ".htm");
+  return learn_converter_pages();
+}
+
 std::string magnification_for_answer(const std::string& answer) {
   return numeric_value(trim_blanks(answer)) == 0 ? std::string(kDefaultMagnification) : answer;
 }
@@ -169,10 +175,7 @@ void run_input_and_conversion() {
   print_line("Please wait, convert from PDF to HTML, indexing");
   print_line();
 
-  run_converter(magnification, pdf_name, "htm_in");
-  rename_endings("htm_in", ".html", ".htm");
-
-  g_run.page_count = learn_converter_pages();
+  g_run.page_count = convert_into_converter_folder(magnification, pdf_name);
   print_line();
   print_with_number("number of *.htm files =", g_run.page_count);
   if (g_run.page_count == 0) {

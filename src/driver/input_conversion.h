@@ -12,6 +12,12 @@ namespace lexiweb {
 // run at one of its screens.
 void run_input_and_conversion();
 
+// Converts `pdf_file` of the working folder into htm_in, which must not
+// exist yet, and learns its pages as learn_converter_pages() does; returns
+// the number of pages, 0 when the converter gave none (it has said why on
+// the console).
+int convert_into_converter_folder(const std::string& magnification, const std::string& pdf_file);
+
 // Writes htm_in_02.list from htm_in/index.htm, sets g_run.page_stems from it
 // and g_run.document from htm_in (driver/document_facts_reading.h), and
 // returns the number of pages.

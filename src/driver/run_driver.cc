@@ -34,11 +34,12 @@ void show_results() {
 
 }  // namespace
 
-void build_site_from_converted_pages() {
+void build_site_from_converted_pages(const std::function<void()>& before_clean_up) {
   prepare_staging();
   stage_pages();
   print_line("processed 10%");
   run_stage_chain();
+  if (before_clean_up) before_clean_up();
   // Only the run's own scratch files go: a user's other .txt and .htm files stay.
   delete_scratch_files();
 }

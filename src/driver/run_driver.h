@@ -8,8 +8,9 @@ namespace lexiweb {
 
 // Everything after the conversion: staging, the stage chain, the final pages
 // and the clean-up of the scratch files. Needs g_run.page_count, page_stems
-// and target_site.
-void build_site_from_converted_pages();
+// and target_site. `before_clean_up`, when given, runs after the final pages,
+// while the scratch files are still there.
+void build_site_from_converted_pages(const std::function<void()>& before_clean_up = {});
 
 // Runs the job in the current folder, from the banner to the results
 // screen; a screen that closes the run earlier throws a RunEnding.

@@ -98,6 +98,7 @@ void wait_until_one_ends(const sigset_t& child_ended) {
 struct Pool {
   const std::vector<ProcessJob>& jobs;
   const std::string& folder;
+  const JobWatch& watch;
   int processes = 1;
   std::vector<RunningJob> running;
   size_t next_job = 0;
@@ -133,6 +134,7 @@ void start_jobs(Pool& pool) {
     }
     pool.running.push_back(started);
     ++pool.next_job;
+    if (pool.watch.started) pool.watch.started(job);
   }
 }
 
@@ -150,11 +152,13 @@ void take_ended_jobs(Pool& pool) {
       std::lock_guard<std::mutex> hold(starting);
       running_ids[it->place] = 0;
     }
-    if (ended == it->id && WIFEXITED(status) && WEXITSTATUS(status) == 0) {
+    const bool succeeded = ended == it->id && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    if (succeeded) {
       pool.pages_of_ended_jobs += job_pages(pool.jobs[it->job]);
     } else if (!pool.stopped && !pool.jobs[it->job].may_fail) {
       pool.failures.push_back(failure_of(*it, status, pool.folder));
     }
+    if (pool.watch.ended) pool.watch.ended(it->job, succeeded);
     delete_file(output_path(pool.folder, it->job));
     it = running.erase(it);
   }
@@ -172,8 +176,9 @@ int pages_so_far(Pool& pool) {
 
 std::vector<JobFailure> run_process_jobs(const std::vector<ProcessJob>& jobs, int processes,
                                          const std::string& folder,
-                                         const std::function<void(int)>& pages_written) {
-  Pool pool{jobs, folder, std::clamp(processes, 1, kMostProcesses), {}, 0, 0, {}, false};
+                                         const std::function<void(int)>& pages_written,
+                                         const JobWatch& watch) {
+  Pool pool{jobs, folder, watch, std::clamp(processes, 1, kMostProcesses), {}, 0, 0, {}, false};
   sigset_t child_ended;
   sigemptyset(&child_ended);
   sigaddset(&child_ended, SIGCHLD);

@@ -43,6 +43,13 @@ struct JobFailure {
   std::string message;  // the last line it wrote, empty when it wrote none
 };
 
+// What a caller may learn of each job as it runs: when it starts, and when
+// it ends and whether it succeeded.
+struct JobWatch {
+  std::function<void(size_t job)> started;
+  std::function<void(size_t job, bool succeeded)> ended;
+};
+
 // Runs the jobs in their order, at most `processes` at once, the next one as
 // soon as one ends. Whatever the processes print is kept from the console,
 // in files of `folder` while they run. While they run, `pages_written` is
@@ -50,10 +57,11 @@ struct JobFailure {
 // that fails ends no other: the failures of the jobs that may not fail are
 // returned in the order of the jobs. When a program cannot be started, the
 // jobs still running are ended and waited for, no other job starts, and its
-// failure comes last.
+// failure comes last. `watch` hears of each job that starts and ends.
 std::vector<JobFailure> run_process_jobs(const std::vector<ProcessJob>& jobs, int processes,
                                          const std::string& folder,
-                                         const std::function<void(int)>& pages_written);
+                                         const std::function<void(int)>& pages_written,
+                                         const JobWatch& watch = {});
 
 // Ends the running processes and lets no other start: for a run that ends
 // on a signal while another thread runs the jobs.

@@ -30,8 +30,8 @@ std::string_view without_scheme(std::string_view address) {
 
 }  // namespace
 
-void write_standard_page_head(RecordWriter& out, std::string_view title,
-                              std::string_view language) {
+void write_standard_page_head(RecordWriter& out, std::string_view title, std::string_view language,
+                              std::string_view main_language) {
   out.write_line(html_opening(language));
   out.write_line("<head> <meta http-equiv=\"content-type\"  content=\"text/HTML; charset=utf-8\">");
   out.write_line(kViewportLine);
@@ -49,7 +49,9 @@ void write_standard_page_head(RecordWriter& out, std::string_view title,
   out.write_line("</head>");
   out.write_line("<body>");
   out.write_line(kSkipLink);
-  out.write_line("<main id=\"" + std::string(kMainId) + "\">");
+  std::string main = "<main id=\"" + std::string(kMainId) + "\"";
+  if (!main_language.empty()) main += " lang=\"" + std::string(main_language) + "\"";
+  out.write_line(main + ">");
 }
 
 void write_standard_page_end(RecordWriter& out) {

@@ -13,8 +13,10 @@ class RecordWriter;
 
 // The lines from "<HTML>" to "<body>", then the skip link and the opening of
 // the page's main part; only the title (HTML) and the language (empty when
-// not known) differ between pages.
-void write_standard_page_head(RecordWriter& out, std::string_view title, std::string_view language);
+// not known) differ between pages, and the language of the main part where
+// it is not the page's (`main_language`).
+void write_standard_page_head(RecordWriter& out, std::string_view title, std::string_view language,
+                              std::string_view main_language = {});
 
 // Closes the main part and the page.
 void write_standard_page_end(RecordWriter& out);

@@ -32,10 +32,12 @@ prefix="$work/prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 installed=$(cd "$prefix" && find . -type f -o -type l | sort)
 expected="./bin/lexiweb
+./bin/lexiweb-library
 ./bin/lexiweb-pages"
 [ "$recognizer" = ON ] && expected+=$'\n'"./lib/lexiweb/lexiweb-ocr"
 [ "$renderer" = ON ] && expected+=$'\n'"./lib/lexiweb/lexiweb-render"
 expected+="
+./share/man/man1/lexiweb-library.1
 ./share/man/man1/lexiweb-pages.1
 ./share/man/man1/lexiweb.1"
 [ "$installed" = "$expected" ] ||

@@ -36,17 +36,19 @@ deb=${packages[0]}
 
 files=$(dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort)
 expected="./usr/bin/lexiweb
+./usr/bin/lexiweb-library
 ./usr/bin/lexiweb-pages"
 [ "$recognizer" = ON ] && expected+=$'\n'"./usr/lib/lexiweb/lexiweb-ocr"
 [ "$renderer" = ON ] && expected+=$'\n'"./usr/lib/lexiweb/lexiweb-render"
 expected+="
+./usr/share/man/man1/lexiweb-library.1
 ./usr/share/man/man1/lexiweb-pages.1
 ./usr/share/man/man1/lexiweb.1"
 [ "$files" = "$expected" ] || fail "the package holds"$'\n'"$files"$'\n'"instead of"$'\n'"$expected"
 
 depends=$(dpkg-deb --field "$deb" Depends)
 needed_packages=(poppler-utils fonts-dejavu-core 'libc6 (>= ' 'libstdc++6 (>= ' libharfbuzz-subset0
-  libwoff1 libicu)
+  libwoff1 libicu libcld2-0 libssl3)
 [ "$renderer" = ON ] && needed_packages+=(libpoppler libpng)
 [ "$recognizer" = ON ] && needed_packages+=(libpoppler libtesseract5)
 for needed in "${needed_packages[@]}"; do

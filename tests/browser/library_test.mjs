@@ -1,0 +1,45 @@
+// Reads a library that lexiweb-library built (run_library_browser_test.sh)
+// in headless chromium, from file://: a word typed into the front page's
+// search field is offered with its occurrences and documents, choosing it
+// opens its word page, and the word page leads to a document's word index
+// at that word.
+// Usage: node library_test.mjs LIBRARY WORD
+import path from 'node:path';
+import { pathToFileURL } from 'node:url';
+import { readPages } from './reader.mjs';
+
+const [library, word] = process.argv.slice(2);
+if (!library || !word) {
+  console.error('usage: node library_test.mjs LIBRARY WORD');
+  process.exit(2);
+}
+const front = pathToFileURL(path.join(path.resolve(library), 'index.html')).href;
+
+await readPages('library', async (reader, check) => {
+  await reader.goto(front);
+  check(await reader.locator('tbody tr').count() === 2, 'the front page lists both documents');
+  const field = reader.locator('#library-word');
+  await field.waitFor();
+  await field.click();
+  await reader.keyboard.type(word.slice(0, 4));
+  const offer = reader.locator('#library-offers li[role="option"]').first();
+  await offer.waitFor();
+  const text = await offer.textContent();
+  check(text.startsWith(word), `the first offer is ${word}: "${text}"`);
+  check(/ \d+ in \d+ documents?$/.test(text), `the offer counts occurrences and documents: "${text}"`);
+
+  await reader.keyboard.press('ArrowDown');
+  await reader.keyboard.press('Enter');
+  await reader.waitForURL(/\/words\/[0-9a-f]+(-\d+)?\.html#w\d+$/);
+  const anchor = new URL(reader.url()).hash;
+  const entry = reader.locator(anchor);
+  check(await entry.locator('h2').textContent() === word, `the word page's entry is ${word}`);
+
+  await entry.locator('ol a').first().click();
+  await reader.waitForURL(/\/documents\/[^/]+\/in\d+\.htm#i\d+$/);
+  const occurrence = new URL(reader.url()).hash.slice(1);
+  const item = reader.locator(`[id="${occurrence}"]`);
+  check(await item.count() === 1, `the document's word index has the occurrence ${occurrence}`);
+  const shown = (await item.first().textContent()) ?? '';
+  check(shown.toLowerCase().includes(word), `the occurrence is ${word}: "${shown}"`);
+});
