@@ -66,33 +66,34 @@ std::vector<Fragment> fragments_of(std::string_view body) {
   return fragments;
 }
 
-// The fragments of `body` whose classes are set in Symbol or Wingdings,
-// their private use characters replaced by the characters they stand for.
-std::string with_symbol_fragments(std::string_view body,
-                                  const std::map<std::string, PageClass>& classes) {
-  std::string result;
+// Reads the fragments of `body` once for two jobs: the fragments whose
+// classes are set in Symbol or Wingdings get their private use characters
+// replaced by the characters they stand for, and the characters of every
+// fragment, as it then reads, go to `text` by class and style. True when a
+// fragment changed; `rewritten` then holds the body anew.
+bool read_fragments(std::string_view body, const std::map<std::string, PageClass>& classes,
+                    std::map<std::string, std::u32string[4]>& text, std::string* rewritten) {
   size_t copied = 0;
   for (const Fragment& fragment : fragments_of(body)) {
-    const auto found = classes.find(std::string(fragment.class_name));
-    if (found == classes.end()) continue;
-    const SymbolFont font = symbol_font_of(found->second.font.name);
-    if (font == SymbolFont::kNone) continue;
-    result.append(body.substr(copied, fragment.content_start - copied));
-    result += with_symbol_characters(
-        body.substr(fragment.content_start, fragment.content_end - fragment.content_start), font);
+    const std::string class_name(fragment.class_name);
+    const std::string_view content =
+        body.substr(fragment.content_start, fragment.content_end - fragment.content_start);
+    const auto found = classes.find(class_name);
+    const SymbolFont font =
+        found == classes.end() ? SymbolFont::kNone : symbol_font_of(found->second.font.name);
+    if (font == SymbolFont::kNone) {
+      add_styled_characters(content, text[class_name]);
+      continue;
+    }
+    const std::string symbols = with_symbol_characters(content, font);
+    add_styled_characters(symbols, text[class_name]);
+    rewritten->append(body.substr(copied, fragment.content_start - copied));
+    *rewritten += symbols;
     copied = fragment.content_end;
   }
-  result.append(body.substr(copied));
-  return result;
-}
-
-// The characters of every fragment of `body` by class and style.
-void gather_characters(std::string_view body, std::map<std::string, std::u32string[4]>& text) {
-  for (const Fragment& fragment : fragments_of(body)) {
-    add_styled_characters(
-        body.substr(fragment.content_start, fragment.content_end - fragment.content_start),
-        text[std::string(fragment.class_name)]);
-  }
+  if (copied == 0) return false;
+  rewritten->append(body.substr(copied));
+  return true;
 }
 
 void note_face(std::vector<FontFace>& faces, const FontFace& face) {
@@ -208,10 +209,11 @@ std::map<std::string, FontFace> set_page_fonts(std::string& page_html,
     classes[class_name].font = font_named(page_html.substr(start, end - start), fonts);
     fields.push_back({start, end, std::move(class_name)});
   }
-  page_html.replace(style_end, std::string::npos,
-                    with_symbol_fragments(std::string_view(page_html).substr(style_end), classes));
   std::map<std::string, std::u32string[4]> text;
-  gather_characters(std::string_view(page_html).substr(style_end), text);
+  std::string body;
+  if (read_fragments(std::string_view(page_html).substr(style_end), classes, text, &body)) {
+    page_html.replace(style_end, std::string::npos, body);
+  }
 
   // The faces the page's text is set in, each rule once, in the order first needed.
   std::string rules;

@@ -126,6 +126,18 @@ TEST(PageFonts, PrivateUseCodesOfSymbolAndWingdingsBecomeTheirCharacters) {
             std::string::npos)
       << page;
   EXPECT_NE(page.find("<p class=\"ft02\">\xEF\x82\xB7</p>"), std::string::npos) << page;
+  // The faces are cut to the characters the fragments read as now, not
+  // to the codes they were written with.
+  ASSERT_TRUE(shelf.write_faces());
+  std::set<char32_t> drawn;
+  for (const auto& entry : std::filesystem::directory_iterator("pages/fonts")) {
+    const auto characters = characters_of_font_file(entry.path());
+    ASSERT_TRUE(characters) << entry.path();
+    drawn.insert(characters->begin(), characters->end());
+  }
+  for (char32_t character : {0x2022, 0x03B1, 0x25AA, 0x2713}) {
+    EXPECT_TRUE(drawn.contains(character)) << std::hex << static_cast<unsigned>(character);
+  }
 }
 
 }  // namespace
