@@ -12,6 +12,7 @@
 #include <set>
 
 #include "common/drawn_text.h"
+#include "common/page_heads.h"
 #include "common/utf8.h"
 #include "typeset/flow_view.h"
 #include "typeset/font_folder.h"
@@ -303,27 +304,6 @@ bool ends_hyphenated(std::string_view text) {
   return text.size() >= 2 && (text.ends_with("-") || text.ends_with("\xC2\xAD")) &&
          std::isalpha(
              static_cast<unsigned char>(text[text.size() - (text.ends_with("-") ? 2 : 3)]));
-}
-
-void append_escaped(std::string& out, std::string_view text) {
-  for (char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      default:
-        out += c;
-    }
-  }
 }
 
 // Marks the rows that form tables: two or more rows one under the other,
