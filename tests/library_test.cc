@@ -286,10 +286,10 @@ TEST(Library, AddedDocumentRewritesOnlyThePagesOfItsWords) {
     ++library_pages;
     if (path == "index.html" || path == "search/6b61.js") continue;
     const auto now = after.find(path);
-    const bool holds_one = now != after.end() && std::any_of(added.begin(), added.end(), [&](
-                                                     const std::string& word) {
-      return now->second.find(word) != std::string::npos;
-    });
+    const bool holds_one =
+        now != after.end() && std::any_of(added.begin(), added.end(), [&](const std::string& word) {
+          return now->second.find(word) != std::string::npos;
+        });
     if (!holds_one) ++neighbours;
   }
   EXPECT_LE(neighbours, 3 * static_cast<int>(added.size())) << ::testing::PrintToString(changed);

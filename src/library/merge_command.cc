@@ -421,20 +421,20 @@ void write_all_words_pages(const std::string& pages) {
   write_library_page_start(index, "All words", "");
   index.write_line("<ul class=\"groups\">");
   const std::string folder = pages + "/" + kAllWordsFolder;
-  PieceSeries series(kAllWordsPageBytes, kWordsPerAllWordsPiece, true,
-                     [&](const std::string& name, const std::string& entries,
-                         const std::string& next) {
-                       RecordWriter page(folder + "/" + name + ".html");
-                       write_library_page_start(page, "All words", "../");
-                       page.write_line("<ul>");
-                       page.write(entries);
-                       page.write_line("</ul>");
-                       if (!next.empty()) {
-                         page.write_line("<p><a href=\"" + next + ".html\">More words</a></p>");
-                       }
-                       write_library_page_end(page);
-                       page.close();
-                     });
+  PieceSeries series(
+      kAllWordsPageBytes, kWordsPerAllWordsPiece, true,
+      [&](const std::string& name, const std::string& entries, const std::string& next) {
+        RecordWriter page(folder + "/" + name + ".html");
+        write_library_page_start(page, "All words", "../");
+        page.write_line("<ul>");
+        page.write(entries);
+        page.write_line("</ul>");
+        if (!next.empty()) {
+          page.write_line("<p><a href=\"" + next + ".html\">More words</a></p>");
+        }
+        write_library_page_end(page);
+        page.close();
+      });
   std::string group;
   Record record;
   std::string line;
