@@ -7,10 +7,12 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <map>
 #include <regex>
+#include <set>
 #include <thread>
 
 #include "e2e_support.h"
@@ -205,8 +207,14 @@ TEST(Library, WordPageCountsAreTheDocumentsOwnAndLeaveWithThem) {
                                    "<li><a href=\"../documents/" +
                                    beta + "/in000001.htm#i\\d+\">beta</a> 1</li>\r\n</ol>")))
       << page;
-  EXPECT_EQ(read_file("lib/search/7a65.js"),
-            "lexiwebLibrary.words(\"7a65\", 0, [\r\n\"zebra\",\"zebra\",5,2,1,1,\r\n]);\r\n");
+  // Its search entry leads to the group's first piece, at the word's anchor.
+  const std::string search = read_file("lib/search/7a65.js");
+  ASSERT_TRUE(std::regex_search(
+      search, match,
+      std::regex("^lexiwebLibrary\\.words\\(\"7a65\", \"7a65\", \\[\r\n"
+                 "\"zebra\",\"zebra\",5,2,\"\",\"(w[0-9a-f]{16})\",\r\n\\]\\);\r\n$")))
+      << search;
+  EXPECT_NE(page.find("<section id=\"" + match[1].str() + "\"><h2>zebra</h2>"), std::string::npos);
 
   ASSERT_EQ(run_library({"build", "lib", "pdfs/beta.pdf", "pdfs/gamma.pdf"}).exit_status, 0);
   EXPECT_FALSE(fs::exists("lib/documents/" + alpha));
@@ -215,6 +223,80 @@ TEST(Library, WordPageCountsAreTheDocumentsOwnAndLeaveWithThem) {
   }
   EXPECT_NE(read_file("lib/words/7a65.html").find("<p>1 occurrences in 1 document</p>"),
             std::string::npos);
+}
+
+// Words of five to eight letters, a third of them beginning with "ka", the
+// same for the same seed.
+std::vector<std::string> made_up_lines(unsigned seed, int lines) {
+  std::vector<std::string> text;
+  for (int n = 0; n < lines; ++n) {
+    std::string line;
+    for (int w = 0; w < 8; ++w) {
+      seed = seed * 1103515245 + 12345;
+      std::string word = (seed >> 16) % 3 == 0 ? "ka" : "";
+      const int letters = 5 + (seed >> 20) % 4;
+      while (static_cast<int>(word.size()) < letters) {
+        seed = seed * 1103515245 + 12345;
+        word += static_cast<char>('a' + (seed >> 16) % 26);
+      }
+      line += (w > 0 ? " " : "") + word;
+    }
+    text.push_back(line);
+  }
+  return text;
+}
+
+// A document whose words all begin with "ka" rewrites the pieces that hold
+// them and the lists that name pieces, not the rest of the library.
+TEST(Library, AddedDocumentRewritesOnlyThePagesOfItsWords) {
+  WorkingFolder folder;
+  fs::create_directories("pdfs");
+  for (unsigned document = 1; document <= 4; ++document) {
+    std::vector<PdfPage> pages;
+    for (unsigned page = 0; page < 4; ++page) {
+      pages.push_back(text_page(made_up_lines(document * 100 + page, 40)));
+    }
+    write_pdf("pdfs/made" + std::to_string(document) + ".pdf", pages);
+  }
+  ASSERT_EQ(run_library({"build", "lib", "pdfs"}).exit_status, 0);
+  const auto before = library_bytes("lib");
+
+  const std::vector<std::string> added = {"kaaaab", "kammmmq", "kazzzzy"};
+  write_pdf("pdfs/kanew.pdf", {text_page({"kaaaab kammmmq kazzzzy"})});
+  ASSERT_EQ(run_library({"build", "lib", "pdfs"}).exit_status, 0);
+  const auto after = library_bytes("lib");
+  const std::string own = "documents/" + id_of("lib", "kanew") + "/";
+
+  std::set<std::string> changed;
+  for (const auto& [path, bytes] : after) {
+    const auto old = before.find(path);
+    if (old == before.end() || old->second != bytes) changed.insert(path);
+  }
+  for (const auto& [path, bytes] : before) {
+    if (!after.count(path)) changed.insert(path);
+  }
+  int ka_pieces = 0;
+  for (const auto& [path, bytes] : before) ka_pieces += path.starts_with("words/6b61");
+  // Each new word may also start or end a piece: a new neighbour, or a
+  // neighbour's link to the next piece, for each of the three kinds.
+  int neighbours = 0;
+  int library_pages = 0;
+  for (const std::string& path : changed) {
+    if (path.starts_with(own)) continue;
+    ++library_pages;
+    if (path == "index.html" || path == "search/6b61.js") continue;
+    const auto now = after.find(path);
+    const bool holds_one =
+        now != after.end() && std::any_of(added.begin(), added.end(), [&](const std::string& word) {
+          return now->second.find(word) != std::string::npos;
+        });
+    if (!holds_one) ++neighbours;
+  }
+  EXPECT_LE(neighbours, 3 * static_cast<int>(added.size())) << ::testing::PrintToString(changed);
+  EXPECT_GT(ka_pieces, 8);
+  EXPECT_LE(library_pages, 2 + 3 * static_cast<int>(added.size()) * 2)
+      << ::testing::PrintToString(changed);
+  EXPECT_GT(before.size(), 100u);
 }
 
 TEST(Library, SecondRunSaysTheLibraryIsInUse) {

@@ -4,8 +4,10 @@
 // GROUP being the first two characters of their search key (the word
 // folded, without accents) in UTF-8 hex: a script that hands them to
 // lexiwebLibrary, since browsers fetch no files of a site opened from disk.
-// A group of many words is cut into pieces: GROUP.js then names the first
-// key of each piece GROUP-1.js, GROUP-2.js, ...
+// A group of many words is cut into pieces: GROUP.js then lists the first
+// key and the name of each piece, GROUP-KEY.js. Groups hold two characters,
+// so one typed character offers only the one-character words and asks for
+// a second character: the words that begin with one character may be many.
 (function () {
   'use strict';
   var MOST_OFFERS = 10;
@@ -59,18 +61,21 @@
     calls.forEach(function (then) { then(loaded[name]); });
   }
   window.lexiwebLibrary = {
-    words: function (group, piece, data) {
+    words: function (group, name, data) {
       var words = [];
       for (var i = 0; i + 5 < data.length; i += 6) {
         words.push({ word: data[i], key: data[i + 1], occurrences: data[i + 2],
                      documents: data[i + 3], page: data[i + 4], anchor: data[i + 5], group: group });
       }
-      var name = piece > 0 ? group + '-' + piece : group;
       loaded[name] = { words: words };
       finish(name);
     },
-    pieces: function (group, firstKeys) {
-      loaded[group] = { pieces: firstKeys };
+    pieces: function (group, keysAndNames) {
+      var pieces = [];
+      for (var i = 0; i + 1 < keysAndNames.length; i += 2) {
+        pieces.push({ key: keysAndNames[i], name: keysAndNames[i + 1] });
+      }
+      loaded[group] = { pieces: pieces };
       finish(group);
     }
   };
@@ -81,24 +86,23 @@
       if (data.words) return then(data.words);
       var bytes = unescape(encodeURIComponent(key));
       var first = 0;
-      while (first + 1 < data.pieces.length && data.pieces[first + 1] <= bytes) first++;
-      load(group + '-' + (first + 1), function (one) {
+      while (first + 1 < data.pieces.length && data.pieces[first + 1].key <= bytes) first++;
+      load(data.pieces[first].name, function (one) {
         if (first + 1 >= data.pieces.length) return then(one.words);
-        load(group + '-' + (first + 2), function (two) { then(one.words.concat(two.words)); });
+        load(data.pieces[first + 1].name, function (two) { then(one.words.concat(two.words)); });
       });
     });
   }
 
   function pageOf(entry) {
-    return root + 'words/' + entry.group + (entry.page > 1 ? '-' + entry.page : '') + '.html#w' +
-        entry.anchor;
+    return root + 'words/' + entry.group + entry.page + '.html#' + entry.anchor;
   }
 
-  function show(typed, found) {
+  function show(typed, found, hint) {
     list.textContent = '';
     offers = found;
     chosen = -1;
-    if (typed.length > 0 && found.length === 0) {
+    if (typed.length > 0 && found.length === 0 && !hint) {
       var none = document.createElement('li');
       none.setAttribute('data-none', 'no such word');
       list.appendChild(none);
@@ -116,6 +120,13 @@
           entry.documents + (entry.documents === 1 ? ' document' : ' documents')));
       list.appendChild(item);
     });
+    // Last, so that the offers keep their places for the arrow keys.
+    if (hint) {
+      var more = document.createElement('li');
+      more.className = 'hint';
+      more.textContent = hint;
+      list.appendChild(more);
+    }
   }
 
   function offer() {
@@ -127,7 +138,8 @@
     wordsOf(group, typed, function (words) {
       if (withoutAccents(folded(field.value.trim())) !== typed) return;
       var found = words.filter(function (entry) { return entry.key.indexOf(key) === 0; });
-      show(typed, found.slice(0, MOST_OFFERS));
+      show(typed, found.slice(0, MOST_OFFERS),
+           chars.length < GROUP_CHARACTERS ? 'Type a second character to see more words' : '');
     });
   }
 
@@ -142,7 +154,7 @@
       if (offers.length === 0) return;
       event.preventDefault();
       chosen = (chosen + (event.key === 'ArrowDown' ? 1 : offers.length - 1)) % offers.length;
-      Array.prototype.forEach.call(list.children, function (item, n) {
+      Array.prototype.forEach.call(list.querySelectorAll('[role="option"]'), function (item, n) {
         item.setAttribute('aria-selected', n === chosen ? 'true' : 'false');
       });
       field.setAttribute('aria-activedescendant', 'library-offer-' + chosen);

@@ -4,12 +4,13 @@
 //   LIBRARY/documents/ID/        one document's site, as lexiweb makes it,
 //                                with its two library records beside it
 //   LIBRARY/index.html           the front page
-//   LIBRARY/words/HEX[-N].html   the word pages, by the first kGroupCharacters
+//   LIBRARY/words/HEX[-KEY].html the word pages, by the first kGroupCharacters
 //                                characters of the words' search keys (HEX:
 //                                their UTF-8 in hex), in pieces of at most
-//                                kPieceBytes
-//   LIBRARY/search/HEX[-N].js    the search field's words, grouped alike
-//   LIBRARY/all.html, all/HEX[-N].html  the all-words pages, by first character
+//                                kPieceBytes, each after the first named by
+//                                its first word (KEY: library/piece_series.h)
+//   LIBRARY/search/HEX[-KEY].js  the search field's words, grouped alike
+//   LIBRARY/all.html, all/HEX[-KEY].html  the all-words pages, by first character
 //   LIBRARY/library.js, library.css     the search field and the pages' style
 //   LIBRARY/.lexiweb-library/    the run's own: lock, sources, working folders
 //
@@ -44,6 +45,10 @@ inline constexpr size_t kGroupCharacters = 2;
 // longer; a query loads a search file, one or two of its pieces, and a word
 // page piece.
 inline constexpr size_t kPieceBytes = 24'000;
+// The words a piece holds on average: where they end is chosen by the words
+// themselves, so that an added word moves no other piece's bounds.
+inline constexpr unsigned kWordsPerWordPiece = 32;
+inline constexpr unsigned kWordsPerSearchPiece = 128;
 // A word's entry lists at most this many documents on its word page, those
 // with the most occurrences; the rest follow on pages of the word's own.
 inline constexpr size_t kDocumentsPerEntry = 100;

@@ -12,6 +12,7 @@
 #include "library/library_files.h"
 #include "library/library_lock.h"
 #include "library/library_pages.h"
+#include "library/piece_series.h"
 #include "shell/external_sort.h"
 #include "shell/file_ops.h"
 #include "shell/record_reader.h"
@@ -72,8 +73,10 @@ enum Field { kGroup = 1, kSortKey, kWord, kOccurrences, kDocuments, kWordPage };
 // The folder the new pages are written into, inside the working folder.
 constexpr char kFreshPages[] = "pages";
 
-// Words of one group per all-words page.
-constexpr int kWordsPerAllWordsPage = 1000;
+// The most bytes of an all-words page, unless one entry is longer, and
+// the words a page holds on average.
+constexpr size_t kAllWordsPageBytes = 64'000;
+constexpr unsigned kWordsPerAllWordsPiece = 512;
 
 std::string zero_filled(long value, int width) {
   std::string digits = std::to_string(value);
@@ -171,104 +174,87 @@ long count_words() {
   return words;
 }
 
-// A sequence of pages of one group, each at most kPieceBytes unless one
-// entry is longer: GROUP.html, GROUP-2.html, ...
-class PiecedPages {
+// The word pages of one group: GROUP.html, then GROUP-KEYNAME.html, each
+// leading to the next.
+class WordPieces {
  public:
-  explicit PiecedPages(std::string folder) : folder_(std::move(folder)) {}
+  explicit WordPieces(std::string folder)
+      : folder_(std::move(folder)),
+        series_(kPieceBytes, kWordsPerWordPiece, true,
+                [this](const std::string& name, const std::string& entries,
+                       const std::string& next) { write(name, entries, next); }) {}
 
   void start_group(const std::string& group, std::string title) {
-    group_ = group;
     title_ = std::move(title);
-    piece_ = 0;
+    series_.start_group(group);
   }
-  // Adds an entry, starting a new piece first where it would not fit.
-  void add(std::string_view entry) {
-    if (out_ && bytes_ + entry.size() > kPieceBytes) close_piece(true);
-    if (!out_) open_piece();
-    out_->write(entry);
-    bytes_ += entry.size();
-  }
-  void finish_group() {
-    if (out_) close_piece(false);
-  }
-  int piece() const { return piece_; }
-  // The file of a piece, relative to the folder.
-  static std::string piece_file(const std::string& group, int piece) {
-    return group + (piece > 1 ? "-" + std::to_string(piece) : "") + ".html";
-  }
+  // Returns the name of the entry's piece.
+  std::string add(std::string_view key, std::string_view entry) { return series_.add(key, entry); }
+  void finish_group() { series_.finish_group(); }
 
  private:
-  void open_piece() {
-    ++piece_;
-    out_ = std::make_unique<RecordWriter>(folder_ + "/" + piece_file(group_, piece_));
-    write_library_page_start(*out_, title_, "../");
-    bytes_ = 0;
-  }
-  void close_piece(bool more) {
-    if (more) {
-      out_->write_line("<p><a href=\"" + piece_file(group_, piece_ + 1) + "\">More words</a></p>");
-    }
-    write_library_page_end(*out_);
-    out_->close();
-    out_.reset();
+  void write(const std::string& name, const std::string& entries, const std::string& next) {
+    RecordWriter out(folder_ + "/" + name + ".html");
+    write_library_page_start(out, title_, "../");
+    out.write(entries);
+    if (!next.empty()) out.write_line("<p><a href=\"" + next + ".html\">More words</a></p>");
+    write_library_page_end(out);
+    out.close();
   }
 
   std::string folder_;
-  std::string group_;
   std::string title_;
-  int piece_ = 0;
-  size_t bytes_ = 0;
-  std::unique_ptr<RecordWriter> out_;
+  PieceSeries series_;
 };
 
 // The search field's files of one group: GROUP.js holds its words, or,
-// when they take more than one piece, the first keys of its pieces
-// GROUP-1.js, GROUP-2.js, ...
+// when they take more than one piece, the first key and name of each of
+// its pieces GROUP-KEYNAME.js.
 class SearchGroup {
  public:
-  explicit SearchGroup(std::string folder) : folder_(std::move(folder)) {}
+  explicit SearchGroup(std::string folder)
+      : folder_(std::move(folder)),
+        series_(kPieceBytes, kWordsPerSearchPiece, false,
+                [this](const std::string& name, const std::string& entries,
+                       const std::string& next) { write(name, entries, next); }) {}
 
   void start_group(const std::string& group) {
     group_ = group;
-    piece_ = 0;
-    first_keys_.clear();
-    words_.clear();
+    piece_.clear();
+    pieces_.clear();
+    written_ = 0;
+    series_.start_group(group);
   }
-  void add(std::string_view key, std::string_view entry) {
-    if (!words_.empty() && words_.size() + entry.size() > kPieceBytes) write_piece(++piece_);
-    if (words_.empty()) {
-      if (!first_keys_.empty()) first_keys_ += ",";
-      append_script_string(first_keys_, key);
-    }
-    words_ += entry;
+  void add(std::string_view key, std::string_view sort_key, std::string_view entry) {
+    const std::string& piece = series_.add(sort_key, entry);
+    if (piece == piece_) return;
+    piece_ = piece;
+    if (!pieces_.empty()) pieces_ += ",";
+    append_script_string(pieces_, key);
+    pieces_ += ",\"" + piece_ + "\"";
   }
   void finish_group() {
-    if (words_.empty()) return;
-    if (piece_ == 0) {
-      write_piece(0);
-      return;
+    if (series_.finish_group() > 1) {
+      write_whole_file(folder_ + "/" + group_ + ".js",
+                       "lexiwebLibrary.pieces(\"" + group_ + "\", [" + pieces_ + "]);\r\n");
     }
-    write_piece(++piece_);
-    write_whole_file(folder_ + "/" + group_ + ".js",
-                     "lexiwebLibrary.pieces(\"" + group_ + "\", [" + first_keys_ + "]);\r\n");
   }
 
  private:
-  // Piece 0 is the group's only one.
-  void write_piece(int piece) {
-    const std::string name = group_ + (piece > 0 ? "-" + std::to_string(piece) : "") + ".js";
-    write_whole_file(folder_ + "/" + name, "lexiwebLibrary.words(\"" + group_ + "\", " +
-                                               std::to_string(piece) + ", [\r\n" + words_ +
-                                               "]);\r\n");
-    words_.clear();
+  void write(const std::string& name, const std::string& entries, const std::string& next) {
+    // A group of one piece is its own file.
+    const std::string file = next.empty() && written_ == 0 ? group_ : name;
+    ++written_;
+    write_whole_file(folder_ + "/" + file + ".js", "lexiwebLibrary.words(\"" + group_ + "\", \"" +
+                                                       file + "\", [\r\n" + entries + "]);\r\n");
   }
 
   std::string folder_;
   std::string group_;
-  int piece_ = 0;
-  std::string first_keys_;
-  std::string words_;
+  std::string piece_;
+  std::string pieces_;  // first key, name, ... of the group's pieces
+  int written_ = 0;
+  PieceSeries series_;
 };
 
 // One word of the sorted gathered records as it streams past.
@@ -325,13 +311,12 @@ class WordPagesWriter {
     if (group != group_) {
       if (!group_.empty()) finish_group();
       group_ = group;
-      ordinal_ = 0;
       word_pages_.start_group(
           group_, "Words that begin with " +
                       std::string(first_characters(word_.search_key, kGroupCharacters)));
       search_.start_group(group_);
     }
-    ++ordinal_;
+    anchor_ = "w" + key_name(word_.sort_key);
   }
 
   // The link to a document's index at the word's first occurrence there.
@@ -361,7 +346,7 @@ class WordPagesWriter {
   }
 
   std::string more_page(long number) const {
-    return group_ + "-w" + std::to_string(ordinal_) + "-" + std::to_string(number) + ".html";
+    return group_ + "-" + anchor_ + "-" + std::to_string(number) + ".html";
   }
 
   void open_more_page() {
@@ -387,8 +372,7 @@ class WordPagesWriter {
 
   void finish_word() {
     if (more_) close_more_page(0);
-    const std::string anchor = "w" + std::to_string(ordinal_);
-    std::string entry = "<section id=\"" + anchor + "\"><h2>" + word_.word + "</h2>\r\n<p>";
+    std::string entry = "<section id=\"" + anchor_ + "\"><h2>" + word_.word + "</h2>\r\n<p>";
     entry += std::to_string(word_.occurrences) + " occurrences in " +
              std::to_string(word_.documents) + (word_.documents == 1 ? " document" : " documents");
     entry += "</p>\r\n<ol>\r\n" + word_.items + "</ol>\r\n";
@@ -396,19 +380,17 @@ class WordPagesWriter {
       entry += "<p><a href=\"" + more_page(2) + "\">More documents</a></p>\r\n";
     }
     entry += "</section>\r\n";
-    word_pages_.add(entry);
-    const int piece = word_pages_.piece();
+    const std::string piece = word_pages_.add(word_.sort_key, entry);
 
     std::string offer;
     append_script_string(offer, word_.word);
     offer += ",";
     append_script_string(offer, word_.search_key);
     offer += "," + std::to_string(word_.occurrences) + "," + std::to_string(word_.documents) + "," +
-             std::to_string(piece) + "," + std::to_string(ordinal_) + ",\r\n";
-    search_.add(word_.search_key, offer);
+             "\"" + piece.substr(group_.size()) + "\",\"" + anchor_ + "\",\r\n";
+    search_.add(word_.search_key, word_.sort_key, offer);
 
-    const std::string page =
-        std::string(kWordPagesFolder) + "/" + PiecedPages::piece_file(group_, piece) + "#" + anchor;
+    const std::string page = std::string(kWordPagesFolder) + "/" + piece + ".html#" + anchor_;
     all_words_.write_record({hex_name(first_characters(word_.search_key, 1)), word_.sort_key,
                              word_.word, std::to_string(word_.occurrences),
                              std::to_string(word_.documents), page});
@@ -420,13 +402,13 @@ class WordPagesWriter {
   }
 
   std::string words_folder_;
-  PiecedPages word_pages_;
+  WordPieces word_pages_;
   SearchGroup search_;
   RecordWriter all_words_;
   std::unique_ptr<RecordWriter> more_;
   WordEntry word_;
   std::string group_;
-  long ordinal_ = 0;
+  std::string anchor_;  // the word's, by its key
 };
 
 // The all-words pages, by the first character of the words' search keys,
@@ -439,48 +421,40 @@ void write_all_words_pages(const std::string& pages) {
   write_library_page_start(index, "All words", "");
   index.write_line("<ul class=\"groups\">");
   const std::string folder = pages + "/" + kAllWordsFolder;
-  std::unique_ptr<RecordWriter> page;
+  PieceSeries series(
+      kAllWordsPageBytes, kWordsPerAllWordsPiece, true,
+      [&](const std::string& name, const std::string& entries, const std::string& next) {
+        RecordWriter page(folder + "/" + name + ".html");
+        write_library_page_start(page, "All words", "../");
+        page.write_line("<ul>");
+        page.write(entries);
+        page.write_line("</ul>");
+        if (!next.empty()) {
+          page.write_line("<p><a href=\"" + next + ".html\">More words</a></p>");
+        }
+        write_library_page_end(page);
+        page.close();
+      });
   std::string group;
-  int on_page = 0;
-  int piece = 0;
-  auto close_page = [&](bool more) {
-    page->write_line("</ul>");
-    if (more) {
-      page->write_line("<p><a href=\"" + PiecedPages::piece_file(group, piece + 1) +
-                       "\">More words</a></p>");
-    }
-    write_library_page_end(*page);
-    page->close();
-    page.reset();
-  };
   Record record;
   std::string line;
   while (words.read_record(&record)) {
     using namespace all_word_record;
-    const bool new_group = record.field(kGroup) != group;
-    if (page && (new_group || on_page == kWordsPerAllWordsPage)) close_page(!new_group);
-    if (new_group) {
+    if (record.field(kGroup) != group) {
+      if (!group.empty()) series.finish_group();
       group = record.field(kGroup);
-      piece = 0;
-      line = "<li><a href=\"all/" + PiecedPages::piece_file(group, 1) + "\">";
+      series.start_group(group);
+      line = "<li><a href=\"all/" + group + ".html\">";
       append_escaped(line, first_characters(record.field(kWord), 1));
       line += "</a></li>";
       index.write_line(line);
     }
-    if (!page) {
-      ++piece;
-      on_page = 0;
-      page = std::make_unique<RecordWriter>(folder + "/" + PiecedPages::piece_file(group, piece));
-      write_library_page_start(*page, "All words", "../");
-      page->write_line("<ul>");
-    }
     line = "<li><a href=\"../" + std::string(record.field(kWordPage)) + "\">" +
            std::string(record.field(kWord)) + "</a> " + std::string(record.field(kOccurrences)) +
-           "</li>";
-    page->write_line(line);
-    ++on_page;
+           "</li>\r\n";
+    series.add(record.field(kSortKey), line);
   }
-  if (page) close_page(false);
+  if (!group.empty()) series.finish_group();
   words.close();
   delete_file(kSortedAllWords);
   index.write_line("</ul>");

@@ -2,7 +2,8 @@
 // in headless chromium, from file://: a word typed into the front page's
 // search field is offered with its occurrences and documents, choosing it
 // opens its word page, and the word page leads to a document's word index
-// at that word.
+// at that word. One typed character offers only words of one character and
+// asks, visibly, for a second.
 // Usage: node library_test.mjs LIBRARY WORD
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
@@ -21,7 +22,16 @@ await readPages('library', async (reader, check) => {
   const field = reader.locator('#library-word');
   await field.waitFor();
   await field.click();
-  await reader.keyboard.type(word.slice(0, 4));
+  await reader.keyboard.type(word.slice(0, 1));
+  const hint = reader.locator('#library-offers li.hint');
+  await hint.waitFor();
+  check(await hint.isVisible() &&
+        (await hint.textContent()) === 'Type a second character to see more words',
+        'one character asks for a second');
+  const offered = await reader.locator('#library-offers li[role="option"] a').allTextContents();
+  check(offered.every((text) => [...text].length === 1),
+        `one character offers only words of one character: ${offered.join(' ')}`);
+  await reader.keyboard.type(word.slice(1, 4));
   const offer = reader.locator('#library-offers li[role="option"]').first();
   await offer.waitFor();
   const text = await offer.textContent();
@@ -30,7 +40,7 @@ await readPages('library', async (reader, check) => {
 
   await reader.keyboard.press('ArrowDown');
   await reader.keyboard.press('Enter');
-  await reader.waitForURL(/\/words\/[0-9a-f]+(-\d+)?\.html#w\d+$/);
+  await reader.waitForURL(/\/words\/[0-9a-f]+(-[0-9a-f]{16})?\.html#w[0-9a-f]{16}$/);
   const anchor = new URL(reader.url()).hash;
   const entry = reader.locator(anchor);
   check(await entry.locator('h2').textContent() === word, `the word page's entry is ${word}`);
