@@ -12,11 +12,6 @@
 
 namespace lexiweb {
 
-namespace {
-
-constexpr char kPartsFile[] = "parts.js";
-constexpr std::string_view kPartEnd = "]);\r\n";
-
 // Appends `bytes` as a script string of one character a byte. Only
 // printable ASCII stands as it is; the quotes and the backslash, which would
 // end the string, and the angle brackets, which could end or comment out a
@@ -38,6 +33,11 @@ void append_script_string(std::string& out, std::string_view bytes) {
   }
   out += '"';
 }
+
+namespace {
+
+constexpr char kPartsFile[] = "parts.js";
+constexpr std::string_view kPartEnd = "]);\r\n";
 
 // The number of an index page stem ("in000012") or an occurrence id
 // ("i0000000412"), written as a number: the field pads it again.

@@ -29,6 +29,10 @@
 
 namespace lexiweb {
 
+// Appends `bytes` as a script string of one character a byte, every byte
+// that could end the string or the script written as \xHH.
+void append_script_string(std::string& out, std::string_view bytes);
+
 // The folder of the word list beside the site's pages.
 inline constexpr std::string_view kSearchDataFolder = "words";
 

@@ -45,22 +45,6 @@ void write_library_page_end(RecordWriter& out) {
   out.write_line("</html>");
 }
 
-void append_script_string(std::string& out, std::string_view bytes) {
-  static constexpr char kHex[] = "0123456789abcdef";
-  out += '"';
-  for (char c : bytes) {
-    const unsigned char byte = static_cast<unsigned char>(c);
-    if (byte >= 0x20 && byte < 0x7f && c != '"' && c != '\\' && c != '<' && c != '>') {
-      out += c;
-    } else {
-      out += "\\x";
-      out += kHex[byte >> 4];
-      out += kHex[byte & 0xf];
-    }
-  }
-  out += '"';
-}
-
 std::string hex_name(std::string_view text) {
   static constexpr char kHex[] = "0123456789abcdef";
   std::string name;

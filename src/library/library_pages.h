@@ -6,7 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "common/page_heads.h"  // append_escaped
+#include "common/page_heads.h"   // append_escaped
+#include "driver/search_data.h"  // append_script_string
 
 namespace lexiweb {
 
@@ -18,11 +19,6 @@ class RecordWriter;
 void write_library_page_start(RecordWriter& out, std::string_view title, std::string_view root);
 // Closes what write_library_page_start opened.
 void write_library_page_end(RecordWriter& out);
-
-// Appends `bytes` as a script string in double quotes, every byte outside
-// printable ASCII and the quotes, the backslash and the angle brackets as
-// \xHH, so that no text can end the string or the script.
-void append_script_string(std::string& out, std::string_view bytes);
 
 // The UTF-8 bytes of `text` in lower-case hex: the library's file names
 // for a group of words.
