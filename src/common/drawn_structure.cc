@@ -158,24 +158,6 @@ MarkedPiece piece_at(const DrawnStructurePage& page, long run, long offset) {
   return *(after - 1);
 }
 
-bool DrawnStructureReader::next_line(std::string& line) {
-  while (true) {
-    if (!pending_.empty()) {
-      line = std::move(pending_);
-      pending_.clear();
-      return true;
-    }
-    if (in_.is_open() && std::getline(in_, line)) {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      return true;
-    }
-    in_.close();
-    in_.clear();
-    if (next_file_ == files_.size()) return false;
-    in_.open(files_[next_file_++], std::ios::binary);
-  }
-}
-
 bool DrawnStructureReader::page_of(long page, DrawnStructurePage* structure) {
   structure->page = page;
   structure->elements.clear();
@@ -183,20 +165,20 @@ bool DrawnStructureReader::page_of(long page, DrawnStructurePage* structure) {
   std::string line;
   // Find the page's start line, passing over earlier pages.
   while (true) {
-    if (!next_line(line)) return false;
+    if (!lines_.next(line)) return false;
     const long number = page_start_of(line);
     if (number == page) break;
     if (number > page) {
-      pending_ = std::move(line);
+      lines_.put_back(std::move(line));
       return false;
     }
   }
   DrawnElement element;
   MarkedPiece piece;
-  while (next_line(line)) {
+  while (lines_.next(line)) {
     if (is_page_end(line)) return true;
     if (page_start_of(line) != 0) {  // the page was cut short
-      pending_ = std::move(line);
+      lines_.put_back(std::move(line));
       break;
     }
     if (parse_drawn_element(line, &element)) {

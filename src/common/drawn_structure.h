@@ -23,11 +23,12 @@
 #ifndef LEXIWEB_COMMON_DRAWN_STRUCTURE_H_
 #define LEXIWEB_COMMON_DRAWN_STRUCTURE_H_
 
-#include <fstream>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
+
+#include "common/file_series_lines.h"
 
 namespace lexiweb {
 
@@ -128,7 +129,7 @@ MarkedPiece piece_at(const DrawnStructurePage& page, long run, long offset);
 class DrawnStructureReader {
  public:
   // `files` hold the pages in ascending order, each file a range of them.
-  explicit DrawnStructureReader(std::vector<std::string> files) : files_(std::move(files)) {}
+  explicit DrawnStructureReader(std::vector<std::string> files) : lines_(std::move(files)) {}
 
   // The structure of `page`; false when no file holds the page whole (the
   // document is untagged, or the renderer did not reach the page or was
@@ -136,12 +137,7 @@ class DrawnStructureReader {
   bool page_of(long page, DrawnStructurePage* structure);
 
  private:
-  bool next_line(std::string& line);
-
-  std::vector<std::string> files_;
-  size_t next_file_ = 0;
-  std::ifstream in_;
-  std::string pending_;  // a page start line read ahead
+  FileSeriesLines lines_;
 };
 
 }  // namespace lexiweb

@@ -23,46 +23,28 @@ bool is_page_end(std::string_view line) { return line.size() == 1 && line[0] == 
 
 }  // namespace
 
-bool DrawnTextReader::next_line(std::string& line) {
-  while (true) {
-    if (!pending_.empty()) {
-      line = std::move(pending_);
-      pending_.clear();
-      return true;
-    }
-    if (in_.is_open() && std::getline(in_, line)) {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      return true;
-    }
-    in_.close();
-    in_.clear();
-    if (next_file_ == files_.size()) return false;
-    in_.open(files_[next_file_++], std::ios::binary);
-  }
-}
-
 bool DrawnTextReader::runs_of(int page, std::vector<DrawnRun>& runs, int* rotation) {
   runs.clear();
   *rotation = 0;
   std::string line;
   // Find the page's start line, passing over earlier pages.
   while (true) {
-    if (!next_line(line)) return false;
+    if (!lines_.next(line)) return false;
     const long number = page_of(line);
     if (number == page) {
       *rotation = rotation_of(line);
       break;
     }
     if (number > page) {
-      pending_ = std::move(line);
+      lines_.put_back(std::move(line));
       return false;
     }
   }
   DrawnRun run;
-  while (next_line(line)) {
+  while (lines_.next(line)) {
     if (is_page_end(line)) return true;
     if (page_of(line) != 0) {  // the page was cut short
-      pending_ = std::move(line);
+      lines_.put_back(std::move(line));
       break;
     }
     if (parse_drawn_run(line, &run)) runs.push_back(run);

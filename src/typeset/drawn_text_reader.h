@@ -3,18 +3,18 @@
 #ifndef LEXIWEB_TYPESET_DRAWN_TEXT_READER_H_
 #define LEXIWEB_TYPESET_DRAWN_TEXT_READER_H_
 
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "common/drawn_text.h"
+#include "common/file_series_lines.h"
 
 namespace lexiweb {
 
 class DrawnTextReader {
  public:
   // `files` hold the pages in ascending order, each file a range of them.
-  explicit DrawnTextReader(std::vector<std::string> files) : files_(std::move(files)) {}
+  explicit DrawnTextReader(std::vector<std::string> files) : lines_(std::move(files)) {}
 
   // The runs drawn on `page`, and the turn it is shown at (degrees
   // clockwise); false when no file holds the page whole (the renderer did
@@ -23,12 +23,7 @@ class DrawnTextReader {
   bool runs_of(int page, std::vector<DrawnRun>& runs, int* rotation);
 
  private:
-  bool next_line(std::string& line);
-
-  std::vector<std::string> files_;
-  size_t next_file_ = 0;
-  std::ifstream in_;
-  std::string pending_;  // a page start line read ahead
+  FileSeriesLines lines_;
 };
 
 }  // namespace lexiweb
