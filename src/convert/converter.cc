@@ -46,21 +46,10 @@ bool is_positive_decimal(std::string_view text) {
   return seen_nonzero_digit;
 }
 
-// The page count that pdfinfo reports for the document, or 0 when it
-// cannot be learned.
-int document_page_count(const std::string& pdf_file) {
-  std::string report;
-  if (run_for_output({"pdfinfo", as_operand(pdf_file)}, &report) != 0) return 0;
-  constexpr std::string_view kPagesField = "Pages:";
-  std::string_view rest(report);
-  while (!rest.empty()) {
-    std::string_view line = rest.substr(0, rest.find('\n'));
-    rest.remove_prefix(std::min(rest.size(), line.size() + 1));
-    if (!line.starts_with(kPagesField)) continue;
-    const long count = whole_value(line.substr(kPagesField.size()));
-    return count > 0 && count < 1'000'000'000 ? static_cast<int>(count) : 0;
-  }
-  return 0;
+// The page count of a pdfinfo report, or 0 when it tells none.
+int document_page_count(std::string_view pdfinfo_report) {
+  const long count = whole_value(pdfinfo_field(pdfinfo_report, "Pages:"));
+  return count > 0 && count < 1'000'000'000 ? static_cast<int>(count) : 0;
 }
 
 // The site's title and languages, kept beside the pages and the outline
@@ -94,7 +83,8 @@ bool run_converter(const std::string& magnification, const std::string& pdf_file
   conversion.pdf_file = pdf_file;
   conversion.folder = output_folder;
   if (!folder_exists(output_folder)) make_folder(output_folder);
-  conversion.page_count = document_page_count(pdf_file);
+  const std::string pdf_report = pdfinfo_report(pdf_file);
+  conversion.page_count = document_page_count(pdf_report);
   conversion.renderer = background_renderer();
   const Recognition recognition = recognition_setup();
   conversion.processes = core_count();
@@ -109,7 +99,7 @@ bool run_converter(const std::string& magnification, const std::string& pdf_file
   if (done && conversion.rendering()) {
     words = wordless_page_words(conversion, recognition, converted.outcomes, drawn.pages);
   }
-  const DocumentFacts own = pdf_own_facts(converted.drawn_structure, conversion.pdf_file);
+  const DocumentFacts own = pdf_own_facts(converted.drawn_structure, pdf_report);
   if (done) {
     // The title names the pages that have no heading of their own; the
     // outline is still under the converter's name.

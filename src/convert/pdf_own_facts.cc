@@ -9,28 +9,26 @@
 
 namespace lexiweb {
 
-namespace {
-
-std::string pdfinfo_title(const std::string& pdf_file) {
+std::string pdfinfo_report(const std::string& pdf_file) {
   std::string report;
   if (run_for_output({"pdfinfo", as_operand(pdf_file)}, &report) != 0) return {};
-  constexpr std::string_view kTitleField = "Title:";
-  std::string_view rest(report);
-  while (!rest.empty()) {
-    std::string_view line = rest.substr(0, rest.find('\n'));
-    rest.remove_prefix(std::min(rest.size(), line.size() + 1));
-    if (!line.starts_with(kTitleField)) continue;
-    line.remove_prefix(kTitleField.size());
+  return report;
+}
+
+std::string_view pdfinfo_field(std::string_view report, std::string_view name) {
+  while (!report.empty()) {
+    std::string_view line = report.substr(0, report.find('\n'));
+    report.remove_prefix(std::min(report.size(), line.size() + 1));
+    if (!line.starts_with(name)) continue;
+    line.remove_prefix(name.size());
     while (line.starts_with(' ')) line.remove_prefix(1);
-    return std::string(line);
+    return line;
   }
   return {};
 }
 
-}  // namespace
-
 DocumentFacts pdf_own_facts(const std::vector<std::string>& structure_files,
-                            const std::string& pdf_file) {
+                            std::string_view pdfinfo_report) {
   DocumentFacts facts;
   for (const std::string& file : structure_files) {
     DocumentTags tags;
@@ -39,7 +37,7 @@ DocumentFacts pdf_own_facts(const std::vector<std::string>& structure_files,
     facts.language = tags.lang;
     return facts;
   }
-  facts.title = pdfinfo_title(pdf_file);
+  facts.title = pdfinfo_field(pdfinfo_report, "Title:");
   return facts;
 }
 
