@@ -52,20 +52,20 @@ int document_page_count(std::string_view pdfinfo_report) {
   return count > 0 && count < 1'000'000'000 ? static_cast<int>(count) : 0;
 }
 
-// The site's title and languages, kept beside the pages and the outline
-// (common/document_facts.h) so that lexiweb-pages finds them there too.
-void write_document_facts(const Conversion& conversion, const DocumentFacts& own) {
+// The site's title (chosen before the pages were typeset) and languages,
+// kept beside the pages and the outline (common/document_facts.h) so that
+// lexiweb-pages finds them there too. `document` holds the PDF's own /Lang.
+void write_document_facts(const Conversion& conversion, const DocumentFacts& document) {
   std::vector<std::string> pages;
   for (int page = 1;; ++page) {
     const std::string file = conversion.path("page" + std::to_string(page) + ".html");
     if (!file_exists(file)) break;
     pages.push_back(file);
   }
-  std::string outline;
-  read_whole_file(conversion.path(kOutlinePage), &outline);
-  write_whole_file(
-      conversion.path(kDocumentFactsFile),
-      format_document_facts(choose_document_facts(pages, own, outline, conversion.pdf_file)));
+  DocumentFacts facts;
+  facts.title = document.title;
+  choose_document_languages(pages, document.language, &facts);
+  write_whole_file(conversion.path(kDocumentFactsFile), format_document_facts(facts));
 }
 
 }  // namespace
@@ -99,7 +99,7 @@ bool run_converter(const std::string& magnification, const std::string& pdf_file
   if (done && conversion.rendering()) {
     words = wordless_page_words(conversion, recognition, converted.outcomes, drawn.pages);
   }
-  const DocumentFacts own = pdf_own_facts(converted.drawn_structure, pdf_report);
+  DocumentFacts document = pdf_own_facts(converted.drawn_structure, pdf_report);
   if (done) {
     // The title names the pages that have no heading of their own; the
     // outline is still under the converter's name.
@@ -107,8 +107,7 @@ bool run_converter(const std::string& magnification, const std::string& pdf_file
     const std::string outline_path =
         conversion.path(std::string(kConverterPrefix) + "-outline.html");
     if (file_exists(outline_path)) read_whole_file(outline_path, &outline);
-    DocumentFacts document = own;
-    document.title = choose_document_facts({}, own, outline, conversion.pdf_file).title;
+    document.title = choose_document_title(document.title, outline, conversion.pdf_file);
     Typesetting typesetting(output_folder, std::move(converted.drawn_text), drawn.fonts);
     done = finish_conversion(conversion, converted.outcomes, words, typesetting,
                              converted.drawn_structure, document);
@@ -121,7 +120,7 @@ bool run_converter(const std::string& magnification, const std::string& pdf_file
     remove_empty_folder(output_folder + "/" + kFontFolder);
     return false;
   }
-  write_document_facts(conversion, own);
+  write_document_facts(conversion, document);
   report_lost_pages(conversion, converted.outcomes);
   report_unread_pages(conversion, words);
   return true;

@@ -121,18 +121,17 @@ std::string first_outline_entry(std::string_view outline_html) {
   return collapsed(text);
 }
 
-DocumentFacts choose_document_facts(const std::vector<std::string>& page_files,
-                                    const DocumentFacts& pdf_own, std::string_view outline_html,
-                                    std::string_view pdf_file) {
-  DocumentFacts facts;
-  const std::string own_title = collapsed(pdf_own.title);
-  if (is_real_title(own_title, pdf_file)) {
-    facts.title = own_title;
-  } else {
-    facts.title = first_outline_entry(outline_html);
-    if (facts.title.empty()) facts.title = without_pdf_ending(file_name_of(pdf_file));
-  }
+std::string choose_document_title(std::string_view pdf_title, std::string_view outline_html,
+                                  std::string_view pdf_file) {
+  std::string title = collapsed(pdf_title);
+  if (is_real_title(title, pdf_file)) return title;
+  title = first_outline_entry(outline_html);
+  if (title.empty()) title = without_pdf_ending(file_name_of(pdf_file));
+  return title;
+}
 
+void choose_document_languages(const std::vector<std::string>& page_files,
+                               std::string_view pdf_language, DocumentFacts* facts) {
   std::vector<TextLanguage> pages;
   LanguageTally tally;
   std::string html;
@@ -147,7 +146,7 @@ DocumentFacts choose_document_facts(const std::vector<std::string>& page_files,
     tally.add(pages.back());
     if (opening.size() < kOpeningBytes) opening.append(text, 0, kOpeningBytes - opening.size());
   }
-  const std::string own_language = clean_language_tag(pdf_own.language);
+  const std::string own_language = clean_language_tag(pdf_language);
   std::string found = tally.leading();
   if (found.empty()) found = identify_language(opening).tag;
   // A /Lang that the program that made the PDF left at its own default
@@ -156,13 +155,22 @@ DocumentFacts choose_document_facts(const std::vector<std::string>& page_files,
   const bool own_holds =
       is_language_tag(own_language) && (found.empty() || primary(found) == primary(own_language) ||
                                         tally.share(found) < kOverruledShare);
-  facts.language = own_holds ? own_language : found;
+  facts->language = own_holds ? own_language : found;
 
+  facts->page_languages.clear();
   for (const TextLanguage& page : pages) {
     const bool another = page.reliable && page.bytes >= kPageLanguageBytes &&
-                         !facts.language.empty() && primary(page.tag) != primary(facts.language);
-    facts.page_languages.push_back(another ? page.tag : std::string());
+                         !facts->language.empty() && primary(page.tag) != primary(facts->language);
+    facts->page_languages.push_back(another ? page.tag : std::string());
   }
+}
+
+DocumentFacts choose_document_facts(const std::vector<std::string>& page_files,
+                                    const DocumentFacts& pdf_own, std::string_view outline_html,
+                                    std::string_view pdf_file) {
+  DocumentFacts facts;
+  facts.title = choose_document_title(pdf_own.title, outline_html, pdf_file);
+  choose_document_languages(page_files, pdf_own.language, &facts);
   return facts;
 }
 

@@ -22,6 +22,16 @@ bool is_real_title(std::string_view title, std::string_view pdf_file);
 // collapsed; empty when it has none.
 std::string first_outline_entry(std::string_view outline_html);
 
+// The title: `pdf_title` where it is a real title, else the first entry of
+// `outline_html`, else `pdf_file`'s name without ".pdf".
+std::string choose_document_title(std::string_view pdf_title, std::string_view outline_html,
+                                  std::string_view pdf_file);
+
+// The language of `facts` and of each of its pages, as choose_document_facts
+// below tells, with `pdf_language` the PDF's own /Lang.
+void choose_document_languages(const std::vector<std::string>& page_files,
+                               std::string_view pdf_language, DocumentFacts* facts);
+
 // The document's facts:
 // - title: `pdf_own.title` where it is a real title, else the first entry of
 //   `outline_html`, else `pdf_file`'s name without ".pdf";
