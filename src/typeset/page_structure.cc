@@ -17,6 +17,7 @@
 #include "typeset/flow_view.h"
 #include "typeset/font_folder.h"
 #include "typeset/markup_text.h"
+#include "typeset/page_layout.h"
 #include "typeset/style_classes.h"
 
 namespace lexiweb {
@@ -41,55 +42,6 @@ struct ClassType {
   bool bold = false;
   bool fixed_pitch = false;
 };
-
-struct Fragment {
-  size_t begin = 0;  // the "<" of its start tag in the page
-  size_t end = 0;    // past its end tag
-  double top = 0;
-  double left = 0;
-  double width = 0;
-  double height = 0;
-  double size = 16;
-  int lines = 1;
-  bool bold = false;
-  bool fixed_pitch = false;
-  bool link = false;
-  size_t letters = 0;
-  std::string first_line;  // the text of its first and last lines
-  std::string last_line;
-  std::string text;  // all its lines, joined by blanks
-  // In a tagged PDF: the element of the tree whose block it is part of (a
-  // paragraph, a heading, a list item ...; 0 for none), and whether it is
-  // an artifact, and which.
-  long element = 0;
-  MarkKind mark = MarkKind::kContent;
-};
-
-struct Row {
-  size_t first = 0;  // its fragments, [first, last]
-  size_t last = 0;
-  double top = 0;
-  double bottom = 0;
-  double left = 0;
-  double right = 0;
-  double text_left = 0;  // where its text starts after a list mark
-  double size = 0;
-  bool bold = false;
-  bool fixed_pitch = false;
-  bool marked = false;  // it starts with a bullet or a number
-  bool numbered = false;
-  // Where its cells start, when it is a row of a table: fragments apart
-  // by more than a few blanks, in line with those of the rows beside it.
-  std::vector<size_t> cells;
-  bool tabular = false;
-  // In a tagged PDF: the element of its first fragment that has one, and
-  // the kind of its marks when all are artifacts (else kContent).
-  long element = 0;
-  MarkKind mark = MarkKind::kContent;
-  std::string text;
-};
-
-enum class BlockKind { kParagraph, kHeading, kListItem, kCode, kCaption, kTable, kHeader, kFooter };
 
 // The elements of a tagged page by their ids.
 class PageTags {
@@ -120,21 +72,6 @@ class PageTags {
  private:
   const DrawnStructurePage* page_;
   std::map<long, size_t> index_;
-};
-
-struct Block {
-  std::vector<size_t> rows;
-  BlockKind kind = BlockKind::kParagraph;
-  int level = 0;
-  bool numbered = false;
-  double top = 0;
-  double bottom = 0;
-  double left = 0;
-  double right = 0;
-  double text_left = 0;
-  std::string text;
-  long element = 0;  // in a tagged PDF, the element it is
-  std::string lang;  // the language it is in, where it is not the document's
 };
 
 double number_after(std::string_view text, std::string_view key) {
@@ -234,12 +171,6 @@ bool read_fragment(std::string_view page, size_t begin,
   return true;
 }
 
-std::string_view trimmed(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
-
 bool is_bullet(std::string_view mark) {
   static const std::set<std::string_view> kBullets = {"\xE2\x80\xA2",
                                                       "\xE2\x97\xA6",
@@ -292,18 +223,6 @@ bool is_caption(std::string_view text) {
     }
   }
   return false;
-}
-
-bool starts_lower_case(std::string_view text) {
-  text = trimmed(text);
-  return !text.empty() && text[0] >= 'a' && text[0] <= 'z';
-}
-
-bool ends_hyphenated(std::string_view text) {
-  text = trimmed(text);
-  return text.size() >= 2 && (text.ends_with("-") || text.ends_with("\xC2\xAD")) &&
-         std::isalpha(
-             static_cast<unsigned char>(text[text.size() - (text.ends_with("-") ? 2 : 3)]));
 }
 
 // Marks the rows that form tables: two or more rows one under the other,
@@ -503,6 +422,348 @@ void add_flowing_view(std::string& page_html, size_t division, double page_width
   if (rules_end != std::string::npos) page_html.insert(rules_end, kFacsimileRules);
 }
 
+// The fragments of the page division between `start` and `end`; false when
+// anything but line ends stands between them.
+bool read_division_fragments(std::string_view page_html, size_t start, size_t end,
+                             const std::map<std::string, ClassType>& types,
+                             std::vector<Fragment>& fragments) {
+  size_t at = page_html.find(kFragmentStart, start);
+  while (at < end) {
+    Fragment fragment;
+    if (!read_fragment(page_html, at, types, &fragment) || fragment.end > end) return false;
+    fragments.push_back(std::move(fragment));
+    size_t next = fragments.back().end;
+    while (next < page_html.size() && (page_html[next] == '\n' || page_html[next] == '\r')) ++next;
+    if (next >= end) break;
+    if (page_html.compare(next, kFragmentStart.size(), kFragmentStart) != 0) return false;
+    at = next;
+  }
+  return true;
+}
+
+// In a tagged PDF each fragment placed by its top finds its element by the
+// run that starts it.
+void find_elements(std::string_view page_html, const PageFacts& facts, const PageTags& tags,
+                   std::vector<Fragment>& fragments) {
+  size_t placed = 0;
+  for (Fragment& fragment : fragments) {
+    if (page_html.compare(fragment.begin, kPlacedByTop.size(), kPlacedByTop) != 0) continue;
+    const size_t ordinal = placed++;
+    if (ordinal >= facts.fragment_runs.size() || facts.fragment_runs[ordinal] < 0) continue;
+    const MarkedPiece piece = piece_at(tags.page(), facts.fragment_runs[ordinal], 0);
+    fragment.mark = piece.kind;
+    if (piece.element != 0) fragment.element = tags.block_of(piece.element);
+  }
+}
+
+// The blocks that `rows` make, in their order, each with its text; a word
+// hyphenated at a line's end reads whole.
+std::vector<Block> blocks_of(const std::vector<Row>& rows, double page_height) {
+  std::vector<Block> blocks;
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const Row& row = rows[i];
+    if (blocks.empty() || !continues(blocks.back(), rows, row, page_height)) {
+      Block block;
+      block.top = row.top;
+      block.left = row.left;
+      block.right = row.right;
+      block.text_left = row.text_left;
+      blocks.push_back(block);
+    }
+    Block& block = blocks.back();
+    block.rows.push_back(i);
+    block.element = row.element;
+    block.bottom = std::max(block.bottom, row.bottom);
+    block.right = std::max(block.right, row.right);
+    if (!block.text.empty()) {
+      const std::string& before = rows[block.rows[block.rows.size() - 2]].text;
+      if (ends_hyphenated(before) && starts_lower_case(row.text)) {
+        block.text.erase(block.text.find_last_not_of(' ') + 1);
+        block.text.erase(block.text.size() - (block.text.ends_with("-") ? 1 : 2));
+      } else {
+        block.text += ' ';
+      }
+    }
+    block.text += row.text;
+  }
+  return blocks;
+}
+
+// The size of the body text: the size most letters are set in.
+double body_size_of(const std::vector<Fragment>& fragments) {
+  std::map<long, size_t> letters_by_size;
+  for (const Fragment& fragment : fragments) {
+    letters_by_size[std::lround(fragment.size * 2)] += fragment.letters;
+  }
+  double body_size = 0;
+  size_t most = 0;
+  for (const auto& [size, letters] : letters_by_size) {
+    if (letters > most) {
+      most = letters;
+      body_size = size / 2.0;
+    }
+  }
+  return body_size;
+}
+
+// What the classification of a page's blocks leaves: the texts at its top
+// and bottom, for the pages after, and the sizes of the headings the type
+// tells, for their ranks.
+struct Classification {
+  std::vector<std::string> margins;
+  std::set<long> heading_sizes;
+};
+
+// The kind of a block of a tagged PDF from its element; false when the
+// block is of no element.
+bool classify_by_tree(const PageFacts& facts, const PageTags& tags, const Row& first, Block& block,
+                      Classification& found) {
+  const DrawnElement* element = tags.element(block.element);
+  if (element == nullptr) return false;
+  const std::string_view role = element->role;
+  const std::string& lang = element->lang;
+  if (!lang.empty() &&
+      matching_key(lang.substr(0, lang.find('-'))) !=
+          matching_key(facts.document_language.substr(0, facts.document_language.find('-')))) {
+    block.lang = lang;
+  }
+  if (element->level > 0) {
+    block.kind = BlockKind::kHeading;
+    block.level = static_cast<int>(element->level);
+  } else if (role == "H") {
+    block.kind = BlockKind::kHeading;
+    block.level = -1;
+    found.heading_sizes.insert(std::lround(first.size * 2));
+  } else if (role == "LI") {
+    block.kind = BlockKind::kListItem;
+    block.numbered = first.numbered;
+  } else if (role == "Caption") {
+    block.kind = BlockKind::kCaption;
+  } else if (role == "Code") {
+    block.kind = BlockKind::kCode;
+  } else if (first.tabular && block.rows.size() >= 2) {
+    block.kind = BlockKind::kTable;
+  }
+  return true;
+}
+
+// The kind of a block by the type, its place and the outline's entries
+// (`entry_keys`, those of `entry_used` already found on the page).
+void classify_by_type(const PageFacts& facts, const std::deque<std::string>& recent_margins,
+                      double body_size, const std::vector<std::string>& entry_keys,
+                      std::vector<bool>& entry_used, const PageLayout& layout, Block& block,
+                      Classification& found) {
+  const Row& first = layout.rows[block.rows.front()];
+  const bool top = block.bottom <= layout.height * kMarginBand + first.size;
+  const bool bottom = block.top >= layout.height * (1 - kMarginBand) - first.size;
+  // Set larger than the text, it is the page's own heading even where it repeats.
+  if ((top || bottom) && block.text.size() <= 160 && block.rows.size() <= 2 &&
+      first.size < body_size * 1.15) {
+    const std::string key = margin_key(block.text);
+    if (!key.empty()) found.margins.push_back(key);
+    const bool repeated = !key.empty() && std::find(recent_margins.begin(), recent_margins.end(),
+                                                    key) != recent_margins.end();
+    if (repeated || is_page_number(block.text)) {
+      block.kind = top ? BlockKind::kHeader : BlockKind::kFooter;
+      return;
+    }
+  }
+  if (first.tabular && block.rows.size() >= 2) {
+    block.kind = BlockKind::kTable;
+    return;
+  }
+  const std::string key = matching_key(block.text);
+  for (size_t e = 0; e < entry_keys.size(); ++e) {
+    if (!entry_used[e] && names_entry(key, entry_keys[e])) {
+      entry_used[e] = true;
+      block.kind = BlockKind::kHeading;
+      block.level = std::min(6, facts.outline_headings[e].depth + 1);
+      return;
+    }
+  }
+  const size_t letters = letter_count(block.text);
+  int lines = 0;
+  for (size_t r : block.rows) lines += layout.fragments[layout.rows[r].first].lines;
+  // A sentence of several words that ends with a full stop is no heading.
+  const bool sentence =
+      block.text.ends_with(".") && std::count(block.text.begin(), block.text.end(), ' ') >= 6;
+  const bool larger =
+      first.size >= body_size * 1.15 && letters > 0 && letters <= 200 && lines <= 3 && !sentence;
+  const bool bold_line = first.bold && block.rows.size() == 1 && letters >= 2 && letters <= 80 &&
+                         first.size >= body_size * 0.95 && !block.text.ends_with(".") &&
+                         !block.text.ends_with(",") && !first.marked &&
+                         (std::isupper(static_cast<unsigned char>(trimmed(block.text)[0])) ||
+                          std::isdigit(static_cast<unsigned char>(trimmed(block.text)[0])));
+  if (larger || bold_line) {
+    block.kind = BlockKind::kHeading;
+    block.level = -1;  // by its size, below
+    found.heading_sizes.insert(std::lround(first.size * 2));
+  } else if (first.marked) {
+    block.kind = BlockKind::kListItem;
+    block.numbered = first.numbered;
+  } else if (is_caption(trimmed(block.text))) {
+    block.kind = BlockKind::kCaption;
+  } else if (first.fixed_pitch) {
+    block.kind = BlockKind::kCode;
+  }
+}
+
+// The kind of every block: running headers and footers, then the tree's
+// roles, the outline's headings, then the type.
+Classification classify_blocks(const PageFacts& facts, const PageTags& tags,
+                               const std::deque<std::string>& recent_margins, double body_size,
+                               PageLayout& layout) {
+  Classification found;
+  std::vector<bool> entry_used(facts.outline_headings.size(), false);
+  std::vector<std::string> entry_keys;
+  for (const OutlineHeading& heading : facts.outline_headings) {
+    entry_keys.push_back(matching_key(heading.title));
+  }
+  for (Block& block : layout.blocks) {
+    const Row& first = layout.rows[block.rows.front()];
+    // A tagged PDF tells its page furniture and its blocks' roles itself.
+    if (first.mark != MarkKind::kContent) {
+      block.kind = first.mark == MarkKind::kHeader ? BlockKind::kHeader
+                   : first.mark == MarkKind::kFooter || first.mark == MarkKind::kPageNumber
+                       ? BlockKind::kFooter
+                   : block.top < layout.height / 2 ? BlockKind::kHeader
+                                                   : BlockKind::kFooter;
+      continue;
+    }
+    if (classify_by_tree(facts, tags, first, block, found)) continue;
+    classify_by_type(facts, recent_margins, body_size, entry_keys, entry_used, layout, block,
+                     found);
+  }
+  return found;
+}
+
+// Lines of code apart by a blank line or two are one listing.
+void join_code_listings(const std::vector<Row>& rows, std::vector<Block>& blocks) {
+  for (size_t b = 1; b < blocks.size();) {
+    Block& before = blocks[b - 1];
+    const Block& block = blocks[b];
+    const double size = rows[block.rows.front()].size;
+    if (before.kind == BlockKind::kCode && block.kind == BlockKind::kCode &&
+        block.top > before.bottom - 1 && block.top - before.bottom <= 3 * size &&
+        block.left >= before.left - 4 * size && block.left <= before.right) {
+      before.rows.insert(before.rows.end(), block.rows.begin(), block.rows.end());
+      before.bottom = block.bottom;
+      before.right = std::max(before.right, block.right);
+      blocks.erase(blocks.begin() + static_cast<long>(b));
+    } else {
+      ++b;
+    }
+  }
+}
+
+// Headings the type alone tells rank by their size, under the outline's levels.
+void rank_type_headings(const std::vector<Row>& rows, const std::set<long>& heading_sizes,
+                        int outline_levels, std::vector<Block>& blocks) {
+  for (Block& block : blocks) {
+    if (block.kind != BlockKind::kHeading || block.level != -1) continue;
+    const long size = std::lround(rows[block.rows.front()].size * 2);
+    const long rank = std::distance(heading_sizes.upper_bound(size), heading_sizes.end());
+    block.level = static_cast<int>(std::min<long>(6, outline_levels + 1 + rank));
+  }
+}
+
+// One level-1 heading a page: the first stays, the others go a level down.
+// Whether the page has one.
+bool keep_one_top_heading(std::vector<Block>& blocks) {
+  bool has_top_heading = false;
+  for (Block& block : blocks) {
+    if (block.kind != BlockKind::kHeading || block.level != 1) continue;
+    if (has_top_heading) block.level = 2;
+    has_top_heading = true;
+  }
+  return has_top_heading;
+}
+
+// A tagged PDF's tree is its author's reading order; text of no element
+// stays after the block before it.
+void order_by_tree(std::vector<Block>& blocks) {
+  std::vector<std::pair<long, size_t>> keys;
+  long key = 0;
+  for (size_t b = 0; b < blocks.size(); ++b) {
+    if (blocks[b].element != 0) key = blocks[b].element;
+    keys.emplace_back(key, b);
+  }
+  std::stable_sort(keys.begin(), keys.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::vector<Block> ordered;
+  for (const auto& [order, b] : keys) ordered.push_back(std::move(blocks[b]));
+  blocks = std::move(ordered);
+}
+
+// A tagged figure says where it is drawn, and what it shows; it goes before
+// the first block of an element after it in the tree.
+std::vector<Figure> tagged_figures(const PageTags& tags, const std::vector<Block>& blocks) {
+  std::vector<Figure> figures;
+  for (const DrawnElement& element : tags.page().elements) {
+    if (element.role != "Figure") continue;
+    size_t before = blocks.size();
+    for (size_t b = 0; b < blocks.size(); ++b) {
+      if (blocks[b].element > element.id) {
+        before = b;
+        break;
+      }
+    }
+    const double unit = kDrawnUnitsPerPixel;
+    figures.push_back({element.top / unit, element.bottom / unit, element.left / unit,
+                       element.right / unit, before, element.alt});
+  }
+  return figures;
+}
+
+// Where the text of a column leaves a band of it empty, a figure is drawn
+// there: the flowing view shows that region of the page's image, before
+// the block under it.
+std::vector<Figure> column_band_figures(const PageLayout& layout, double body_size) {
+  std::vector<Figure> figures;
+  const std::vector<Block>& blocks = layout.blocks;
+  double text_top = layout.height;
+  for (const Block& block : blocks) {
+    if (!is_running(block)) text_top = std::min(text_top, block.top);
+  }
+  const double least = 5 * body_size;
+  for (size_t b = 0; b < blocks.size(); ++b) {
+    const Block& block = blocks[b];
+    if (is_running(block)) continue;
+    // The column: the blocks above it that share its width; at the top
+    // of a column, the text of the columns beside it starts the band.
+    double above = -1;
+    double beside = layout.height;
+    double left = block.left;
+    double right = block.right;
+    for (const Block& other : blocks) {
+      if (&other == &block || is_running(other)) continue;
+      if (other.left >= block.right || other.right <= block.left) {
+        if (other.kind != BlockKind::kHeading) beside = std::min(beside, other.top);
+        continue;
+      }
+      if (other.bottom <= block.top + 1) above = std::max(above, other.bottom);
+      if (other.right - other.left < 0.6 * layout.width ||
+          block.right - block.left >= 0.6 * layout.width) {
+        left = std::min(left, other.left);
+        right = std::max(right, other.right);
+      }
+    }
+    if (above < 0) above = std::min(beside, block.top);
+    above = std::max(above, text_top);
+    if (block.top - above > least) figures.push_back({above, block.top, left, right, b, ""});
+  }
+  return figures;
+}
+
+// The heading of a page that shows none of its own: the document's title
+// and the page number, in an attribute, so that it adds no word.
+std::string title_heading(const PageFacts& facts) {
+  std::string line = "<div class=\"lw-title\" role=\"heading\" aria-level=\"1\" aria-label=\"";
+  append_escaped(line, facts.document_title.empty() ? std::string("Page") : facts.document_title);
+  line += ", page " + std::to_string(facts.page) + "\"></div>\n";
+  return line;
+}
+
 }  // namespace
 
 std::string matching_key(std::string_view text) {
@@ -524,472 +785,59 @@ std::string matching_key(std::string_view text) {
 }
 
 void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
-  std::string title_line =
-      "<div class=\"lw-title\" role=\"heading\" aria-level=\"1\" aria-label=\"";
-  append_escaped(title_line,
-                 facts.document_title.empty() ? std::string("Page") : facts.document_title);
-  title_line += ", page " + std::to_string(facts.page) + "\"></div>\n";
-
   const size_t division = page_html.find("<div id=\"page");
   const size_t division_start =
       division == std::string::npos ? division : page_html.find('>', division);
   if (division_start == std::string::npos) return;
   const std::string_view division_tag(page_html.data() + division, division_start - division);
-  const double page_width = number_after(division_tag, "width:");
-  const double page_height = number_after(division_tag, "height:");
+  PageLayout layout;
+  layout.width = number_after(division_tag, "width:");
+  layout.height = number_after(division_tag, "height:");
 
   // The fragments, when nothing else stands between them.
-  const std::map<std::string, ClassType> types = class_types(page_html);
-  std::vector<Fragment> fragments;
-  size_t at = page_html.find(kFragmentStart, division_start);
-  size_t division_end = page_html.find("</div>", division_start);
-  bool whole = division_end != std::string::npos;
-  while (whole && at < division_end) {
-    Fragment fragment;
-    if (!read_fragment(page_html, at, types, &fragment) || fragment.end > division_end) {
-      whole = false;
-      break;
-    }
-    fragments.push_back(std::move(fragment));
-    size_t next = fragments.back().end;
-    while (next < page_html.size() && (page_html[next] == '\n' || page_html[next] == '\r')) ++next;
-    if (next >= division_end) break;
-    if (page_html.compare(next, kFragmentStart.size(), kFragmentStart) != 0) whole = false;
-    at = next;
-  }
+  const size_t division_end = page_html.find("</div>", division_start);
+  const bool whole = division_end != std::string::npos &&
+                     read_division_fragments(page_html, division_start, division_end,
+                                             class_types(page_html), layout.fragments);
+  std::vector<Fragment>& fragments = layout.fragments;
   if (!whole || fragments.empty()) {
     // It flows line by line, under its heading.
     const size_t first = fragments.empty() ? division_end : fragments.front().begin;
-    if (first != std::string::npos) page_html.insert(first, title_line);
-    add_flowing_view(page_html, division, page_width);
+    if (first != std::string::npos) page_html.insert(first, title_heading(facts));
+    add_flowing_view(page_html, division, layout.width);
     return;
   }
 
-  // In a tagged PDF each fragment placed by its top finds its element by
-  // the run that starts it.
   const PageTags tags(facts.tags);
-  if (tags.tagged()) {
-    size_t placed = 0;
-    for (Fragment& fragment : fragments) {
-      if (page_html.compare(fragment.begin, kPlacedByTop.size(), kPlacedByTop) != 0) continue;
-      const size_t ordinal = placed++;
-      if (ordinal >= facts.fragment_runs.size() || facts.fragment_runs[ordinal] < 0) continue;
-      const MarkedPiece piece = piece_at(tags.page(), facts.fragment_runs[ordinal], 0);
-      fragment.mark = piece.kind;
-      if (piece.element != 0) fragment.element = tags.block_of(piece.element);
-    }
-  }
-  const std::vector<Row> rows = rows_of(fragments);
-  std::vector<Block> blocks;
-  for (size_t i = 0; i < rows.size(); ++i) {
-    const Row& row = rows[i];
-    if (blocks.empty() || !continues(blocks.back(), rows, row, page_height)) {
-      Block block;
-      block.top = row.top;
-      block.left = row.left;
-      block.right = row.right;
-      block.text_left = row.text_left;
-      blocks.push_back(block);
-    }
-    Block& block = blocks.back();
-    block.rows.push_back(i);
-    block.element = row.element;
-    block.bottom = std::max(block.bottom, row.bottom);
-    block.right = std::max(block.right, row.right);
-    if (!block.text.empty()) {
-      const std::string& before = rows[block.rows[block.rows.size() - 2]].text;
-      if (ends_hyphenated(before) && starts_lower_case(row.text)) {
-        // The word reads whole: the hyphen at the line's end goes.
-        block.text.erase(block.text.find_last_not_of(' ') + 1);
-        block.text.erase(block.text.size() - (block.text.ends_with("-") ? 1 : 2));
-      } else {
-        block.text += ' ';
-      }
-    }
-    block.text += row.text;
-  }
-
-  // The size of the body text: the size most letters are set in.
-  std::map<long, size_t> letters_by_size;
-  for (const Fragment& fragment : fragments) {
-    letters_by_size[std::lround(fragment.size * 2)] += fragment.letters;
-  }
-  double body_size = 0;
-  size_t most = 0;
-  for (const auto& [size, letters] : letters_by_size) {
-    if (letters > most) {
-      most = letters;
-      body_size = size / 2.0;
-    }
-  }
-
-  // Running headers and footers, then the outline's headings, then the type.
-  std::vector<std::string> margins;
-  std::vector<bool> entry_used(facts.outline_headings.size(), false);
-  std::vector<std::string> entry_keys;
-  for (const OutlineHeading& heading : facts.outline_headings)
-    entry_keys.push_back(matching_key(heading.title));
-  std::set<long> heading_sizes;
-  for (Block& block : blocks) {
-    const Row& first = rows[block.rows.front()];
-    // A tagged PDF tells its page furniture and its blocks' roles itself.
-    if (first.mark != MarkKind::kContent) {
-      block.kind = first.mark == MarkKind::kHeader ? BlockKind::kHeader
-                   : first.mark == MarkKind::kFooter || first.mark == MarkKind::kPageNumber
-                       ? BlockKind::kFooter
-                   : block.top < page_height / 2 ? BlockKind::kHeader
-                                                 : BlockKind::kFooter;
-      continue;
-    }
-    if (const DrawnElement* element = tags.element(block.element); element != nullptr) {
-      const std::string_view role = element->role;
-      const std::string& lang = element->lang;
-      if (!lang.empty() &&
-          matching_key(lang.substr(0, lang.find('-'))) !=
-              matching_key(facts.document_language.substr(0, facts.document_language.find('-')))) {
-        block.lang = lang;
-      }
-      if (element->level > 0) {
-        block.kind = BlockKind::kHeading;
-        block.level = static_cast<int>(element->level);
-      } else if (role == "H") {
-        block.kind = BlockKind::kHeading;
-        block.level = -1;
-        heading_sizes.insert(std::lround(first.size * 2));
-      } else if (role == "LI") {
-        block.kind = BlockKind::kListItem;
-        block.numbered = first.numbered;
-      } else if (role == "Caption") {
-        block.kind = BlockKind::kCaption;
-      } else if (role == "Code") {
-        block.kind = BlockKind::kCode;
-      } else if (first.tabular && block.rows.size() >= 2) {
-        block.kind = BlockKind::kTable;
-      }
-      continue;
-    }
-    const bool top = block.bottom <= page_height * kMarginBand + first.size;
-    const bool bottom = block.top >= page_height * (1 - kMarginBand) - first.size;
-    // Set larger than the text, it is the page's own heading even where it repeats.
-    if ((top || bottom) && block.text.size() <= 160 && block.rows.size() <= 2 &&
-        first.size < body_size * 1.15) {
-      const std::string key = margin_key(block.text);
-      if (!key.empty()) margins.push_back(key);
-      const bool repeated =
-          !key.empty() &&
-          std::find(recent_margins_.begin(), recent_margins_.end(), key) != recent_margins_.end();
-      if (repeated || is_page_number(block.text)) {
-        block.kind = top ? BlockKind::kHeader : BlockKind::kFooter;
-        continue;
-      }
-    }
-    if (first.tabular && block.rows.size() >= 2) {
-      block.kind = BlockKind::kTable;
-      continue;
-    }
-    const std::string key = matching_key(block.text);
-    bool from_outline = false;
-    for (size_t e = 0; e < entry_keys.size(); ++e) {
-      if (!entry_used[e] && names_entry(key, entry_keys[e])) {
-        entry_used[e] = true;
-        block.kind = BlockKind::kHeading;
-        block.level = std::min(6, facts.outline_headings[e].depth + 1);
-        from_outline = true;
-        break;
-      }
-    }
-    if (from_outline) continue;
-    const size_t letters = letter_count(block.text);
-    int lines = 0;
-    for (size_t r : block.rows) lines += fragments[rows[r].first].lines;
-    // A sentence of several words that ends with a full stop is no heading.
-    const bool sentence =
-        block.text.ends_with(".") && std::count(block.text.begin(), block.text.end(), ' ') >= 6;
-    const bool larger =
-        first.size >= body_size * 1.15 && letters > 0 && letters <= 200 && lines <= 3 && !sentence;
-    const bool bold_line = first.bold && block.rows.size() == 1 && letters >= 2 && letters <= 80 &&
-                           first.size >= body_size * 0.95 && !block.text.ends_with(".") &&
-                           !block.text.ends_with(",") && !first.marked &&
-                           (std::isupper(static_cast<unsigned char>(trimmed(block.text)[0])) ||
-                            std::isdigit(static_cast<unsigned char>(trimmed(block.text)[0])));
-    if (larger || bold_line) {
-      block.kind = BlockKind::kHeading;
-      block.level = -1;  // by its size, below
-      heading_sizes.insert(std::lround(first.size * 2));
-    } else if (first.marked) {
-      block.kind = BlockKind::kListItem;
-      block.numbered = first.numbered;
-    } else if (is_caption(trimmed(block.text))) {
-      block.kind = BlockKind::kCaption;
-    } else if (first.fixed_pitch) {
-      block.kind = BlockKind::kCode;
-    }
-  }
-  // Lines of code apart by a blank line or two are one listing.
-  for (size_t b = 1; b < blocks.size();) {
-    Block& before = blocks[b - 1];
-    const Block& block = blocks[b];
-    const double size = rows[block.rows.front()].size;
-    if (before.kind == BlockKind::kCode && block.kind == BlockKind::kCode &&
-        block.top > before.bottom - 1 && block.top - before.bottom <= 3 * size &&
-        block.left >= before.left - 4 * size && block.left <= before.right) {
-      before.rows.insert(before.rows.end(), block.rows.begin(), block.rows.end());
-      before.bottom = block.bottom;
-      before.right = std::max(before.right, block.right);
-      blocks.erase(blocks.begin() + static_cast<long>(b));
-    } else {
-      ++b;
-    }
-  }
-  // Headings the type alone tells rank by their size, under the outline's levels.
-  for (Block& block : blocks) {
-    if (block.kind != BlockKind::kHeading || block.level != -1) continue;
-    const long size = std::lround(rows[block.rows.front()].size * 2);
-    const long rank = std::distance(heading_sizes.upper_bound(size), heading_sizes.end());
-    block.level = static_cast<int>(std::min<long>(6, facts.outline_levels + 1 + rank));
-  }
-  // One level-1 heading a page: the first stays; the page's title where none.
-  bool has_top_heading = false;
-  for (Block& block : blocks) {
-    if (block.kind != BlockKind::kHeading || block.level != 1) continue;
-    if (has_top_heading) block.level = 2;
-    has_top_heading = true;
-  }
-  recent_margins_.insert(recent_margins_.end(), margins.begin(), margins.end());
+  if (tags.tagged()) find_elements(page_html, facts, tags, fragments);
+  layout.rows = rows_of(fragments);
+  layout.blocks = blocks_of(layout.rows, layout.height);
+  const double body_size = body_size_of(fragments);
+  const Classification found = classify_blocks(facts, tags, recent_margins_, body_size, layout);
+  join_code_listings(layout.rows, layout.blocks);
+  rank_type_headings(layout.rows, found.heading_sizes, facts.outline_levels, layout.blocks);
+  const bool has_top_heading = keep_one_top_heading(layout.blocks);
+  recent_margins_.insert(recent_margins_.end(), found.margins.begin(), found.margins.end());
   while (recent_margins_.size() > kMarginPages * 4) recent_margins_.pop_front();
-  // A tagged PDF's tree is its author's reading order; text of no element
-  // stays after the block before it.
   if (tags.tagged()) {
-    std::vector<std::pair<long, size_t>> keys;
-    long key = 0;
-    for (size_t b = 0; b < blocks.size(); ++b) {
-      if (blocks[b].element != 0) key = blocks[b].element;
-      keys.emplace_back(key, b);
-    }
-    std::stable_sort(keys.begin(), keys.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<Block> ordered;
-    for (const auto& [order, b] : keys) ordered.push_back(std::move(blocks[b]));
-    blocks = std::move(ordered);
-  }
-
-  // Where the text of a column leaves a band of it empty, a figure is
-  // drawn there: the flowing view shows that region of the page's image,
-  // before the block under it.
-  struct Figure {
-    double top;
-    double bottom;
-    double left;
-    double right;
-    size_t block;     // the block it goes before
-    std::string alt;  // a tagged figure's text in place of the picture
-  };
-  std::vector<Figure> figures;
-  if (tags.tagged()) {
-    // A tagged figure says where it is drawn, and what it shows.
-    for (const DrawnElement& element : tags.page().elements) {
-      if (element.role != "Figure") continue;
-      size_t before = blocks.size();
-      for (size_t b = 0; b < blocks.size(); ++b) {
-        if (blocks[b].element > element.id) {
-          before = b;
-          break;
-        }
-      }
-      const double unit = kDrawnUnitsPerPixel;
-      figures.push_back({element.top / unit, element.bottom / unit, element.left / unit,
-                         element.right / unit, before, element.alt});
-    }
+    order_by_tree(layout.blocks);
+    layout.figures = tagged_figures(tags, layout.blocks);
   } else if (!facts.background_image.empty()) {
-    const auto running = [](const Block& block) {
-      return block.kind == BlockKind::kHeader || block.kind == BlockKind::kFooter;
-    };
-    double text_top = page_height;
-    for (const Block& block : blocks) {
-      if (!running(block)) text_top = std::min(text_top, block.top);
-    }
-    const double least = 5 * body_size;
-    for (size_t b = 0; b < blocks.size(); ++b) {
-      const Block& block = blocks[b];
-      if (running(block)) continue;
-      // The column: the blocks above it that share its width; at the top
-      // of a column, the text of the columns beside it starts the band.
-      double above = -1;
-      double beside = page_height;
-      double left = block.left;
-      double right = block.right;
-      for (const Block& other : blocks) {
-        if (&other == &block || running(other)) continue;
-        if (other.left >= block.right || other.right <= block.left) {
-          if (other.kind != BlockKind::kHeading) beside = std::min(beside, other.top);
-          continue;
-        }
-        if (other.bottom <= block.top + 1) above = std::max(above, other.bottom);
-        if (other.right - other.left < 0.6 * page_width ||
-            block.right - block.left >= 0.6 * page_width) {
-          left = std::min(left, other.left);
-          right = std::max(right, other.right);
-        }
-      }
-      if (above < 0) above = std::min(beside, block.top);
-      above = std::max(above, text_top);
-      if (block.top - above > least) figures.push_back({above, block.top, left, right, b, ""});
-    }
+    layout.figures = column_band_figures(layout, body_size);
   }
 
   // The division anew: what stood before the fragments, the page's title
   // heading, the blocks, and what stood after.
   std::string division_text;
-  division_text.reserve(page_html.size() - fragments.front().begin + blocks.size() * 48 + 256);
+  division_text.reserve(page_html.size() - fragments.front().begin + layout.blocks.size() * 48 +
+                        256);
   division_text.append(page_html, division_start + 1, fragments.front().begin - division_start - 1);
-  if (!has_top_heading) division_text += title_line;
-  auto append_fragments = [&](const Block& block) {
-    bool first_fragment = true;
-    const bool table = block.kind == BlockKind::kTable;
-    for (size_t r : block.rows) {
-      const Row& row = rows[r];
-      size_t cell = 0;
-      if (table) division_text += "<tr>";
-      for (size_t i = row.first; i <= row.last; ++i) {
-        const Fragment& fragment = fragments[i];
-        if (table && cell < row.cells.size() && row.cells[cell] == i) {
-          division_text += cell == 0 ? "<td>\n" : "</td><td>\n";
-          ++cell;
-          first_fragment = true;
-        }
-        std::string_view follows;
-        if (!first_fragment) {
-          const Fragment& before = fragments[i - 1];
-          if (i > row.first) {
-            const double gap = fragment.left - before.left - before.width;
-            if (gap > 0.12 * fragment.size || before.width == 0) follows = kFollowsWithBlank;
-          } else if (ends_hyphenated(before.last_line) && starts_lower_case(fragment.first_line)) {
-            follows = kFollowsHyphenated;
-          } else {
-            follows = block.kind == BlockKind::kCode ? "n" : kFollowsWithBlank;
-          }
-        }
-        first_fragment = false;
-        division_text.append(page_html, fragment.begin, 2);
-        if (!follows.empty()) {
-          division_text += " data-f=\"";
-          division_text += follows;
-          division_text += '"';
-        }
-        division_text.append(page_html, fragment.begin + 2, fragment.end - fragment.begin - 2);
-        division_text += '\n';
-      }
-      if (table) division_text += "</td></tr>\n";
-    }
-  };
-  auto append_figure = [&](const Figure& figure) {
-    const double width = std::max(1.0, figure.right - figure.left);
-    const double height = std::max(1.0, figure.bottom - figure.top);
-    auto percent = [](double value) {
-      std::string text = std::to_string(std::lround(value * 100));
-      while (text.size() < 3) text.insert(text.begin() + (text[0] == '-' ? 1 : 0), '0');
-      return text.substr(0, text.size() - 2) + "." + text.substr(text.size() - 2);
-    };
-    std::string label = " aria-hidden=\"true\"";
-    if (!figure.alt.empty()) {
-      label = " role=\"img\" aria-label=\"";
-      append_escaped(label, figure.alt);
-      label += '"';
-    }
-    if (figure.right <= figure.left || figure.bottom <= figure.top) {
-      // Where it is drawn is not known: its text alone.
-      division_text += "<figure class=\"lw-figure\"" + label + "></figure>\n";
-      return;
-    }
-    // Percentages of the region's own width: the image scales with it.
-    division_text +=
-        "<figure class=\"lw-figure\"" + label +
-        " style=\"aspect-ratio:" + std::to_string(std::lround(width)) + "/" +
-        std::to_string(std::lround(height)) + ";max-width:" + std::to_string(std::lround(width)) +
-        "px;background:url(" + facts.background_image + ") " +
-        percent(page_width > width ? 100 * figure.left / (page_width - width) : 0) + "% " +
-        percent(page_height > height ? 100 * figure.top / (page_height - height) : 0) + "%/" +
-        percent(100 * page_width / width) + "% auto no-repeat\"></figure>\n";
-  };
-  auto append_blocks = [&](bool running_only, BlockKind running) {
-    for (size_t b = 0; b < blocks.size(); ++b) {
-      const Block& block = blocks[b];
-      if (!running_only) {
-        for (const Figure& figure : figures) {
-          if (figure.block == b) append_figure(figure);
-        }
-      }
-      const bool is_running = block.kind == BlockKind::kHeader || block.kind == BlockKind::kFooter;
-      if (running_only ? block.kind != running : is_running) continue;
-      const bool list_before = b > 0 && blocks[b - 1].kind == BlockKind::kListItem &&
-                               blocks[b - 1].numbered == block.numbered;
-      const bool list_after = b + 1 < blocks.size() && blocks[b + 1].kind == BlockKind::kListItem &&
-                              blocks[b + 1].numbered == block.numbered;
-      std::string start;
-      std::string end;
-      switch (block.kind) {
-        case BlockKind::kHeading:
-          start = "<div class=\"lw-h\" role=\"heading\" aria-level=\"" +
-                  std::to_string(block.level) + "\">";
-          end = "</div>";
-          break;
-        case BlockKind::kListItem:
-          start = list_before      ? "<li>"
-                  : block.numbered ? "<ol class=\"lw-list\"><li>"
-                                   : "<ul class=\"lw-list\"><li>";
-          end = list_after ? "</li>" : block.numbered ? "</li></ol>" : "</li></ul>";
-          break;
-        case BlockKind::kCode:
-          start = "<div class=\"lw-code\">";
-          end = "</div>";
-          break;
-        case BlockKind::kCaption:
-          start = "<div class=\"lw-caption\">";
-          end = "</div>";
-          break;
-        case BlockKind::kTable:
-          start = "<div class=\"lw-table\"><table>";
-          end = "</table></div>";
-          break;
-        case BlockKind::kHeader:
-        case BlockKind::kFooter: {
-          bool link = false;
-          for (size_t r : block.rows) {
-            for (size_t i = rows[r].first; i <= rows[r].last; ++i) link = link || fragments[i].link;
-          }
-          // Repeated on every page: a screen reader passes over it, unless it leads somewhere.
-          start = link ? "<div class=\"lw-running\">"
-                       : "<div class=\"lw-running\" aria-hidden=\"true\">";
-          end = "</div>";
-          break;
-        }
-        case BlockKind::kParagraph:
-          start = "<div class=\"lw-p\">";
-          end = "</div>";
-          break;
-      }
-      if (!block.lang.empty()) {
-        // The language of a part in another: on the block's own element.
-        const size_t name_end =
-            start.rfind('<') + start.substr(start.rfind('<')).find_first_of(" >");
-        std::string attribute = " lang=\"";
-        append_escaped(attribute, block.lang);
-        start.insert(name_end, attribute + "\"");
-      }
-      division_text += start;
-      division_text += '\n';
-      append_fragments(block);
-      division_text += end;
-      division_text += '\n';
-    }
-  };
-  append_blocks(true, BlockKind::kHeader);
-  append_blocks(false, BlockKind::kParagraph);
-  append_blocks(true, BlockKind::kFooter);
+  if (!has_top_heading) division_text += title_heading(facts);
+  append_layout_markup(page_html, layout, facts.background_image, division_text);
   size_t after = fragments.back().end;
   while (after < division_end && (page_html[after] == '\n' || page_html[after] == '\r')) ++after;
   page_html.replace(division_start + 1, after - division_start - 1, division_text);
-  add_flowing_view(page_html, division, page_width);
+  add_flowing_view(page_html, division, layout.width);
 }
 
 }  // namespace lexiweb
