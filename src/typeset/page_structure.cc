@@ -679,6 +679,26 @@ bool keep_one_top_heading(std::vector<Block>& blocks) {
   return has_top_heading;
 }
 
+// No heading stands more than one level below the heading before it (the
+// page's title heading, when it gets one, before all of them): the levels
+// that a page skips close up, and the headings keep how they nest. The
+// outline may go deeper than the page shows, and the type ranks its
+// headings under all of the outline's levels.
+void close_heading_gaps(bool has_title_heading, std::vector<Block>& blocks) {
+  // The headings that the next one may stand under: their levels as
+  // found, and as written.
+  std::vector<std::pair<int, int>> open;
+  if (has_title_heading) open.emplace_back(1, 1);
+  for (Block& block : blocks) {
+    if (block.kind != BlockKind::kHeading) continue;
+    while (!open.empty() && open.back().first >= block.level) open.pop_back();
+    // Before the page's own level-1 heading, one under the document's.
+    const int level = !open.empty() ? open.back().second + 1 : block.level == 1 ? 1 : 2;
+    open.emplace_back(block.level, level);
+    block.level = level;
+  }
+}
+
 // A tagged PDF's tree is its author's reading order; text of no element
 // stays after the block before it.
 void order_by_tree(std::vector<Block>& blocks) {
@@ -825,6 +845,7 @@ void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
   } else if (!facts.background_image.empty()) {
     layout.figures = column_band_figures(layout, body_size);
   }
+  close_heading_gaps(!has_top_heading, layout.blocks);
 
   // The division anew: what stood before the fragments, the page's title
   // heading, the blocks, and what stood after.

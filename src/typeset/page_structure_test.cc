@@ -9,7 +9,7 @@ namespace lexiweb {
 namespace {
 
 // A converted page as the typesetting leaves it: class ft0 body text at
-// 16 px, ft1 a larger face, ft2 fixed pitch.
+// 16 px, ft1 a larger face, ft2 fixed pitch, ft3 a face between.
 struct Line {
   int top;
   int left;
@@ -23,6 +23,7 @@ std::string page_of(const std::vector<Line>& lines) {
       "\t.ft0{font-size:16px;font-family:serif;}\n"
       "\t.ft1{font-size:26px;font-family:serif;font-weight:bold;}\n"
       "\t.ft2{font-size:16px;font-family:\"Inconsolata\",monospace;}\n"
+      "\t.ft3{font-size:20px;font-family:serif;font-weight:bold;}\n"
       "-->\n</style>\n"
       "<div id=\"page3-div\" style=\"position:relative;width:918px;height:1188px;\">\n"
       "<img width=\"918\" height=\"1188\" src=\"page003.png\" alt=\"background image\"/>\n";
@@ -77,7 +78,7 @@ TEST(PageStructureTest, OutlineEntriesAreHeadingsAtTheirDepthAndTheTypeRanksTheR
   EXPECT_EQ(outline_of(page),
             "<div class=\"lw-h\" role=\"heading\" aria-level=\"1\">\n  2 Rivers\n"
             "<div class=\"lw-p\">\n  Water runs down to the sea.\n"
-            "<div class=\"lw-h\" role=\"heading\" aria-level=\"3\">\n  Mountain streams\n"
+            "<div class=\"lw-h\" role=\"heading\" aria-level=\"2\">\n  Mountain streams\n"
             "<div class=\"lw-p\">\n  They are cold.\n");
 
   // Without the outline the larger face is a heading at the top level, and
@@ -86,6 +87,53 @@ TEST(PageStructureTest, OutlineEntriesAreHeadingsAtTheirDepthAndTheTypeRanksTheR
   structure.structure(plain, facts_of());
   EXPECT_NE(plain.find("aria-level=\"1\">\n<p"), std::string::npos) << plain;
   EXPECT_EQ(plain.find("lw-title"), std::string::npos) << plain;
+}
+
+// The headings of a page as "level text", one a line.
+std::string headings_of(const std::string& page) {
+  std::string shown;
+  const std::string start = "role=\"heading\" aria-level=\"";
+  for (size_t at = page.find(start); at != std::string::npos; at = page.find(start, at + 1)) {
+    const size_t level = at + start.size();
+    shown += page.substr(level, 1);
+    const size_t label = page.find("aria-label=\"", level);
+    const size_t text = page.find("\">", level) + 2;
+    if (label != std::string::npos && label < text) {
+      shown += " (title)\n";
+      continue;
+    }
+    const size_t inner = page.find('>', page.find("<p", text)) + 1;
+    shown += " " + page.substr(inner, page.find("</p>", inner) - inner) + "\n";
+  }
+  return shown;
+}
+
+TEST(PageStructureTest, HeadingLevelsCloseUpWhereThePageSkipsOne) {
+  // The type ranks its headings below an outline two levels deep, of which
+  // the page shows no entry: they come under the title's level 1 and keep
+  // how they nest.
+  const std::vector<Line> lines = {
+      {100, 135, "ft1", "Rivers"},          {160, 135, "ft0", "Water runs down to the sea."},
+      {200, 135, "ft3", "Mountain streams"}, {240, 135, "ft0", "They are cold."},
+      {300, 135, "ft1", "Lakes"},           {360, 135, "ft0", "They lie still."},
+      {400, 135, "ft0", "Deep pools"},      {440, 135, "ft0", "They are dark."},
+  };
+  PageStructure structure;
+  std::string page = page_of(lines);
+  structure.structure(page, facts_of({}, 2));
+  EXPECT_EQ(headings_of(page), "1 (title)\n2 Rivers\n3 Mountain streams\n2 Lakes\n");
+
+  // Among the outline's own headings too: the entry at the outline's top,
+  // a heading of the type below the outline's four levels, an entry of the
+  // third level and one of the fourth under it.
+  page = page_of(lines);
+  structure.structure(page, facts_of({{"Rivers", 0}, {"Lakes", 2}, {"Deep pools", 3}}, 4));
+  EXPECT_EQ(headings_of(page), "1 Rivers\n2 Mountain streams\n2 Lakes\n3 Deep pools\n");
+
+  // Headings before the page's own level-1 heading stand under the document's.
+  page = page_of(lines);
+  structure.structure(page, facts_of({{"Mountain streams", 3}, {"Lakes", 0}}, 4));
+  EXPECT_EQ(headings_of(page), "2 Rivers\n2 Mountain streams\n1 Lakes\n");
 }
 
 TEST(PageStructureTest, PageWithoutAHeadingOfItsOwnGetsTheTitleWithItsNumber) {
