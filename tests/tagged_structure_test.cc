@@ -1,7 +1,7 @@
 // A tagged PDF's own structure on its converted pages: headings at the
 // levels of its tree (not of their type), a figure with its /Alt, a part
 // in another language with its lang, the tree's order against the order
-// of drawing, and its running header passed over.
+// of drawing, its running header passed over, and its tables.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -77,6 +77,85 @@ TEST(TaggedStructureTest, HeadingsFiguresLanguagesAndOrderComeFromTheTree) {
   // The document's own title names it; the page has its own level-1 heading.
   EXPECT_EQ(page.find("lw-title"), std::string::npos);
   EXPECT_EQ(page.find("aria-level=\"1\"", great), std::string::npos);
+}
+
+// The markup of `page` from `start` to past `end`, each fragment's start
+// tag without its place and face: "<p>", or "<p data-f=...>".
+std::string markup_between(const std::string& page, const std::string& start,
+                           const std::string& end) {
+  const size_t from = place_of(page, start);
+  const size_t to = page.find(end, from);
+  EXPECT_NE(to, std::string::npos) << page;
+  if (from == std::string::npos || to == std::string::npos) return "";
+  const std::string markup = page.substr(from, to + end.size() - from);
+  std::string shown;
+  size_t at = 0;
+  for (size_t tag = markup.find("<p "); tag != std::string::npos; tag = markup.find("<p ", at)) {
+    shown += markup.substr(at, tag - at) + "<p";
+    const size_t tag_end = markup.find('>', tag);
+    const size_t follows = markup.find(" data-f=\"", tag);
+    if (follows < tag_end) shown += markup.substr(follows, markup.find('"', follows + 9) + 1 - follows);
+    shown += '>';
+    at = tag_end + 1;
+  }
+  return shown + markup.substr(at);
+}
+
+TEST(TaggedStructureTest, TablesComeFromTheTreeWithTheirHeaderCellsAndSpans) {
+  WorkingFolder folder;
+  PdfTaggedDocument document;
+  document.lang = "en";
+  document.title = "Tagged rivers";
+  document.drawn_in_reverse = true;
+  PdfStructElement long_cell{"TD", 1, {{"long", 200, 580}}};
+  long_cell.row_span = 2;
+  PdfStructElement note{"TD", 1, {{"Counted in", 72, 540}, {"spring", 200, 540}}};
+  note.column_span = 2;
+  auto row = [](std::vector<PdfStructElement> cells) {
+    return PdfStructElement{"TR", 1, {}, "", std::move(cells)};
+  };
+  auto group = [](std::string role, std::vector<PdfStructElement> rows) {
+    return PdfStructElement{std::move(role), 1, {}, "", std::move(rows)};
+  };
+  const PdfStructElement table{
+      "Table",
+      1,
+      {},
+      "",
+      {PdfStructElement{"Caption", 1, {{"Rivers by length", 72, 620}}},
+       group("THead", {row({PdfStructElement{"TH", 1, {{"River", 72, 600}}},
+                            PdfStructElement{"TH", 1, {{"Length", 200, 600}}}})}),
+       group("TBody", {row({PdfStructElement{"TD", 1, {{"Amber", 72, 580}}}, long_cell}),
+                       row({PdfStructElement{"TD", 1, {{"Birch", 72, 560}}}})}),
+       group("TFoot", {row({note})})}};
+  document.elements = {PdfStructElement{
+      "Document",
+      1,
+      {},
+      "",
+      {PdfStructElement{"H1", 1, {{"Great rivers", 72, 700, 20}}},
+       PdfStructElement{"P", 1, {{"Rivers carry water to the sea.", 72, 660}}}, table,
+       PdfStructElement{"P", 1, {{"Lakes lie still below the hills.", 72, 480}}}}}};
+  fs::create_directories("pdf_in");
+  write_tagged_pdf("pdf_in/doc.pdf", document);
+  const ProgramRun run = run_lexiweb(kCompleteRunInput);
+  ASSERT_EQ(run.exit_status, 0) << run.errors;
+
+  const std::string page = read_file("htm_in/page1.htm");
+  EXPECT_EQ(markup_between(page, "<div class=\"lw-table\">", "</table></div>\n"),
+            "<div class=\"lw-table\"><table>\n"
+            "<caption>\n<p>Rivers by length</p>\n</caption>\n"
+            "<tr><th>\n<p>River</p>\n</th><th>\n<p>Length</p>\n</th></tr>\n"
+            "<tr><td>\n<p>Amber</p>\n</td><td rowspan=\"2\">\n<p>long</p>\n</td></tr>\n"
+            "<tr><td>\n<p>Birch</p>\n</td></tr>\n"
+            "<tr><td colspan=\"2\">\n<p>Counted in</p>\n<p data-f=\"s\">spring</p>\n</td></tr>\n"
+            "</table></div>\n");
+  // The table stands between the paragraphs about it, and its header cells
+  // keep the face of their text on the facsimile.
+  EXPECT_LT(place_of(page, "Rivers carry water"), place_of(page, "<div class=\"lw-table\">"));
+  EXPECT_LT(place_of(page, "</table>"), place_of(page, "Lakes lie still"));
+  EXPECT_NE(page.find(".lw-table th{padding:0;font-weight:inherit;text-align:inherit}"),
+            std::string::npos);
 }
 
 #endif  // LEXIWEB_RENDERER_BUILT

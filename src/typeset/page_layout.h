@@ -37,6 +37,8 @@ struct Fragment {
   // an artifact, and which.
   long element = 0;
   MarkKind mark = MarkKind::kContent;
+  // Its place in the tree's reading order (0 for none).
+  long order = 0;
 };
 
 struct Row {
@@ -63,6 +65,20 @@ struct Row {
   std::string text;
 };
 
+// A cell of a table that a tagged PDF's tree tells (a TH or a TD): its
+// spans, and its fragments in the tree's order.
+struct TableCell {
+  bool header = false;
+  long columns = 1;
+  long rows = 1;
+  std::vector<size_t> fragments;
+};
+
+// A row of such a table (a TR).
+struct TableRow {
+  std::vector<TableCell> cells;
+};
+
 enum class BlockKind { kParagraph, kHeading, kListItem, kCode, kCaption, kTable, kHeader, kFooter };
 
 struct Block {
@@ -78,6 +94,11 @@ struct Block {
   std::string text;
   long element = 0;  // in a tagged PDF, the element it is
   std::string lang;  // the language it is in, where it is not the document's
+  // A table of a tagged PDF's tree: its rows and cells as the tree has
+  // them (else empty: a table's rows and cells are those of its type), and
+  // its fragments that stand in no cell, such as its caption.
+  std::vector<TableRow> table_rows;
+  std::vector<size_t> table_caption;
 };
 
 inline bool is_running(const Block& block) {

@@ -11,9 +11,83 @@
 namespace lexiweb {
 namespace {
 
+// How `fragment` follows `before` in a block of `kind` when the text flows:
+// on the same line, after a blank where they stand apart; on the next, after
+// a blank, a hyphen the flowing view hides, or (in code) a line end.
+std::string_view follows(const Fragment& before, const Fragment& fragment, bool same_line,
+                         BlockKind kind) {
+  if (same_line) {
+    const double gap = fragment.left - before.left - before.width;
+    return gap > 0.12 * fragment.size || before.width == 0 ? kFollowsWithBlank : "";
+  }
+  if (ends_hyphenated(before.last_line) && starts_lower_case(fragment.first_line)) {
+    return kFollowsHyphenated;
+  }
+  return kind == BlockKind::kCode ? "n" : kFollowsWithBlank;
+}
+
+// The fragment's markup, marked by how it follows the one before.
+void append_fragment(std::string_view page_html, const Fragment& fragment,
+                     std::string_view follows, std::string& out) {
+  out.append(page_html, fragment.begin, 2);
+  if (!follows.empty()) {
+    out += " data-f=\"";
+    out += follows;
+    out += '"';
+  }
+  out.append(page_html, fragment.begin + 2, fragment.end - fragment.begin - 2);
+  out += '\n';
+}
+
+// Fragments `indices` one after the other, as in a cell of the tree's
+// table: those on one baseline, left to right, are on one line.
+void append_fragment_run(std::string_view page_html, const PageLayout& layout,
+                         const std::vector<size_t>& indices, std::string& out) {
+  for (size_t k = 0; k < indices.size(); ++k) {
+    const Fragment& fragment = layout.fragments[indices[k]];
+    std::string_view follows_before;
+    if (k > 0) {
+      const Fragment& before = layout.fragments[indices[k - 1]];
+      const bool same_line =
+          std::abs(fragment.top + fragment.size - before.top - before.size) <=
+              0.6 * std::max(before.size, fragment.size) &&
+          fragment.left >= before.left + before.width / 2;
+      follows_before = follows(before, fragment, same_line, BlockKind::kTable);
+    }
+    append_fragment(page_html, fragment, follows_before, out);
+  }
+}
+
+// A table of the tree: its caption, then a row of cells for each of its
+// rows, a header cell for each TH, with their spans.
+void append_tree_table(std::string_view page_html, const PageLayout& layout, const Block& block,
+                       std::string& out) {
+  if (!block.table_caption.empty()) {
+    out += "<caption>\n";
+    append_fragment_run(page_html, layout, block.table_caption, out);
+    out += "</caption>\n";
+  }
+  for (const TableRow& row : block.table_rows) {
+    out += "<tr>";
+    for (const TableCell& cell : row.cells) {
+      out += cell.header ? "<th" : "<td";
+      if (cell.columns > 1) out += " colspan=\"" + std::to_string(cell.columns) + "\"";
+      if (cell.rows > 1) out += " rowspan=\"" + std::to_string(cell.rows) + "\"";
+      out += ">\n";
+      append_fragment_run(page_html, layout, cell.fragments, out);
+      out += cell.header ? "</th>" : "</td>";
+    }
+    out += "</tr>\n";
+  }
+}
+
 // The fragments of `block`, a table's in its rows and cells.
 void append_fragments(std::string_view page_html, const PageLayout& layout, const Block& block,
                       std::string& out) {
+  if (!block.table_rows.empty()) {
+    append_tree_table(page_html, layout, block, out);
+    return;
+  }
   const std::vector<Fragment>& fragments = layout.fragments;
   bool first_fragment = true;
   const bool table = block.kind == BlockKind::kTable;
@@ -22,33 +96,17 @@ void append_fragments(std::string_view page_html, const PageLayout& layout, cons
     size_t cell = 0;
     if (table) out += "<tr>";
     for (size_t i = row.first; i <= row.last; ++i) {
-      const Fragment& fragment = fragments[i];
       if (table && cell < row.cells.size() && row.cells[cell] == i) {
         out += cell == 0 ? "<td>\n" : "</td><td>\n";
         ++cell;
         first_fragment = true;
       }
-      std::string_view follows;
-      if (!first_fragment) {
-        const Fragment& before = fragments[i - 1];
-        if (i > row.first) {
-          const double gap = fragment.left - before.left - before.width;
-          if (gap > 0.12 * fragment.size || before.width == 0) follows = kFollowsWithBlank;
-        } else if (ends_hyphenated(before.last_line) && starts_lower_case(fragment.first_line)) {
-          follows = kFollowsHyphenated;
-        } else {
-          follows = block.kind == BlockKind::kCode ? "n" : kFollowsWithBlank;
-        }
-      }
+      append_fragment(page_html, fragments[i],
+                      first_fragment ? ""
+                                     : follows(fragments[i - 1], fragments[i], i > row.first,
+                                               block.kind),
+                      out);
       first_fragment = false;
-      out.append(page_html, fragment.begin, 2);
-      if (!follows.empty()) {
-        out += " data-f=\"";
-        out += follows;
-        out += '"';
-      }
-      out.append(page_html, fragment.begin + 2, fragment.end - fragment.begin - 2);
-      out += '\n';
     }
     if (table) out += "</td></tr>\n";
   }

@@ -405,10 +405,15 @@ constexpr std::string_view kFacsimileRules =
     "\t.lw-list{margin:0;padding:0;list-style:none}\n"
     "\t.lw-figure{width:0;margin:0}\n"
     "\t.lw-table table{border-spacing:0}.lw-table td{padding:0}\n";
+// A header cell's text keeps its face and place too.
+constexpr std::string_view kFacsimileHeaderCellRules =
+    "\t.lw-table th{padding:0;font-weight:inherit;text-align:inherit}\n";
 
 // Puts the flowing view's style and script before the page division at
-// `division`, and the facsimile's rules into the page's style element.
-void add_flowing_view(std::string& page_html, size_t division, double page_width) {
+// `division`, and the facsimile's rules into the page's style element,
+// those of header cells when the page has any.
+void add_flowing_view(std::string& page_html, size_t division, double page_width,
+                      bool header_cells) {
   const std::string folder = std::string(kFontFolder) + "/";
   page_html.insert(division, "<link rel=\"stylesheet\" href=\"" + folder + kFlowStyleFile +
                                  "\">\n<script src=\"" + folder + kFlowScriptFile +
@@ -419,7 +424,9 @@ void add_flowing_view(std::string& page_html, size_t division, double page_width
   if (rules_end == std::string::npos || style_end == std::string::npos || rules_end > style_end) {
     rules_end = style_end;
   }
-  if (rules_end != std::string::npos) page_html.insert(rules_end, kFacsimileRules);
+  if (rules_end == std::string::npos) return;
+  page_html.insert(rules_end, kFacsimileRules);
+  if (header_cells) page_html.insert(rules_end + kFacsimileRules.size(), kFacsimileHeaderCellRules);
 }
 
 // The fragments of the page division between `start` and `end`; false when
@@ -452,6 +459,7 @@ void find_elements(std::string_view page_html, const PageFacts& facts, const Pag
     if (ordinal >= facts.fragment_runs.size() || facts.fragment_runs[ordinal] < 0) continue;
     const MarkedPiece piece = piece_at(tags.page(), facts.fragment_runs[ordinal], 0);
     fragment.mark = piece.kind;
+    fragment.order = piece.order;
     if (piece.element != 0) fragment.element = tags.block_of(piece.element);
   }
 }
@@ -679,6 +687,120 @@ bool keep_one_top_heading(std::vector<Block>& blocks) {
   return has_top_heading;
 }
 
+// Where element `id` stands in a table of the tree: the cell (TH or TD) it
+// is part of, the row (TR) of that cell and its table, the row groups
+// (THead, TBody, TFoot) between them aside; all 0 when it is in none.
+struct CellPlace {
+  long cell = 0;
+  long row = 0;
+  long table = 0;
+};
+
+CellPlace cell_place(const PageTags& tags, long id) {
+  CellPlace place;
+  for (const DrawnElement* e = tags.element(id); e != nullptr; e = tags.element(e->parent)) {
+    if (place.cell == 0) {
+      if (e->role == "TH" || e->role == "TD") place.cell = e->id;
+    } else if (place.row == 0) {
+      if (e->role != "TR") return {};
+      place.row = e->id;
+    } else if (e->role == "Table") {
+      place.table = e->id;
+      return place;
+    } else if (e->role != "THead" && e->role != "TBody" && e->role != "TFoot") {
+      return {};
+    }
+  }
+  return {};
+}
+
+// The rows and cells of the tree's table `block.element`, as far as its
+// elements are on the page, with the fragments of the block's rows: each
+// in its cell, else in the table's caption.
+void fill_tree_table(const PageTags& tags, const PageLayout& layout, Block& block) {
+  std::map<long, size_t> rows;                       // by the row's id
+  std::map<long, std::pair<size_t, size_t>> places;  // by the cell's id: its row and column
+  for (const DrawnElement& element : tags.page().elements) {
+    const CellPlace place = cell_place(tags, element.id);
+    if (place.table != block.element || place.cell != element.id) continue;
+    const auto [row, added] = rows.try_emplace(place.row, block.table_rows.size());
+    if (added) block.table_rows.emplace_back();
+    std::vector<TableCell>& cells = block.table_rows[row->second].cells;
+    places[element.id] = {row->second, cells.size()};
+    TableCell& cell = cells.emplace_back();
+    cell.header = element.role == "TH";
+    cell.columns = std::max(1L, element.columns);
+    cell.rows = std::max(1L, element.rows);
+  }
+  for (size_t r : block.rows) {
+    for (size_t i = layout.rows[r].first; i <= layout.rows[r].last; ++i) {
+      const auto place = places.find(cell_place(tags, layout.fragments[i].element).cell);
+      if (place == places.end()) {
+        block.table_caption.push_back(i);
+      } else {
+        block.table_rows[place->second.first].cells[place->second.second].fragments.push_back(i);
+      }
+    }
+  }
+  for (TableRow& row : block.table_rows) {
+    for (TableCell& cell : row.cells) {
+      std::stable_sort(cell.fragments.begin(), cell.fragments.end(), [&](size_t a, size_t b) {
+        return layout.fragments[a].order < layout.fragments[b].order;
+      });
+    }
+  }
+}
+
+// The table of the tree whose cell or caption element `id` is part of; 0
+// for none.
+long table_of(const PageTags& tags, long id) {
+  if (const long table = cell_place(tags, id).table; table != 0) return table;
+  for (const DrawnElement* e = tags.element(id); e != nullptr; e = tags.element(e->parent)) {
+    if (e->role != "Caption") continue;
+    const DrawnElement* parent = tags.element(e->parent);
+    return parent != nullptr && parent->role == "Table" ? parent->id : 0;
+  }
+  return 0;
+}
+
+// In a tagged PDF a Table of rows (TR) of cells (TH, TD) is the page's
+// table: the blocks of its cells and its caption make one block at the
+// place of the first, whose rows and cells are the tree's.
+void tree_tables(const PageTags& tags, PageLayout& layout) {
+  std::vector<Block> kept;
+  std::map<long, size_t> table_blocks;  // by the table's id
+  for (Block& block : layout.blocks) {
+    const long table = block.element == 0 ? 0 : table_of(tags, block.element);
+    if (table == 0) {
+      kept.push_back(std::move(block));
+      continue;
+    }
+    const auto [found, added] = table_blocks.try_emplace(table, kept.size());
+    if (added) {
+      Block whole;
+      whole.kind = BlockKind::kTable;
+      whole.element = table;
+      whole.top = block.top;
+      whole.bottom = block.bottom;
+      whole.left = whole.text_left = block.left;
+      whole.right = block.right;
+      whole.lang = block.lang;
+      kept.push_back(std::move(whole));
+    }
+    Block& whole = kept[found->second];
+    if (whole.lang != block.lang) whole.lang.clear();  // the language of some cells only
+    whole.rows.insert(whole.rows.end(), block.rows.begin(), block.rows.end());
+    whole.top = std::min(whole.top, block.top);
+    whole.bottom = std::max(whole.bottom, block.bottom);
+    whole.left = whole.text_left = std::min(whole.left, block.left);
+    whole.right = std::max(whole.right, block.right);
+    if (!whole.text.empty()) whole.text += ' ';
+    whole.text += block.text;
+  }
+  layout.blocks = std::move(kept);
+  for (const auto& [table, b] : table_blocks) fill_tree_table(tags, layout, layout.blocks[b]);
+}
+
 // No heading stands more than one level below the heading before it (the
 // page's title heading, when it gets one, before all of them): the levels
 // that a page skips close up, and the headings keep how they nest. The
@@ -824,7 +946,7 @@ void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
     // It flows line by line, under its heading.
     const size_t first = fragments.empty() ? division_end : fragments.front().begin;
     if (first != std::string::npos) page_html.insert(first, title_heading(facts));
-    add_flowing_view(page_html, division, layout.width);
+    add_flowing_view(page_html, division, layout.width, false);
     return;
   }
 
@@ -840,6 +962,7 @@ void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
   recent_margins_.insert(recent_margins_.end(), found.margins.begin(), found.margins.end());
   while (recent_margins_.size() > kMarginPages * 4) recent_margins_.pop_front();
   if (tags.tagged()) {
+    tree_tables(tags, layout);
     order_by_tree(layout.blocks);
     layout.figures = tagged_figures(tags, layout.blocks);
   } else if (!facts.background_image.empty()) {
@@ -858,7 +981,14 @@ void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
   size_t after = fragments.back().end;
   while (after < division_end && (page_html[after] == '\n' || page_html[after] == '\r')) ++after;
   page_html.replace(division_start + 1, after - division_start - 1, division_text);
-  add_flowing_view(page_html, division, layout.width);
+  const bool header_cells =
+      std::any_of(layout.blocks.begin(), layout.blocks.end(), [](const Block& block) {
+        return std::any_of(block.table_rows.begin(), block.table_rows.end(), [](const TableRow& row) {
+          return std::any_of(row.cells.begin(), row.cells.end(),
+                             [](const TableCell& cell) { return cell.header; });
+        });
+      });
+  add_flowing_view(page_html, division, layout.width, header_cells);
 }
 
 }  // namespace lexiweb
