@@ -225,6 +225,42 @@ bool is_caption(std::string_view text) {
   return false;
 }
 
+// Whether `text` is the title of a part that documents set without a
+// number, in the body's size or smaller, and in no outline: "Abstract",
+// "References", "Appendix B", "Appendix A: Proofs" ...
+bool is_unnumbered_part_title(std::string_view text) {
+  static const std::set<std::string_view> kTitles = {
+      "abstract", "summary", "references", "bibliography", "acknowledgments", "acknowledgements",
+      "acknowledgment", "acknowledgement", "contents", "table of contents", "index", "appendix",
+      "appendices", "preface", "foreword", "glossary", "nomenclature", "list of figures",
+      "list of tables", "introduction", "conclusion", "conclusions", "notes", "further reading",
+      // German and French
+      "zusammenfassung", "inhalt", "inhaltsverzeichnis", "literatur", "literaturverzeichnis",
+      "danksagung", "anhang", "vorwort", "register", "stichwortverzeichnis",
+      "r\xC3\xA9sum\xC3\xA9", "table des mati\xC3\xA8res", "bibliographie", "remerciements",
+      "annexe", "pr\xC3\xA9" "face", "sommaire"};
+  text = trimmed(text);
+  const std::string key = matching_key(text);
+  if (kTitles.contains(key)) return true;
+  // An appendix by its letter or number, perhaps with a title after a colon or a stop.
+  for (std::string_view name : {"Appendix ", "APPENDIX ", "Anhang ", "Annexe "}) {
+    if (!text.starts_with(name)) continue;
+    std::string_view label = text.substr(name.size());
+    const size_t label_end = label.find_first_of(" :.");
+    const std::string_view rest = label_end == std::string_view::npos ? "" : label.substr(label_end);
+    label = label.substr(0, label_end);
+    const bool label_ok =
+        !label.empty() && label.size() <= 4 &&
+        std::all_of(label.begin(), label.end(), [](char c) {
+          return std::isupper(static_cast<unsigned char>(c)) ||
+                 std::isdigit(static_cast<unsigned char>(c));
+        });
+    return label_ok && (rest.empty() || rest.starts_with(":") || rest.starts_with(". ") ||
+                        rest == ".");
+  }
+  return false;
+}
+
 // Marks the rows that form tables: two or more rows one under the other,
 // each of two cells or more, at least two of whose cells start in line.
 void find_tables(const std::vector<Fragment>& fragments, std::vector<Row>& rows) {
@@ -602,7 +638,12 @@ void classify_by_type(const PageFacts& facts, const std::deque<std::string>& rec
                          !block.text.ends_with(",") && !first.marked &&
                          (std::isupper(static_cast<unsigned char>(trimmed(block.text)[0])) ||
                           std::isdigit(static_cast<unsigned char>(trimmed(block.text)[0])));
-  if (larger || bold_line) {
+  // A part's title that stands alone on its line, whatever its face; in
+  // the margins only when bold, a running header being set as it is.
+  const bool part_title = block.rows.size() == 1 && lines == 1 && !first.marked &&
+                          !first.fixed_pitch && first.size >= body_size * 0.75 &&
+                          (first.bold || !(top || bottom)) && is_unnumbered_part_title(block.text);
+  if (larger || bold_line || part_title) {
     block.kind = BlockKind::kHeading;
     block.level = -1;  // by its size, below
     found.heading_sizes.insert(std::lround(first.size * 2));

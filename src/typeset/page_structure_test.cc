@@ -9,7 +9,8 @@ namespace lexiweb {
 namespace {
 
 // A converted page as the typesetting leaves it: class ft0 body text at
-// 16 px, ft1 a larger face, ft2 fixed pitch, ft3 a face between.
+// 16 px, ft1 a larger face, ft2 fixed pitch, ft3 a face between, ft4 a
+// smaller one.
 struct Line {
   int top;
   int left;
@@ -24,6 +25,7 @@ std::string page_of(const std::vector<Line>& lines) {
       "\t.ft1{font-size:26px;font-family:serif;font-weight:bold;}\n"
       "\t.ft2{font-size:16px;font-family:\"Inconsolata\",monospace;}\n"
       "\t.ft3{font-size:20px;font-family:serif;font-weight:bold;}\n"
+      "\t.ft4{font-size:13px;font-family:serif;}\n"
       "-->\n</style>\n"
       "<div id=\"page3-div\" style=\"position:relative;width:918px;height:1188px;\">\n"
       "<img width=\"918\" height=\"1188\" src=\"page003.png\" alt=\"background image\"/>\n";
@@ -134,6 +136,28 @@ TEST(PageStructureTest, HeadingLevelsCloseUpWhereThePageSkipsOne) {
   page = page_of(lines);
   structure.structure(page, facts_of({{"Mountain streams", 3}, {"Lakes", 0}}, 4));
   EXPECT_EQ(headings_of(page), "2 Rivers\n2 Mountain streams\n1 Lakes\n");
+}
+
+TEST(PageStructureTest, PartsSetWithoutANumberAreHeadingsByTheirTitlesAlone) {
+  std::string page = page_of({
+      {40, 135, "ft0", "Contents"},  // a running header the pages before did not have
+      {100, 135, "ft1", "Rivers and their lakes"},
+      {160, 420, "ft4", "Abstract"},
+      {190, 160, "ft4", "We count the rivers of the world and the lakes they fill."},
+      {240, 135, "ft0", "Abstract thoughts come later."},
+      {280, 135, "ft0", "The rivers and their lengths are listed in the"},
+      {300, 135, "ft0", "Index"},
+      {340, 135, "ft0", "Appendix B: Tables"},
+      {380, 135, "ft0", "Appendix B shows the tables of the rivers by their length."},
+      {420, 135, "ft2", "index"},
+  });
+  PageStructure structure;
+  structure.structure(page, facts_of());
+  // The small abstract's title comes under the document's, beside the appendix.
+  EXPECT_EQ(headings_of(page), "1 Rivers and their lakes\n2 Abstract\n2 Appendix B: Tables\n");
+  EXPECT_NE(outline_of(page).find("<div class=\"lw-p\">\n  The rivers and their lengths are "
+                                  "listed in the\n  Index\n"),
+            std::string::npos);
 }
 
 TEST(PageStructureTest, PageWithoutAHeadingOfItsOwnGetsTheTitleWithItsNumber) {
