@@ -136,4 +136,26 @@ void append_visual_order(std::string_view logical, FragmentDirection direction, 
   append_reordered(logical, direction, UBIDI_REORDER_DEFAULT, out);
 }
 
+void append_markup_reordered(std::string_view markup, FragmentDirection direction, bool to_visual,
+                             std::string& out) {
+  size_t at = 0;
+  while (at < markup.size()) {
+    const size_t tag = markup.find('<', at);
+    const std::string_view text = markup.substr(at, tag - at);
+    if (to_visual) {
+      append_visual_order(text, direction, out);
+    } else {
+      append_logical_order(text, direction, out);
+    }
+    if (tag == std::string_view::npos) break;
+    const size_t tag_end = markup.find('>', tag);
+    if (tag_end == std::string_view::npos) {
+      out.append(markup.substr(tag));
+      break;
+    }
+    out.append(markup.substr(tag, tag_end + 1 - tag));
+    at = tag_end + 1;
+  }
+}
+
 }  // namespace lexiweb

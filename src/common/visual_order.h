@@ -34,6 +34,12 @@ void append_logical_order(std::string_view visual, FragmentDirection direction, 
 // append_logical_order.
 void append_visual_order(std::string_view logical, FragmentDirection direction, std::string& out);
 
+// Appends `markup` with each stretch of text between its tags put into
+// logical order (`to_visual` false) or visual order (true), as above; the
+// tags stay where they are.
+void append_markup_reordered(std::string_view markup, FragmentDirection direction, bool to_visual,
+                             std::string& out);
+
 }  // namespace lexiweb
 
 #endif  // LEXIWEB_COMMON_VISUAL_ORDER_H_

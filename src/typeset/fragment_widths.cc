@@ -223,19 +223,7 @@ std::string fragment_widths(const PageRuns& runs, long top, long left, std::stri
 // drawn again; the converter turned each stretch between tags on its own.
 std::string in_drawn_order(std::string_view content, FragmentDirection direction) {
   std::string drawn;
-  size_t at = 0;
-  while (at < content.size()) {
-    const size_t tag = content.find('<', at);
-    append_visual_order(content.substr(at, tag - at), direction, drawn);
-    if (tag == std::string_view::npos) break;
-    const size_t tag_end = content.find('>', tag);
-    if (tag_end == std::string_view::npos) {
-      drawn.append(content.substr(tag));
-      break;
-    }
-    drawn.append(content.substr(tag, tag_end + 1 - tag));
-    at = tag_end + 1;
-  }
+  append_markup_reordered(content, direction, true, drawn);
   return drawn;
 }
 

@@ -75,17 +75,8 @@ TEST(FragmentWidths, LinesAreTheRunsThatSpellThemOnTheirBaseline) {
 // `visual`, markup as pdftohtml writes it, as the converter passes it on:
 // each stretch of right-to-left text between tags in the order it is read.
 std::string as_converted(std::string_view visual) {
-  const FragmentDirection direction = fragment_direction(visual);
   std::string logical;
-  size_t at = 0;
-  while (at < visual.size()) {
-    const size_t tag = visual.find('<', at);
-    append_logical_order(visual.substr(at, tag - at), direction, logical);
-    if (tag == std::string_view::npos) break;
-    const size_t tag_end = visual.find('>', tag);
-    logical.append(visual.substr(tag, tag_end + 1 - tag));
-    at = tag_end + 1;
-  }
+  append_markup_reordered(visual, fragment_direction(visual), false, logical);
   return logical;
 }
 
