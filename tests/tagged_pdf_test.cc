@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -234,9 +235,37 @@ TEST(TaggedPdfTest, RendererTellsTheElementsOfEachPageAndOfEachPieceOfText) {
   EXPECT_TRUE(label_and_body_in_one_run) << rendered.text;
 }
 
+// A page's structure with its elements and pieces numbered anew, in their
+// order, from 1: what a range tells of a page whatever else it holds.
+std::string renumbered(const std::string& structure_file, long page) {
+  DrawnStructureReader reader({structure_file});
+  DrawnStructurePage drawn;
+  if (!reader.page_of(page, &drawn)) return "no page";
+  std::map<long, long> ids = {{0, 0}};
+  for (const DrawnElement& element : drawn.elements) ids.emplace(element.id, ids.size());
+  std::map<long, long> orders = {{0, 0}};
+  std::vector<long> sorted;
+  for (const MarkedPiece& piece : drawn.pieces) sorted.push_back(piece.order);
+  std::sort(sorted.begin(), sorted.end());
+  for (long order : sorted) orders.emplace(order, orders.size());
+  std::string text;
+  for (const DrawnElement& element : drawn.elements) {
+    text += "s " + std::to_string(ids[element.id]) + " " + std::to_string(ids[element.parent]) +
+            " " + element.role + " " + element.lang + " " + std::to_string(element.left) + " " +
+            std::to_string(element.top) + " " + std::to_string(element.right) + " " +
+            std::to_string(element.bottom) + "\n";
+  }
+  for (const MarkedPiece& piece : drawn.pieces) {
+    text += "m " + std::to_string(piece.run) + " " + std::to_string(piece.offset) + " " +
+            std::to_string(ids[piece.element]) + " " + std::to_string(orders[piece.order]) + " " +
+            static_cast<char>(piece.kind) + "\n";
+  }
+  return text;
+}
+
 // The tree's order is the reading order, whatever the order of drawing; a
-// range that begins later tells the same ids; recording the text alone
-// tells the same structure.
+// range that begins later tells the same structure of its pages, numbered
+// among its own elements; recording the text alone tells the same.
 TEST(TaggedPdfTest, StructureKeepsTheTreesOrderInEveryRangeAndWithoutImages) {
   WorkingFolder folder;
   PdfTaggedDocument document = office_document();
@@ -244,7 +273,8 @@ TEST(TaggedPdfTest, StructureKeepsTheTreesOrderInEveryRangeAndWithoutImages) {
   write_tagged_pdf(folder.path() / "reversed.pdf", document);
   const Rendered whole = render(folder.path(), folder.path() / "reversed.pdf", 1, 2);
   ASSERT_EQ(whole.run.exit_status, 0) << whole.run.errors;
-  DrawnStructureReader reader({(folder.path() / "structure.txt").string()});
+  const fs::path structure = folder.path() / "structure.txt";
+  DrawnStructureReader reader({structure.string()});
   DrawnStructurePage first;
   DrawnStructurePage second;
   ASSERT_TRUE(reader.page_of(1, &first));
@@ -257,13 +287,38 @@ TEST(TaggedPdfTest, StructureKeepsTheTreesOrderInEveryRangeAndWithoutImages) {
   EXPECT_EQ(in_reading_order(first, runs1),
             "Tagged document|A paragraph that goes|1.|First item|Name|Value|");
 
-  const std::string whole_structure = whole.structure;
-  const std::string second_page = whole_structure.substr(whole_structure.find("p 2\r\n"));
+  const std::string second_page = renumbered(structure.string(), 2);
   const Rendered later = render(folder.path(), folder.path() / "reversed.pdf", 2, 2);
-  EXPECT_EQ(later.structure,
-            whole_structure.substr(0, whole_structure.find("\r\n") + 2) + second_page);
+  EXPECT_EQ(renumbered(structure.string(), 2), second_page);
+  EXPECT_EQ(in_reading_order(second, runs_of(whole.text, 2)),
+            "on over the page|Of no role|Bonjour|See|the manual|for more|");
   const Rendered text_only = render(folder.path(), folder.path() / "reversed.pdf", 2, 2, false);
   EXPECT_EQ(text_only.structure, later.structure);
+}
+
+// The parent tree leads from a range's pages to their elements, flat or
+// in leaves; without one the tree is read whole. Each way tells the same.
+TEST(TaggedPdfTest, EveryFormOfParentTreeTellsTheSameStructure) {
+  WorkingFolder folder;
+  PdfTaggedDocument document = office_document();
+  document.drawn_in_reverse = true;
+  write_tagged_pdf(folder.path() / "flat.pdf", document);
+  document.parent_tree = PdfTaggedDocument::ParentTree::kLeafPerPage;
+  write_tagged_pdf(folder.path() / "leaves.pdf", document);
+  document.parent_tree = PdfTaggedDocument::ParentTree::kNone;
+  write_tagged_pdf(folder.path() / "whole.pdf", document);
+  const fs::path structure = folder.path() / "structure.txt";
+  for (int first : {1, 2}) {
+    std::vector<std::string> told;
+    for (const char* pdf : {"flat.pdf", "leaves.pdf", "whole.pdf"}) {
+      const Rendered rendered = render(folder.path(), folder.path() / pdf, first, 2);
+      ASSERT_EQ(rendered.run.exit_status, 0) << pdf << rendered.run.errors;
+      told.push_back(renumbered(structure.string(), 1) + renumbered(structure.string(), 2));
+    }
+    EXPECT_NE(told[0].find("Span fr"), std::string::npos) << told[0];
+    EXPECT_EQ(told[1], told[0]) << "pages " << first << " to 2";
+    EXPECT_EQ(told[2], told[0]) << "pages " << first << " to 2";
+  }
 }
 
 // A whole run over a tagged PDF: the converter hands the renderer its

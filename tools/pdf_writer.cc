@@ -560,13 +560,26 @@ std::string make_tagged_pdf(const PdfTaggedDocument& document) {
   }
   objects[kPageTreeObject] =
       "<< /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(page_count) + " >>";
-  const int parent_tree_object = static_cast<int>(objects.size());
-  objects.push_back("<< /Nums [" + parent_tree + " ] >>");
+  std::string parent_tree_entry;
+  if (document.parent_tree == PdfTaggedDocument::ParentTree::kFlat) {
+    parent_tree_entry = " /ParentTree " + std::to_string(objects.size()) + " 0 R";
+    objects.push_back("<< /Nums [" + parent_tree + " ] >>");
+  } else if (document.parent_tree == PdfTaggedDocument::ParentTree::kLeafPerPage) {
+    std::string leaves;
+    for (int page = 0; page < page_count; ++page) {
+      leaves += " " + std::to_string(objects.size()) + " 0 R";
+      std::string refs;
+      for (int owner : owners[page]) refs += " " + element_ref(owner);
+      objects.push_back("<< /Limits [" + std::to_string(page) + " " + std::to_string(page) +
+                        "] /Nums [" + std::to_string(page) + " [" + refs + " ] ] >>");
+    }
+    parent_tree_entry = " /ParentTree " + std::to_string(objects.size()) + " 0 R";
+    objects.push_back("<< /Kids [" + leaves + " ] >>");
+  }
   std::string role_map;
   for (const auto& [role, standard] : document.role_map) role_map += " /" + role + " /" + standard;
-  objects[tree_root] = "<< /Type /StructTreeRoot /K [" + root_kids + " ] /ParentTree " +
-                       std::to_string(parent_tree_object) + " 0 R /ParentTreeNextKey " +
-                       std::to_string(page_count) +
+  objects[tree_root] = "<< /Type /StructTreeRoot /K [" + root_kids + " ]" + parent_tree_entry +
+                       " /ParentTreeNextKey " + std::to_string(page_count) +
                        (role_map.empty() ? "" : " /RoleMap <<" + role_map + " >>") + " >>";
 
   std::string catalog =

@@ -176,6 +176,11 @@ struct PdfTaggedDocument {
   // Each page draws its sequences last first, so that the tree's order is
   // not the order of drawing.
   bool drawn_in_reverse = false;
+  // How the parent tree (each page's MCIDs to their elements) is written:
+  // one flat number tree, a leaf per page under /Kids with their /Limits,
+  // or none, as some producers leave it out.
+  enum class ParentTree { kFlat, kLeafPerPage, kNone };
+  ParentTree parent_tree = ParentTree::kFlat;
 };
 
 // The bytes of the tagged PDF `document`; text strings outside ASCII

@@ -16,9 +16,9 @@
 //   "e"                   page N is complete
 // A page's elements are those whose own content lies on it, with all
 // their ancestors, in the order of the tree: depth first, the author's
-// reading order. Ids are numbered in that order over the whole tree, the
-// same in every file, so an element that goes on over a page break has
-// one id on both pages. The text fields hold UTF-8 with tabs and control
+// reading order. Ids are numbered in that order among the elements of the
+// file's range, so an element that goes on over a page break within the
+// range has one id on both pages. The text fields hold UTF-8 with tabs and control
 // characters turned into blanks.
 #ifndef LEXIWEB_COMMON_DRAWN_STRUCTURE_H_
 #define LEXIWEB_COMMON_DRAWN_STRUCTURE_H_
@@ -75,7 +75,8 @@ enum class MarkKind : char {
 // From byte OFFSET of the page's run number RUN (from 0, in the order of
 // the drawn text's page), the text belongs to ELEMENT (0 for none), up to
 // the next piece. ORDER is the place of its marked-content sequence in the
-// tree's depth-first order, over the whole document (0 with no element):
+// tree's depth-first order, among the sequences of the file's range (0
+// with no element):
 // the author's reading order of text, also where an element's own text
 // and its children's (a link within a paragraph) take turns. A page's
 // pieces come in the order of its runs; text before the first piece

@@ -6,7 +6,7 @@
 
 #include "common/identifiers.h"
 #include "convert/link_address.h"
-#include "convert/visual_order.h"
+#include "common/visual_order.h"
 
 namespace lexiweb {
 namespace {

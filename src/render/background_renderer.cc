@@ -324,8 +324,8 @@ void BackgroundRenderer::record_text(int page, double zoom, TextRecorder& text,
   library_->text_only.set_recorder(nullptr, nullptr);
 }
 
-StructureTree BackgroundRenderer::structure_tree() const {
-  return read_structure_tree(*library_->document);
+StructureTree BackgroundRenderer::structure_tree(int first, int last) const {
+  return read_structure_tree(*library_->document, first, last);
 }
 
 DocumentTags BackgroundRenderer::document_tags() const {

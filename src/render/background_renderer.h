@@ -59,8 +59,9 @@ class BackgroundRenderer {
   void record_text(int page, double zoom, TextRecorder& text,
                    StructureRecorder* structure = nullptr);
 
-  // The document's structure tree, empty when it is untagged.
-  StructureTree structure_tree() const;
+  // The document's structure tree as far as pages `first` to `last` need
+  // it, empty when it is untagged.
+  StructureTree structure_tree(int first, int last) const;
 
   // The document's /Lang and /Title.
   DocumentTags document_tags() const;

@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
     return kCannotWriteOutput;
   }
   // An untagged document has an empty tree, and its pages go without.
-  const lexiweb::StructureTree tree = renderer.structure_tree();
+  const lexiweb::StructureTree tree = renderer.structure_tree(first, last);
   lexiweb::StructureRecorder structure_recorder(tree);
   lexiweb::StructureRecorder* structure = tree.empty() ? nullptr : &structure_recorder;
   std::string drawn_structure;

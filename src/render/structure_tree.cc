@@ -1,4 +1,5 @@
-// The tree is read from the PDF's own objects rather than through poppler's
+// A tree without a parent tree is read whole, from its root down. Either
+// way it is read from the PDF's own objects rather than through poppler's
 // StructTreeRoot, which reads it recursively (a hostile depth overflows the
 // stack), leaves out every element whose role it does not know together
 // with all the content beneath it, and finds each /Pg by a walk over all
@@ -8,113 +9,18 @@
 #include <Catalog.h>
 #include <Object.h>
 #include <PDFDoc.h>
-#include <UTF.h>
 #include <XRef.h>
 #include <goo/GooString.h>
-#include <goo/gmem.h>
 
 #include <algorithm>
-#include <array>
 #include <set>
-#include <string_view>
 #include <utility>
 
-#include "common/utf8.h"
+#include "render/structure_climb.h"
+#include "render/structure_element.h"
 
 namespace lexiweb {
 namespace {
-
-// The standard structure types, of PDF 1.7 and 2.0.
-constexpr std::array<std::string_view, 55> kStandardRoles = {"Document",  "DocumentFragment",
-                                                             "Part",      "Art",
-                                                             "Sect",      "Div",
-                                                             "Aside",     "NonStruct",
-                                                             "Private",   "BlockQuote",
-                                                             "Caption",   "TOC",
-                                                             "TOCI",      "Index",
-                                                             "P",         "H",
-                                                             "H1",        "H2",
-                                                             "H3",        "H4",
-                                                             "H5",        "H6",
-                                                             "Title",     "FENote",
-                                                             "L",         "LI",
-                                                             "Lbl",       "LBody",
-                                                             "Table",     "TR",
-                                                             "TH",        "TD",
-                                                             "THead",     "TBody",
-                                                             "TFoot",     "Span",
-                                                             "Quote",     "Note",
-                                                             "Reference", "BibEntry",
-                                                             "Code",      "Link",
-                                                             "Annot",     "Sub",
-                                                             "Em",        "Strong",
-                                                             "Ruby",      "RB",
-                                                             "RT",        "RP",
-                                                             "Warichu",   "WT",
-                                                             "WP",        "Figure",
-                                                             "Formula"};
-
-// A chain of role map entries longer than this is a loop.
-constexpr int kLongestRoleChain = 16;
-
-bool is_standard(std::string_view role) {
-  if (role == "Form" || role == "Artifact") return true;
-  for (std::string_view standard : kStandardRoles) {
-    if (role == standard) return true;
-  }
-  return false;
-}
-
-// A PDF text string (UTF-16 with its byte order mark, or PDFDocEncoding)
-// as UTF-8; empty when there is none.
-std::string text_of(const GooString* string) {
-  if (string == nullptr) return {};
-  Unicode* characters = nullptr;
-  const int length = TextStringToUCS4(string->toStr(), &characters);
-  std::string text;
-  for (int i = 0; i < length; ++i) append_utf8(text, characters[i]);
-  gfree(characters);
-  return text;
-}
-
-std::string text_of(const Object& object) {
-  return object.isString() ? text_of(object.getString()) : std::string();
-}
-
-// The standard role that `name` stands for by the document's role map, or
-// "-" when it stands for none.
-std::string standard_role(std::string name, const Object& role_map) {
-  for (int step = 0; step < kLongestRoleChain; ++step) {
-    if (is_standard(name)) return name;
-    if (!role_map.isDict()) break;
-    const Object mapped = role_map.dictLookup(name.c_str());
-    if (!mapped.isName()) break;
-    name = mapped.getName();
-  }
-  return "-";
-}
-
-long heading_level(std::string_view role) {
-  if (role.size() == 2 && role[0] == 'H' && role[1] >= '1' && role[1] <= '6') return role[1] - '0';
-  return 0;
-}
-
-// A table cell's spans, from its attributes: a dictionary, or an array of
-// dictionaries and revision numbers.
-void read_spans(const Object& attributes, DrawnElement* element) {
-  const auto read_one = [element](const Object& dict) {
-    if (!dict.isDict() || !dict.dictLookup("O").isName("Table")) return;
-    const Object columns = dict.dictLookup("ColSpan");
-    const Object rows = dict.dictLookup("RowSpan");
-    if (columns.isInt() && columns.getInt() > 0) element->columns = columns.getInt();
-    if (rows.isInt() && rows.getInt() > 0) element->rows = rows.getInt();
-  };
-  if (attributes.isArray()) {
-    for (int i = 0; i < attributes.arrayGetLength(); ++i) read_one(attributes.arrayGet(i));
-  } else {
-    read_one(attributes);
-  }
-}
 
 // A kid still to read, with what it inherits from its parent.
 struct PendingKid {
@@ -203,19 +109,12 @@ class TreeReader {
     long id = pending.parent;
     // Deeper than the bound, the content goes to the ancestor at it.
     if (pending.depth < kDeepestElement) {
-      DrawnElement element;
+      DrawnElement element = element_fields(dict, role_map_);
       element.id = static_cast<long>(tree_.elements.size()) + 1;
       element.parent = pending.parent;
-      const Object role = dict.dictLookup("S");
-      element.role = role.isName() ? standard_role(role.getName(), role_map_) : "-";
-      element.level = heading_level(element.role);
-      element.lang = text_of(dict.dictLookup("Lang"));
       if (element.lang.empty() && element.parent > 0) {
         element.lang = tree_.elements[element.parent - 1].lang;
       }
-      element.alt = text_of(dict.dictLookup("Alt"));
-      element.actual = text_of(dict.dictLookup("ActualText"));
-      read_spans(dict.dictLookup("A"), &element);
       id = element.id;
       tree_.elements.push_back(std::move(element));
     }
@@ -239,13 +138,18 @@ class TreeReader {
 
 }  // namespace
 
-StructureTree read_structure_tree(PDFDoc& document) {
+StructureTree read_structure_tree(PDFDoc& document, int first, int last) {
   StructureTree tree;
   const Object catalog = document.getXRef()->getCatalog();
   if (!catalog.isDict()) return tree;
   const Object root = catalog.dictLookup("StructTreeRoot");
   if (!root.isDict()) return tree;
-  TreeReader(document, &tree).read(root);
+  if (climb_structure_tree(document, root, first, last, &tree)) {
+    tree.tagged = !root.dictLookupNF("K").isNull();
+  } else {
+    TreeReader(document, &tree).read(root);
+    tree.tagged = !tree.elements.empty();
+  }
   return tree;
 }
 

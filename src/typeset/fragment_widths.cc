@@ -1,5 +1,7 @@
 // Lines are compared by their text without blanks, since pdftohtml puts a
-// blank where two runs stand apart whether the PDF draws one there or not.
+// blank where two runs stand apart whether the PDF draws one there or not,
+// and in the order it is drawn in: the converter has put right-to-left
+// text into the order it is read in.
 // Positions are compared in the renderer's units (drawn_text.h); pdftohtml
 // places a fragment at its first line's top and left rounded to whole
 // pixels, and sizes a line from its first glyph's start to its last
@@ -11,6 +13,7 @@
 #include <string_view>
 
 #include "common/text.h"
+#include "common/visual_order.h"
 #include "typeset/markup_text.h"
 
 namespace lexiweb {
@@ -216,6 +219,14 @@ std::string fragment_widths(const PageRuns& runs, long top, long left, std::stri
   }
 }
 
+// The fragment's markup with its right-to-left text in the order it is
+// drawn again; the converter turned each stretch between tags on its own.
+std::string in_drawn_order(std::string_view content, FragmentDirection direction) {
+  std::string drawn;
+  append_markup_reordered(content, direction, true, drawn);
+  return drawn;
+}
+
 }  // namespace
 
 int add_fragment_widths(std::string& page_html, const std::vector<DrawnRun>& drawn,
@@ -236,9 +247,13 @@ int add_fragment_widths(std::string& page_html, const std::vector<DrawnRun>& dra
     const long top = number_after(tag, "top:");
     std::optional<long> base;
     long first_run = -1;
-    const std::string widths =
-        fragment_widths(runs, top, number_after(tag, "left:"),
-                        page.substr(tag_end + 1, end - tag_end - 1), &base, &first_run);
+    const std::string_view content = page.substr(tag_end + 1, end - tag_end - 1);
+    const FragmentDirection direction = fragment_direction(content);
+    const std::string widths = fragment_widths(runs, top, number_after(tag, "left:"),
+                                               direction == FragmentDirection::kNoRightToLeft
+                                                   ? content
+                                                   : in_drawn_order(content, direction),
+                                               &base, &first_run);
     if (baselines != nullptr) {
       const size_t name_at = tag.find(kClassKey);
       if (name_at != std::string_view::npos) {

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
 #include <vector>
+
+#include "common/visual_order.h"
 
 namespace lexiweb {
 namespace {
@@ -67,6 +70,31 @@ TEST(FragmentWidths, LinesAreTheRunsThatSpellThemOnTheirBaseline) {
                       fragment(200, 50, "TEX and more", "70") + fragment(300, 50, "bold", "30") +
                       fragment(400, 50, "left<br/>side", "20,23") + fragment(500, 50, "nowhere") +
                       fragment(600, 50, "hidden") + fragment(700, 50, "u"));
+}
+
+// `visual`, markup as pdftohtml writes it, as the converter passes it on:
+// each stretch of right-to-left text between tags in the order it is read.
+std::string as_converted(std::string_view visual) {
+  std::string logical;
+  append_markup_reordered(visual, fragment_direction(visual), false, logical);
+  return logical;
+}
+
+// The renderer finds right-to-left text drawn left to right, as pdftohtml
+// writes it; the converter has put it into the order it is read.
+TEST(FragmentWidths, RightToLeftLinesAreMatchedInTheOrderTheyAreDrawn) {
+  const std::string arabic = as_converted("ةيبرعلا ةغللا");
+  const std::string mixed = as_converted("ةملك <b>file</b> PDF ةملك");
+  const std::string two_lines = as_converted("رابتخا<br/>معد");
+  ASSERT_EQ(arabic, "اللغة العربية");
+  std::string page =
+      fragment(100, 50, arabic) + fragment(200, 50, mixed) + fragment(300, 50, two_lines);
+  const std::vector<DrawnRun> runs = {
+      run(100, 50, 120, "ةيبرعلا ةغللا"), run(200, 50, 80, "ةملك "),  run(200, 80, 100, "file"),
+      run(200, 100, 150, " PDF ةملك"),    run(300, 50, 90, "رابتخا"), run(314, 50, 75, "معد")};
+  EXPECT_EQ(add_fragment_widths(page, runs, nullptr), 3);
+  EXPECT_EQ(page, fragment(100, 50, arabic, "70") + fragment(200, 50, mixed, "100") +
+                      fragment(300, 50, two_lines, "40,25"));
 }
 
 }  // namespace

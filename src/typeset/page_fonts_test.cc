@@ -115,7 +115,8 @@ TEST(PageFonts, PrivateUseCodesOfSymbolAndWingdingsBecomeTheirCharacters) {
       "-->\n</style>\n"
       "<p class=\"ft00\">\xEF\x82\xB7 <b>\xEF\x81\xA1</b>\xEF\x80\x80</p>\n"
       "<p class=\"ft01\">\xEF\x82\xA7\xEF\x83\xBC\xEF\x80\xA1</p>\n"
-      "<p class=\"ft02\">\xEF\x82\xB7</p>\n";
+      "<p class=\"ft02\">\xEF\x82\xB7</p>\n"
+      "<p class=\"ft00\">a \xEF\x80\xBC b \xEF\x80\xA6 c \xEF\x80\xBE</p>\n";
   set_page_fonts(page, {}, shelf);
   // A bullet and alpha; a code below the table stays.
   EXPECT_NE(page.find("<p class=\"ft00\">\xE2\x80\xA2 <b>\xCE\xB1</b>\xEF\x80\x80</p>"),
@@ -126,6 +127,8 @@ TEST(PageFonts, PrivateUseCodesOfSymbolAndWingdingsBecomeTheirCharacters) {
             std::string::npos)
       << page;
   EXPECT_NE(page.find("<p class=\"ft02\">\xEF\x82\xB7</p>"), std::string::npos) << page;
+  // Symbol's own less-than, ampersand and greater-than keep the markup whole.
+  EXPECT_NE(page.find("<p class=\"ft00\">a &lt; b &amp; c &gt;</p>"), std::string::npos) << page;
   // The faces are cut to the characters the fragments read as now, not
   // to the codes they were written with.
   ASSERT_TRUE(shelf.write_faces());

@@ -303,7 +303,18 @@ std::string with_symbol_characters(std::string_view markup, SymbolFont font) {
     std::string_view rest = markup;
     const char32_t code = take_utf8(rest);
     const char32_t character = symbol_character(font, code);
-    if (character != 0) {
+    // Symbol draws <, > and & at codes of their own; in markup they are
+    // written as references, or they would end the text.
+    if (character == '<') {
+      result += "&lt;";
+      markup = rest;
+    } else if (character == '>') {
+      result += "&gt;";
+      markup = rest;
+    } else if (character == '&') {
+      result += "&amp;";
+      markup = rest;
+    } else if (character != 0) {
       append_utf8(result, character);
       markup = rest;
     } else {

@@ -23,7 +23,8 @@ SymbolFont symbol_font_of(std::string_view font_name);
 char32_t symbol_character(SymbolFont font, char32_t code);
 
 // `markup` (text and tags of a fragment) with each private use character
-// that `font` gives a Unicode character replaced by it, in UTF-8.
+// that `font` gives a Unicode character replaced by it, in UTF-8; <, > and
+// & as references.
 std::string with_symbol_characters(std::string_view markup, SymbolFont font);
 
 }  // namespace lexiweb

@@ -1,4 +1,4 @@
-#include "convert/visual_order.h"
+#include "common/visual_order.h"
 
 #include <gtest/gtest.h>
 

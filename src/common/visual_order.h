@@ -1,9 +1,11 @@
 // Puts right-to-left text that pdftohtml wrote in visual order (the
 // letters as drawn, left to right) back into logical order, the order it is
 // read and typed in, which the browser, the word index, search, copying and
-// screen readers all expect. ICU's bidi algorithm run in reverse does it.
-#ifndef LEXIWEB_CONVERT_VISUAL_ORDER_H_
-#define LEXIWEB_CONVERT_VISUAL_ORDER_H_
+// screen readers all expect. ICU's bidi algorithm run in reverse does it;
+// run forward, it gives the order the text is drawn in again, in which it
+// is matched with the text the renderer finds drawn.
+#ifndef LEXIWEB_COMMON_VISUAL_ORDER_H_
+#define LEXIWEB_COMMON_VISUAL_ORDER_H_
 
 #include <string>
 #include <string_view>
@@ -27,6 +29,17 @@ FragmentDirection fragment_direction(std::string_view markup);
 // reference stays as written and moves as one character.
 void append_logical_order(std::string_view visual, FragmentDirection direction, std::string& out);
 
+// Appends `logical`, text in logical order, in the visual order a
+// typesetter draws it in within a paragraph of `direction`: the inverse of
+// append_logical_order.
+void append_visual_order(std::string_view logical, FragmentDirection direction, std::string& out);
+
+// Appends `markup` with each stretch of text between its tags put into
+// logical order (`to_visual` false) or visual order (true), as above; the
+// tags stay where they are.
+void append_markup_reordered(std::string_view markup, FragmentDirection direction, bool to_visual,
+                             std::string& out);
+
 }  // namespace lexiweb
 
-#endif  // LEXIWEB_CONVERT_VISUAL_ORDER_H_
+#endif  // LEXIWEB_COMMON_VISUAL_ORDER_H_

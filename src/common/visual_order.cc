@@ -1,7 +1,7 @@
 // The text is turned into UTF-16 one character per character or reference,
 // ICU gives the logical order of those characters, and the original bytes
 // of each are written in that order.
-#include "convert/visual_order.h"
+#include "common/visual_order.h"
 
 #include <unicode/ubidi.h>
 #include <unicode/uchar.h>
@@ -60,30 +60,34 @@ FragmentDirection fragment_direction(std::string_view markup) {
                                         : FragmentDirection::kLeftToRight;
 }
 
-void append_logical_order(std::string_view visual, FragmentDirection direction,
-                          std::string& out) {
+namespace {
+
+// Appends `text` with its characters in the order ICU's bidi algorithm
+// gives in `mode`.
+void append_reordered(std::string_view text, FragmentDirection direction, UBiDiReorderingMode mode,
+                      std::string& out) {
   if (direction == FragmentDirection::kNoRightToLeft) {
-    out.append(visual);
+    out.append(text);
     return;
   }
   // The text's characters as UTF-16, and for each code unit the character it belongs to.
-  std::vector<UChar> text;
+  std::vector<UChar> utf16;
   std::vector<TextUnit> units;
   std::vector<int32_t> unit_of;
-  text.reserve(visual.size());
-  unit_of.reserve(visual.size());
-  const int32_t size = static_cast<int32_t>(visual.size());
+  utf16.reserve(text.size());
+  unit_of.reserve(text.size());
+  const int32_t size = static_cast<int32_t>(text.size());
   int32_t i = 0;
   while (i < size) {
     const int32_t start = i;
     UChar32 c;
-    const DecodedReference reference = decode_reference(visual.substr(start));
+    const DecodedReference reference = decode_reference(text.substr(start));
     if (reference.length > 0) {
       int32_t j = 0;
       U8_NEXT(reference.bytes, j, reference.size, c);
       i += static_cast<int32_t>(reference.length);
     } else {
-      U8_NEXT(visual.data(), i, size, c);
+      U8_NEXT(text.data(), i, size, c);
     }
     // Bytes that are not UTF-8 stay, as a character without direction.
     if (c < 0) c = 0xFFFD;
@@ -92,24 +96,23 @@ void append_logical_order(std::string_view visual, FragmentDirection direction,
     int32_t length = 0;
     U16_APPEND_UNSAFE(pair, length, c);
     for (int32_t k = 0; k < length; ++k) {
-      text.push_back(pair[k]);
+      utf16.push_back(pair[k]);
       unit_of.push_back(static_cast<int32_t>(units.size() - 1));
     }
   }
   UErrorCode status = U_ZERO_ERROR;
   std::unique_ptr<UBiDi, BidiCloser> bidi(ubidi_open());
-  std::vector<int32_t> order(text.size());
+  std::vector<int32_t> order(utf16.size());
   if (bidi) {
-    // The inverse of the order a typesetter draws logical text in.
-    ubidi_setReorderingMode(bidi.get(), UBIDI_REORDER_INVERSE_LIKE_DIRECT);
+    ubidi_setReorderingMode(bidi.get(), mode);
     const UBiDiLevel level = direction == FragmentDirection::kRightToLeft ? 1 : 0;
-    ubidi_setPara(bidi.get(), text.data(), static_cast<int32_t>(text.size()), level, nullptr,
+    ubidi_setPara(bidi.get(), utf16.data(), static_cast<int32_t>(utf16.size()), level, nullptr,
                   &status);
     if (U_SUCCESS(status)) ubidi_getVisualMap(bidi.get(), order.data(), &status);
   }
   if (!bidi || U_FAILURE(status)) {
     // Text ICU cannot reorder is kept as it came rather than lost.
-    out.append(visual);
+    out.append(text);
     return;
   }
   // The map gives both code units of a pair; the character is written at the first.
@@ -118,7 +121,40 @@ void append_logical_order(std::string_view visual, FragmentDirection direction,
     const int32_t unit = unit_of[index];
     if (unit == last_unit) continue;
     last_unit = unit;
-    out.append(visual.substr(units[unit].start, units[unit].length));
+    out.append(text.substr(units[unit].start, units[unit].length));
+  }
+}
+
+}  // namespace
+
+void append_logical_order(std::string_view visual, FragmentDirection direction, std::string& out) {
+  // The inverse of the order a typesetter draws logical text in.
+  append_reordered(visual, direction, UBIDI_REORDER_INVERSE_LIKE_DIRECT, out);
+}
+
+void append_visual_order(std::string_view logical, FragmentDirection direction, std::string& out) {
+  append_reordered(logical, direction, UBIDI_REORDER_DEFAULT, out);
+}
+
+void append_markup_reordered(std::string_view markup, FragmentDirection direction, bool to_visual,
+                             std::string& out) {
+  size_t at = 0;
+  while (at < markup.size()) {
+    const size_t tag = markup.find('<', at);
+    const std::string_view text = markup.substr(at, tag - at);
+    if (to_visual) {
+      append_visual_order(text, direction, out);
+    } else {
+      append_logical_order(text, direction, out);
+    }
+    if (tag == std::string_view::npos) break;
+    const size_t tag_end = markup.find('>', tag);
+    if (tag_end == std::string_view::npos) {
+      out.append(markup.substr(tag));
+      break;
+    }
+    out.append(markup.substr(tag, tag_end + 1 - tag));
+    at = tag_end + 1;
   }
 }
 
