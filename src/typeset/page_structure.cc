@@ -997,13 +997,13 @@ void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
   layout.blocks = blocks_of(layout.rows, layout.height);
   const double body_size = body_size_of(fragments);
   const Classification found = classify_blocks(facts, tags, recent_margins_, body_size, layout);
+  if (tags.tagged()) tree_tables(tags, layout);
   join_code_listings(layout.rows, layout.blocks);
   rank_type_headings(layout.rows, found.heading_sizes, facts.outline_levels, layout.blocks);
   const bool has_top_heading = keep_one_top_heading(layout.blocks);
   recent_margins_.insert(recent_margins_.end(), found.margins.begin(), found.margins.end());
   while (recent_margins_.size() > kMarginPages * 4) recent_margins_.pop_front();
   if (tags.tagged()) {
-    tree_tables(tags, layout);
     order_by_tree(layout.blocks);
     layout.figures = tagged_figures(tags, layout.blocks);
   } else if (!facts.background_image.empty()) {
