@@ -94,7 +94,8 @@ std::string markup_between(const std::string& page, const std::string& start,
     shown += markup.substr(at, tag - at) + "<p";
     const size_t tag_end = markup.find('>', tag);
     const size_t follows = markup.find(" data-f=\"", tag);
-    if (follows < tag_end) shown += markup.substr(follows, markup.find('"', follows + 9) + 1 - follows);
+    if (follows < tag_end)
+      shown += markup.substr(follows, markup.find('"', follows + 9) + 1 - follows);
     shown += '>';
     at = tag_end + 1;
   }

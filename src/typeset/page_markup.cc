@@ -27,8 +27,8 @@ std::string_view follows(const Fragment& before, const Fragment& fragment, bool 
 }
 
 // The fragment's markup, marked by how it follows the one before.
-void append_fragment(std::string_view page_html, const Fragment& fragment,
-                     std::string_view follows, std::string& out) {
+void append_fragment(std::string_view page_html, const Fragment& fragment, std::string_view follows,
+                     std::string& out) {
   out.append(page_html, fragment.begin, 2);
   if (!follows.empty()) {
     out += " data-f=\"";
@@ -48,10 +48,9 @@ void append_fragment_run(std::string_view page_html, const PageLayout& layout,
     std::string_view follows_before;
     if (k > 0) {
       const Fragment& before = layout.fragments[indices[k - 1]];
-      const bool same_line =
-          std::abs(fragment.top + fragment.size - before.top - before.size) <=
-              0.6 * std::max(before.size, fragment.size) &&
-          fragment.left >= before.left + before.width / 2;
+      const bool same_line = std::abs(fragment.top + fragment.size - before.top - before.size) <=
+                                 0.6 * std::max(before.size, fragment.size) &&
+                             fragment.left >= before.left + before.width / 2;
       follows_before = follows(before, fragment, same_line, BlockKind::kTable);
     }
     append_fragment(page_html, fragment, follows_before, out);
@@ -101,11 +100,10 @@ void append_fragments(std::string_view page_html, const PageLayout& layout, cons
         ++cell;
         first_fragment = true;
       }
-      append_fragment(page_html, fragments[i],
-                      first_fragment ? ""
-                                     : follows(fragments[i - 1], fragments[i], i > row.first,
-                                               block.kind),
-                      out);
+      append_fragment(
+          page_html, fragments[i],
+          first_fragment ? "" : follows(fragments[i - 1], fragments[i], i > row.first, block.kind),
+          out);
       first_fragment = false;
     }
     if (table) out += "</td></tr>\n";

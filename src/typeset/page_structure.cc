@@ -226,8 +226,8 @@ bool is_caption(std::string_view text) {
 }
 
 // Whether `text` is the title of a part that documents set without a
-// number, in the body's size or smaller, and in no outline: "Abstract",
-// "References", "Appendix B", "Appendix A: Proofs" ...
+// number, often no larger than their text and left out of their outline:
+// "Abstract", "References", "Appendix B", "Appendix A: Proofs" ...
 bool is_unnumbered_part_title(std::string_view text) {
   static const std::set<std::string_view> kTitles = {
       "abstract", "summary", "references", "bibliography", "acknowledgments", "acknowledgements",
@@ -236,9 +236,9 @@ bool is_unnumbered_part_title(std::string_view text) {
       "list of tables", "introduction", "conclusion", "conclusions", "notes", "further reading",
       // German and French
       "zusammenfassung", "inhalt", "inhaltsverzeichnis", "literatur", "literaturverzeichnis",
-      "danksagung", "anhang", "vorwort", "register", "stichwortverzeichnis",
-      "r\xC3\xA9sum\xC3\xA9", "table des mati\xC3\xA8res", "bibliographie", "remerciements",
-      "annexe", "pr\xC3\xA9" "face", "sommaire"};
+      "danksagung", "anhang", "vorwort", "register", "stichwortverzeichnis", "r\u00E9sum\u00E9",
+      "table des mati\u00E8res", "bibliographie", "remerciements", "annexe", "pr\u00E9face",
+      "sommaire"};
   text = trimmed(text);
   const std::string key = matching_key(text);
   if (kTitles.contains(key)) return true;
@@ -247,16 +247,16 @@ bool is_unnumbered_part_title(std::string_view text) {
     if (!text.starts_with(name)) continue;
     std::string_view label = text.substr(name.size());
     const size_t label_end = label.find_first_of(" :.");
-    const std::string_view rest = label_end == std::string_view::npos ? "" : label.substr(label_end);
+    const std::string_view rest =
+        label_end == std::string_view::npos ? "" : label.substr(label_end);
     label = label.substr(0, label_end);
     const bool label_ok =
-        !label.empty() && label.size() <= 4 &&
-        std::all_of(label.begin(), label.end(), [](char c) {
+        !label.empty() && label.size() <= 4 && std::all_of(label.begin(), label.end(), [](char c) {
           return std::isupper(static_cast<unsigned char>(c)) ||
                  std::isdigit(static_cast<unsigned char>(c));
         });
-    return label_ok && (rest.empty() || rest.starts_with(":") || rest.starts_with(". ") ||
-                        rest == ".");
+    return label_ok &&
+           (rest.empty() || rest.starts_with(":") || rest.starts_with(". ") || rest == ".");
   }
   return false;
 }
@@ -1024,10 +1024,11 @@ void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
   page_html.replace(division_start + 1, after - division_start - 1, division_text);
   const bool header_cells =
       std::any_of(layout.blocks.begin(), layout.blocks.end(), [](const Block& block) {
-        return std::any_of(block.table_rows.begin(), block.table_rows.end(), [](const TableRow& row) {
-          return std::any_of(row.cells.begin(), row.cells.end(),
-                             [](const TableCell& cell) { return cell.header; });
-        });
+        return std::any_of(block.table_rows.begin(), block.table_rows.end(),
+                           [](const TableRow& row) {
+                             return std::any_of(row.cells.begin(), row.cells.end(),
+                                                [](const TableCell& cell) { return cell.header; });
+                           });
       });
   add_flowing_view(page_html, division, layout.width, header_cells);
 }

@@ -115,10 +115,14 @@ TEST(PageStructureTest, HeadingLevelsCloseUpWhereThePageSkipsOne) {
   // the page shows no entry: they come under the title's level 1 and keep
   // how they nest.
   const std::vector<Line> lines = {
-      {100, 135, "ft1", "Rivers"},          {160, 135, "ft0", "Water runs down to the sea."},
-      {200, 135, "ft3", "Mountain streams"}, {240, 135, "ft0", "They are cold."},
-      {300, 135, "ft1", "Lakes"},           {360, 135, "ft0", "They lie still."},
-      {400, 135, "ft0", "Deep pools"},      {440, 135, "ft0", "They are dark."},
+      {100, 135, "ft1", "Rivers"},
+      {160, 135, "ft0", "Water runs down to the sea."},
+      {200, 135, "ft3", "Mountain streams"},
+      {240, 135, "ft0", "They are cold."},
+      {300, 135, "ft1", "Lakes"},
+      {360, 135, "ft0", "They lie still."},
+      {400, 135, "ft0", "Deep pools"},
+      {440, 135, "ft0", "They are dark."},
   };
   PageStructure structure;
   std::string page = page_of(lines);
