@@ -785,6 +785,9 @@ void fill_tree_table(const PageTags& tags, const PageLayout& layout, Block& bloc
   }
   for (TableRow& row : block.table_rows) {
     for (TableCell& cell : row.cells) {
+      // A header of no text names nothing: its text went with a cell
+      // beside it, drawn in one piece with it.
+      if (cell.fragments.empty()) cell.header = false;
       std::stable_sort(cell.fragments.begin(), cell.fragments.end(), [&](size_t a, size_t b) {
         return layout.fragments[a].order < layout.fragments[b].order;
       });
