@@ -12,7 +12,7 @@ namespace lexiweb {
 namespace {
 
 // The fragments of `block`, a table's in its rows and cells.
-void append_fragments(std::string_view page_html, const PageLayout& layout, const Block& block,
+void append_fragments(const ConvertedPage& page, const PageLayout& layout, const Block& block,
                       std::string& out) {
   const std::vector<Fragment>& fragments = layout.fragments;
   bool first_fragment = true;
@@ -41,13 +41,7 @@ void append_fragments(std::string_view page_html, const PageLayout& layout, cons
         }
       }
       first_fragment = false;
-      out.append(page_html, fragment.begin, 2);
-      if (!follows.empty()) {
-        out += " data-f=\"";
-        out += follows;
-        out += '"';
-      }
-      out.append(page_html, fragment.begin + 2, fragment.end - fragment.begin - 2);
+      append_fragment(page, page.fragments[fragment.source], follows, out);
       out += '\n';
     }
     if (table) out += "</td></tr>\n";
@@ -144,7 +138,7 @@ void block_tags(const PageLayout& layout, size_t b, std::string& start, std::str
 
 // The blocks of kind `running` alone, or (with `running_only` false) every
 // block that is no running header or footer, with the figures before them.
-void append_blocks(std::string_view page_html, const PageLayout& layout,
+void append_blocks(const ConvertedPage& page, const PageLayout& layout,
                    std::string_view background_image, bool running_only, BlockKind running,
                    std::string& out) {
   std::string start;
@@ -160,7 +154,7 @@ void append_blocks(std::string_view page_html, const PageLayout& layout,
     block_tags(layout, b, start, end);
     out += start;
     out += '\n';
-    append_fragments(page_html, layout, block, out);
+    append_fragments(page, layout, block, out);
     out += end;
     out += '\n';
   }
@@ -168,11 +162,11 @@ void append_blocks(std::string_view page_html, const PageLayout& layout,
 
 }  // namespace
 
-void append_layout_markup(std::string_view page_html, const PageLayout& layout,
+void append_layout_markup(const ConvertedPage& page, const PageLayout& layout,
                           std::string_view background_image, std::string& out) {
-  append_blocks(page_html, layout, background_image, true, BlockKind::kHeader, out);
-  append_blocks(page_html, layout, background_image, false, BlockKind::kParagraph, out);
-  append_blocks(page_html, layout, background_image, true, BlockKind::kFooter, out);
+  append_blocks(page, layout, background_image, true, BlockKind::kHeader, out);
+  append_blocks(page, layout, background_image, false, BlockKind::kParagraph, out);
+  append_blocks(page, layout, background_image, true, BlockKind::kFooter, out);
 }
 
 }  // namespace lexiweb
