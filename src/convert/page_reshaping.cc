@@ -125,7 +125,10 @@ ReshapedPages reshape_pages(const Conversion& conversion, const std::vector<Page
                               words.unrecognised.end();
     describe_background(page_html, page, scan);
     reshaped.words_laid = reshaped.words_laid || !lines.empty();
-    typesetting.set_page(page_html, page);
+    // Read once into its fragments, which the typesetting and the
+    // structure work on; written once.
+    ConvertedPage converted = read_converted_page(std::move(page_html));
+    typesetting.set_page(converted, page);
     facts.page = page;
     facts.outline_headings = std::move(headings[page]);
     facts.background_image = file_exists(conversion.path(background_image_file(page)))
@@ -133,7 +136,8 @@ ReshapedPages reshape_pages(const Conversion& conversion, const std::vector<Page
                                  : "";
     facts.tags = tags.page_of(page, &page_tags) ? &page_tags : nullptr;
     facts.fragment_runs = typesetting.fragment_runs();
-    structure.structure(page_html, facts);
+    structure.structure(converted, facts);
+    page_html = written_page(converted);
     add_font_folder_script_at_end(page_html, kCopyScriptFile);
     add_search_field(page_html);
     write_whole_file(page_path, page_html);

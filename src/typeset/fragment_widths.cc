@@ -20,9 +20,7 @@ namespace lexiweb {
 namespace {
 
 constexpr long kUnit = kDrawnUnitsPerPixel;
-constexpr std::string_view kFragmentStart = "<p style=\"position:absolute;top:";
 constexpr std::string_view kLineBreak = "<br/>";
-constexpr std::string_view kFragmentEnd = "</p>";
 constexpr std::string_view kClassKey = "class=\"";
 
 std::string without_blanks(std::string_view text) {
@@ -229,66 +227,35 @@ std::string in_drawn_order(std::string_view content, FragmentDirection direction
 
 }  // namespace
 
-int add_fragment_widths(std::string& page_html, const std::vector<DrawnRun>& drawn,
+int add_fragment_widths(ConvertedPage& page, const std::vector<DrawnRun>& drawn,
                         std::vector<FragmentBaseline>* baselines) {
   const PageRuns runs(drawn);
-  std::string result;
-  result.reserve(page_html.size() + page_html.size() / 16);
-  const std::string_view page(page_html);
-  size_t copied = 0;
   int measured = 0;
-  for (size_t start = page.find(kFragmentStart); start != std::string_view::npos;
-       start = page.find(kFragmentStart, start + 1)) {
-    const size_t tag_end = page.find('>', start);
-    const size_t end =
-        tag_end == std::string_view::npos ? tag_end : page.find(kFragmentEnd, tag_end);
-    if (end == std::string_view::npos) break;
-    const std::string_view tag = page.substr(start, tag_end - start);
+  for (PageFragment& fragment : page.fragments) {
+    if (!fragment.placed_by_top) continue;
+    const std::string_view tag = start_tag(page, fragment);
     const long top = number_after(tag, "top:");
     std::optional<long> base;
     long first_run = -1;
-    const std::string_view content = page.substr(tag_end + 1, end - tag_end - 1);
+    const std::string_view content = content_of(page, fragment);
     const FragmentDirection direction = fragment_direction(content);
-    const std::string widths = fragment_widths(runs, top, number_after(tag, "left:"),
-                                               direction == FragmentDirection::kNoRightToLeft
-                                                   ? content
-                                                   : in_drawn_order(content, direction),
-                                               &base, &first_run);
-    if (baselines != nullptr) {
-      const size_t name_at = tag.find(kClassKey);
-      if (name_at != std::string_view::npos) {
-        const std::string_view name = tag.substr(name_at + kClassKey.size());
-        baselines->push_back({std::string(name.substr(0, name.find('"'))), !widths.empty(),
-                              base.has_value(), base.value_or(0) - kUnit * top, first_run});
-      }
+    fragment.widths = fragment_widths(runs, top, number_after(tag, "left:"),
+                                      direction == FragmentDirection::kNoRightToLeft
+                                          ? content
+                                          : in_drawn_order(content, direction),
+                                      &base, &first_run);
+    if (baselines != nullptr && tag.find(kClassKey) != std::string_view::npos) {
+      baselines->push_back({fragment.class_name, !fragment.widths.empty(), base.has_value(),
+                            base.value_or(0) - kUnit * top, first_run});
     }
-    if (widths.empty()) continue;
-    result.append(page.substr(copied, tag_end - copied));
-    result += " data-w=\"" + widths + "\"";
-    copied = tag_end;
-    ++measured;
+    if (!fragment.widths.empty()) ++measured;
   }
-  result.append(page.substr(copied));
-  page_html = std::move(result);
   return measured;
 }
 
-void remove_fragment_widths(std::string& page_html, const std::set<std::string>& classes) {
-  if (classes.empty()) return;
-  constexpr std::string_view kWidths = " data-w=\"";
-  for (size_t start = page_html.find(kFragmentStart); start != std::string::npos;
-       start = page_html.find(kFragmentStart, start + 1)) {
-    const size_t tag_end = page_html.find('>', start);
-    if (tag_end == std::string::npos) break;
-    const std::string_view tag = std::string_view(page_html).substr(start, tag_end - start);
-    const size_t name_at = tag.find(kClassKey);
-    const size_t widths_at = tag.find(kWidths);
-    if (name_at == std::string_view::npos || widths_at == std::string_view::npos) continue;
-    const std::string_view name = tag.substr(name_at + kClassKey.size());
-    if (!classes.contains(std::string(name.substr(0, name.find('"'))))) continue;
-    const size_t widths_end = tag.find('"', widths_at + kWidths.size());
-    if (widths_end == std::string_view::npos) continue;
-    page_html.erase(start + widths_at, widths_end + 1 - widths_at);
+void remove_fragment_widths(ConvertedPage& page, const std::set<std::string>& classes) {
+  for (PageFragment& fragment : page.fragments) {
+    if (classes.contains(fragment.class_name)) fragment.widths.clear();
   }
 }
 

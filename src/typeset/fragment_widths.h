@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "common/drawn_text.h"
+#include "typeset/converted_page.h"
 
 namespace lexiweb {
 
@@ -29,16 +30,17 @@ struct FragmentBaseline {
   long first_run = -1;
 };
 
-// Adds to every fragment of `page_html` whose lines are all found among
-// the visible `runs` a data-w attribute with the widths of its lines in
-// pixels, separated by commas; and when `baselines` is given, adds every
-// fragment to them. Returns the number of fragments measured.
-int add_fragment_widths(std::string& page_html, const std::vector<DrawnRun>& runs,
+// Gives every fragment of `page` placed by its top whose lines are all
+// found among the visible `runs` the widths of its lines in pixels,
+// separated by commas (its data-w attribute); and when `baselines` is
+// given, adds every such fragment of a class to them. Returns the number
+// of fragments measured.
+int add_fragment_widths(ConvertedPage& page, const std::vector<DrawnRun>& runs,
                         std::vector<FragmentBaseline>* baselines = nullptr);
 
 // Takes the widths off the fragments of `classes`: text set turned, whose
 // few lines found drawn from left to right are text beside it.
-void remove_fragment_widths(std::string& page_html, const std::set<std::string>& classes);
+void remove_fragment_widths(ConvertedPage& page, const std::set<std::string>& classes);
 
 }  // namespace lexiweb
 

@@ -18,6 +18,15 @@ std::string fragment(int top, int left, const std::string& content,
          (widths.empty() ? "" : " data-w=\"" + widths + "\"") + ">" + content + "</p>\n";
 }
 
+// Measures the fragments of `page` and writes it anew with their widths.
+int add_widths(std::string& page, const std::vector<DrawnRun>& runs,
+               std::vector<FragmentBaseline>* baselines) {
+  ConvertedPage converted = read_converted_page(page);
+  const int measured = add_fragment_widths(converted, runs, baselines);
+  page = written_page(converted);
+  return measured;
+}
+
 // A run at `left` to `right` (pixels) on the line whose top is `top`, 10
 // pixels high.
 DrawnRun run(double top, double left, double right, std::string text, bool visible = true) {
@@ -55,7 +64,7 @@ TEST(FragmentWidths, LinesAreTheRunsThatSpellThemOnTheirBaseline) {
       run(600, 50, 80, "hidden", false),
       run(700, 50, 50, "u")};
   std::vector<FragmentBaseline> baselines;
-  EXPECT_EQ(add_fragment_widths(page, runs, &baselines), 4);
+  EXPECT_EQ(add_widths(page, runs, &baselines), 4);
   // Each fragment found has its first baseline 10 pixels below its top.
   ASSERT_EQ(baselines.size(), 7u);
   for (size_t i = 0; i < baselines.size(); ++i) {
@@ -92,7 +101,7 @@ TEST(FragmentWidths, RightToLeftLinesAreMatchedInTheOrderTheyAreDrawn) {
   const std::vector<DrawnRun> runs = {
       run(100, 50, 120, "ةيبرعلا ةغللا"), run(200, 50, 80, "ةملك "),  run(200, 80, 100, "file"),
       run(200, 100, 150, " PDF ةملك"),    run(300, 50, 90, "رابتخا"), run(314, 50, 75, "معد")};
-  EXPECT_EQ(add_fragment_widths(page, runs, nullptr), 3);
+  EXPECT_EQ(add_widths(page, runs, nullptr), 3);
   EXPECT_EQ(page, fragment(100, 50, arabic, "70") + fragment(200, 50, mixed, "100") +
                       fragment(300, 50, two_lines, "40,25"));
 }

@@ -18,7 +18,6 @@ namespace lexiweb {
 namespace {
 
 constexpr std::string_view kFamilyKey = "font-family:";
-constexpr std::string_view kClassKey = "class=\"";
 
 PdfFont with_style(PdfFont font, bool bold, bool italic) {
   font.bold = font.bold || bold;
@@ -43,57 +42,27 @@ struct PageClass {
   std::vector<std::string> fallback_families;
 };
 
-// A fragment of a page's body: the p element of a class, and its content.
-struct Fragment {
-  std::string_view class_name;
-  size_t content_start;  // in the body, after the start tag
-  size_t content_end;    // at the end tag
-};
-
-// The fragments of `body` that name a class, in order.
-std::vector<Fragment> fragments_of(std::string_view body) {
-  std::vector<Fragment> fragments;
-  for (size_t at = body.find("<p "); at != std::string_view::npos; at = body.find("<p ", at + 1)) {
-    const size_t tag_end = body.find('>', at);
-    const size_t end = tag_end == std::string_view::npos ? tag_end : body.find("</p>", tag_end);
-    if (end == std::string_view::npos) break;
-    const std::string_view tag = body.substr(at, tag_end - at);
-    const size_t name_at = tag.find(kClassKey);
-    if (name_at == std::string_view::npos) continue;
-    const std::string_view rest = tag.substr(name_at + kClassKey.size());
-    fragments.push_back({rest.substr(0, rest.find('"')), tag_end + 1, end});
-  }
-  return fragments;
-}
-
-// Reads the fragments of `body` once for two jobs: the fragments whose
+// Reads the fragments of `page` once for two jobs: the fragments whose
 // classes are set in Symbol or Wingdings get their private use characters
 // replaced by the characters they stand for, and the characters of every
-// fragment, as it then reads, go to `text` by class and style. True when a
-// fragment changed; `rewritten` then holds the body anew.
-bool read_fragments(std::string_view body, const std::map<std::string, PageClass>& classes,
-                    std::map<std::string, std::u32string[4]>& text, std::string* rewritten) {
-  size_t copied = 0;
-  for (const Fragment& fragment : fragments_of(body)) {
-    const std::string class_name(fragment.class_name);
-    const std::string_view content =
-        body.substr(fragment.content_start, fragment.content_end - fragment.content_start);
-    const auto found = classes.find(class_name);
+// fragment, as it then reads, go to `text` by class and style.
+void read_fragments(ConvertedPage& page, const std::map<std::string, PageClass>& classes,
+                    std::map<std::string, std::u32string[4]>& text) {
+  for (PageFragment& fragment : page.fragments) {
+    if (fragment.class_name.empty()) continue;
+    const std::string_view content = content_of(page, fragment);
+    const auto found = classes.find(fragment.class_name);
     const SymbolFont font =
         found == classes.end() ? SymbolFont::kNone : symbol_font_of(found->second.font.name);
     if (font == SymbolFont::kNone) {
-      add_styled_characters(content, text[class_name]);
+      add_styled_characters(content, text[fragment.class_name]);
       continue;
     }
-    const std::string symbols = with_symbol_characters(content, font);
-    add_styled_characters(symbols, text[class_name]);
-    rewritten->append(body.substr(copied, fragment.content_start - copied));
-    *rewritten += symbols;
-    copied = fragment.content_end;
+    std::string symbols = with_symbol_characters(content, font);
+    add_styled_characters(symbols, text[fragment.class_name]);
+    fragment.content = std::move(symbols);
+    fragment.rewritten = true;
   }
-  if (copied == 0) return false;
-  rewritten->append(body.substr(copied));
-  return true;
 }
 
 void note_face(std::vector<FontFace>& faces, const FontFace& face) {
@@ -178,10 +147,11 @@ PdfFont font_named(const std::string& converter_name, const std::vector<PdfFont>
   return match != nullptr ? *match : PdfFont{converter_name};
 }
 
-std::map<std::string, FontFace> set_page_fonts(std::string& page_html,
+std::map<std::string, FontFace> set_page_fonts(ConvertedPage& page,
                                                const std::vector<PdfFont>& fonts,
                                                FaceShelf& shelf) {
   std::map<std::string, FontFace> leading_faces;
+  std::string& page_html = page.head;
   const size_t style_start = page_html.find("<style");
   const size_t style_end =
       style_start == std::string::npos ? style_start : page_html.find("</style>", style_start);
@@ -210,10 +180,7 @@ std::map<std::string, FontFace> set_page_fonts(std::string& page_html,
     fields.push_back({start, end, std::move(class_name)});
   }
   std::map<std::string, std::u32string[4]> text;
-  std::string body;
-  if (read_fragments(std::string_view(page_html).substr(style_end), classes, text, &body)) {
-    page_html.replace(style_end, std::string::npos, body);
-  }
+  read_fragments(page, classes, text);
 
   // The faces the page's text is set in, each rule once, in the order first needed.
   std::string rules;

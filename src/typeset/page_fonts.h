@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "typeset/converted_page.h"
 #include "typeset/face_shelf.h"
 #include "typeset/font_table.h"
 
@@ -20,8 +21,8 @@ namespace lexiweb {
 // (what the PDF tells of its fonts) holds no single such font, the name alone.
 PdfFont font_named(const std::string& converter_name, const std::vector<PdfFont>& fonts);
 
-// Rewrites the font families of the style element of `page_html` (a
-// reshaped converter page), puts the @font-face rules of the faces its
+// Rewrites the font families of the style element of `page` (a reshaped
+// converter page), puts the @font-face rules of the faces its
 // fragments are set in at the start of the style, and adds their
 // characters to `shelf`. A character goes to the face of its class, in the
 // bold or italic face where it stands in a b or i element, or else to the
@@ -30,7 +31,7 @@ PdfFont font_named(const std::string& converter_name, const std::vector<PdfFont>
 // the characters they stand for (symbol_characters.h). Returns the face that
 // leads each class's families, by class name: the one whose heights the
 // browser lays out its lines by. A class of the generic family alone has none.
-std::map<std::string, FontFace> set_page_fonts(std::string& page_html,
+std::map<std::string, FontFace> set_page_fonts(ConvertedPage& page,
                                                const std::vector<PdfFont>& fonts, FaceShelf& shelf);
 
 }  // namespace lexiweb

@@ -34,6 +34,13 @@ constexpr char kPage[] =
     "<p style=\"position:absolute;top:99px;left:85px;white-space:nowrap\" class=\"ft03\">"
     "\xE2\x89\xA4\xE2\x9F\xA8</p>\n";
 
+// Sets the fonts of `page` and writes it anew.
+void set_fonts(std::string& page, const std::vector<PdfFont>& fonts, FaceShelf& shelf) {
+  ConvertedPage converted = read_converted_page(page);
+  set_page_fonts(converted, fonts, shelf);
+  page = written_page(converted);
+}
+
 std::set<char32_t> characters_of(const std::string& text) {
   std::set<char32_t> characters;
   for (char c : text) characters.insert(static_cast<unsigned char>(c));
@@ -51,7 +58,7 @@ TEST(PageFonts, EachCharacterGoesToTheFirstFaceThatHasItAndFacesHoldExactlyTheir
                                       {"XYZABC+Frutiger", false, false, false, false}};
   FaceShelf shelf("pages");
   std::string page = kPage;
-  set_page_fonts(page, fonts, shelf);
+  set_fonts(page, fonts, shelf);
 
   EXPECT_NE(
       page.find("<!--\n@font-face{font-family:LiberationSerif;"
@@ -117,7 +124,7 @@ TEST(PageFonts, PrivateUseCodesOfSymbolAndWingdingsBecomeTheirCharacters) {
       "<p class=\"ft01\">\xEF\x82\xA7\xEF\x83\xBC\xEF\x80\xA1</p>\n"
       "<p class=\"ft02\">\xEF\x82\xB7</p>\n"
       "<p class=\"ft00\">a \xEF\x80\xBC b \xEF\x80\xA6 c \xEF\x80\xBE</p>\n";
-  set_page_fonts(page, {}, shelf);
+  set_fonts(page, {}, shelf);
   // A bullet and alpha; a code below the table stays.
   EXPECT_NE(page.find("<p class=\"ft00\">\xE2\x80\xA2 <b>\xCE\xB1</b>\xEF\x80\x80</p>"),
             std::string::npos)

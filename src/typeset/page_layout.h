@@ -13,12 +13,14 @@
 #include <vector>
 
 #include "common/drawn_structure.h"
+#include "typeset/converted_page.h"
 
 namespace lexiweb {
 
 struct Fragment {
-  size_t begin = 0;  // the "<" of its start tag in the page
-  size_t end = 0;    // past its end tag
+  size_t source = 0;  // its number among the page's fragments (converted_page.h)
+  size_t begin = 0;   // the "<" of its start tag in the page's body
+  size_t end = 0;     // past its end tag
   double top = 0;
   double left = 0;
   double width = 0;
@@ -128,10 +130,10 @@ struct PageLayout {
 // Appends the blocks of `layout` to `out`: the running header first, then
 // every other block with the figures that go before it, then the running
 // footer. Each block is wrapped by the element a screen reader announces it
-// by; its fragments stand as in `page_html`, each marked by how it follows
+// by; its fragments stand as `page` has them, each marked by how it follows
 // the one before when the text flows. `background_image` is the page image
 // that the figures show cut to their regions.
-void append_layout_markup(std::string_view page_html, const PageLayout& layout,
+void append_layout_markup(const ConvertedPage& page, const PageLayout& layout,
                           std::string_view background_image, std::string& out);
 
 inline std::string_view trimmed(std::string_view text) {

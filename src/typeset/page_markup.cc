@@ -26,22 +26,16 @@ std::string_view follows(const Fragment& before, const Fragment& fragment, bool 
   return kind == BlockKind::kCode ? "n" : kFollowsWithBlank;
 }
 
-// The fragment's markup, marked by how it follows the one before.
-void append_fragment(std::string_view page_html, const Fragment& fragment, std::string_view follows,
-                     std::string& out) {
-  out.append(page_html, fragment.begin, 2);
-  if (!follows.empty()) {
-    out += " data-f=\"";
-    out += follows;
-    out += '"';
-  }
-  out.append(page_html, fragment.begin + 2, fragment.end - fragment.begin - 2);
+// The fragment's markup on a line of its own.
+void append_fragment_line(const ConvertedPage& page, const Fragment& fragment,
+                          std::string_view follows, std::string& out) {
+  append_fragment(page, page.fragments[fragment.source], follows, out);
   out += '\n';
 }
 
 // Fragments `indices` one after the other, as in a cell of the tree's
 // table: those on one baseline, left to right, are on one line.
-void append_fragment_run(std::string_view page_html, const PageLayout& layout,
+void append_fragment_run(const ConvertedPage& page, const PageLayout& layout,
                          const std::vector<size_t>& indices, std::string& out) {
   for (size_t k = 0; k < indices.size(); ++k) {
     const Fragment& fragment = layout.fragments[indices[k]];
@@ -53,17 +47,17 @@ void append_fragment_run(std::string_view page_html, const PageLayout& layout,
                              fragment.left >= before.left + before.width / 2;
       follows_before = follows(before, fragment, same_line, BlockKind::kTable);
     }
-    append_fragment(page_html, fragment, follows_before, out);
+    append_fragment_line(page, fragment, follows_before, out);
   }
 }
 
 // A table of the tree: its caption, then a row of cells for each of its
 // rows, a header cell for each TH, with their spans.
-void append_tree_table(std::string_view page_html, const PageLayout& layout, const Block& block,
+void append_tree_table(const ConvertedPage& page, const PageLayout& layout, const Block& block,
                        std::string& out) {
   if (!block.table_caption.empty()) {
     out += "<caption>\n";
-    append_fragment_run(page_html, layout, block.table_caption, out);
+    append_fragment_run(page, layout, block.table_caption, out);
     out += "</caption>\n";
   }
   for (const TableRow& row : block.table_rows) {
@@ -73,7 +67,7 @@ void append_tree_table(std::string_view page_html, const PageLayout& layout, con
       if (cell.columns > 1) out += " colspan=\"" + std::to_string(cell.columns) + "\"";
       if (cell.rows > 1) out += " rowspan=\"" + std::to_string(cell.rows) + "\"";
       out += ">\n";
-      append_fragment_run(page_html, layout, cell.fragments, out);
+      append_fragment_run(page, layout, cell.fragments, out);
       out += cell.header ? "</th>" : "</td>";
     }
     out += "</tr>\n";
@@ -81,10 +75,10 @@ void append_tree_table(std::string_view page_html, const PageLayout& layout, con
 }
 
 // The fragments of `block`, a table's in its rows and cells.
-void append_fragments(std::string_view page_html, const PageLayout& layout, const Block& block,
+void append_fragments(const ConvertedPage& page, const PageLayout& layout, const Block& block,
                       std::string& out) {
   if (!block.table_rows.empty()) {
-    append_tree_table(page_html, layout, block, out);
+    append_tree_table(page, layout, block, out);
     return;
   }
   const std::vector<Fragment>& fragments = layout.fragments;
@@ -100,8 +94,8 @@ void append_fragments(std::string_view page_html, const PageLayout& layout, cons
         ++cell;
         first_fragment = true;
       }
-      append_fragment(
-          page_html, fragments[i],
+      append_fragment_line(
+          page, fragments[i],
           first_fragment ? "" : follows(fragments[i - 1], fragments[i], i > row.first, block.kind),
           out);
       first_fragment = false;
@@ -200,7 +194,7 @@ void block_tags(const PageLayout& layout, size_t b, std::string& start, std::str
 
 // The blocks of kind `running` alone, or (with `running_only` false) every
 // block that is no running header or footer, with the figures before them.
-void append_blocks(std::string_view page_html, const PageLayout& layout,
+void append_blocks(const ConvertedPage& page, const PageLayout& layout,
                    std::string_view background_image, bool running_only, BlockKind running,
                    std::string& out) {
   std::string start;
@@ -216,7 +210,7 @@ void append_blocks(std::string_view page_html, const PageLayout& layout,
     block_tags(layout, b, start, end);
     out += start;
     out += '\n';
-    append_fragments(page_html, layout, block, out);
+    append_fragments(page, layout, block, out);
     out += end;
     out += '\n';
   }
@@ -224,11 +218,11 @@ void append_blocks(std::string_view page_html, const PageLayout& layout,
 
 }  // namespace
 
-void append_layout_markup(std::string_view page_html, const PageLayout& layout,
+void append_layout_markup(const ConvertedPage& page, const PageLayout& layout,
                           std::string_view background_image, std::string& out) {
-  append_blocks(page_html, layout, background_image, true, BlockKind::kHeader, out);
-  append_blocks(page_html, layout, background_image, false, BlockKind::kParagraph, out);
-  append_blocks(page_html, layout, background_image, true, BlockKind::kFooter, out);
+  append_blocks(page, layout, background_image, true, BlockKind::kHeader, out);
+  append_blocks(page, layout, background_image, false, BlockKind::kParagraph, out);
+  append_blocks(page, layout, background_image, true, BlockKind::kFooter, out);
 }
 
 }  // namespace lexiweb

@@ -24,10 +24,6 @@ namespace lexiweb {
 namespace {
 
 constexpr std::string_view kFragmentStart = "<p style=\"position:absolute;";
-constexpr std::string_view kFragmentEnd = "</p>";
-// The converter's own fragments, which the typesetting measured; recognised
-// lines are placed by their left first.
-constexpr std::string_view kPlacedByTop = "<p style=\"position:absolute;top:";
 constexpr std::string_view kLineBreak = "<br/>";
 // How many pages back a running header or footer is looked for.
 constexpr size_t kMarginPages = 6;
@@ -110,23 +106,21 @@ size_t letter_count(std::string_view text) {
   return letters;
 }
 
-// The fragment whose start tag begins at `begin`; false when it has no end.
-bool read_fragment(std::string_view page, size_t begin,
-                   const std::map<std::string, ClassType>& types, Fragment* fragment) {
-  const size_t tag_end = page.find('>', begin);
-  const size_t end = tag_end == std::string_view::npos ? tag_end : page.find(kFragmentEnd, tag_end);
-  if (end == std::string_view::npos) return false;
-  const std::string_view tag = page.substr(begin, tag_end - begin);
-  const std::string_view inner = page.substr(tag_end + 1, end - tag_end - 1);
-  fragment->begin = begin;
-  fragment->end = end + kFragmentEnd.size();
+// The page's fragment number `source`, as the structure sees it.
+Fragment read_fragment(const ConvertedPage& page, size_t source,
+                       const std::map<std::string, ClassType>& types) {
+  const PageFragment& read = page.fragments[source];
+  const std::string_view tag = start_tag(page, read);
+  const std::string_view inner = content_of(page, read);
+  Fragment made;
+  Fragment* fragment = &made;
+  fragment->source = source;
+  fragment->begin = read.begin;
+  fragment->end = read.end;
   fragment->top = number_after(tag, "top:");
   fragment->left = number_after(tag, "left:");
-  const size_t class_at = tag.find("class=\"");
-  if (class_at != std::string_view::npos) {
-    const size_t name_start = class_at + 7;
-    const std::string name(tag.substr(name_start, tag.find('"', name_start) - name_start));
-    if (const auto found = types.find(name); found != types.end()) {
+  if (!read.class_name.empty()) {
+    if (const auto found = types.find(read.class_name); found != types.end()) {
       if (found->second.size > 0) fragment->size = found->second.size;
       fragment->bold = found->second.bold;
       fragment->fixed_pitch = found->second.fixed_pitch;
@@ -155,8 +149,8 @@ bool read_fragment(std::string_view page, size_t begin,
   fragment->letters = letter_count(fragment->text);
   // The widths the renderer measured, else an estimate of half an em a character.
   fragment->width = longest * fragment->size * 0.5;
-  if (const size_t widths = tag.find("data-w=\""); widths != std::string_view::npos) {
-    std::string_view list = tag.substr(widths + 8, tag.find('"', widths + 8) - widths - 8);
+  if (!read.widths.empty()) {
+    std::string_view list = read.widths;
     double widest = 0;
     while (!list.empty()) {
       widest = std::max(widest,
@@ -168,7 +162,7 @@ bool read_fragment(std::string_view page, size_t begin,
     fragment->width = widest;
   }
   fragment->height = fragment->lines * fragment->size * 1.2;
-  return true;
+  return made;
 }
 
 bool is_bullet(std::string_view mark) {
@@ -448,49 +442,61 @@ constexpr std::string_view kFacsimileHeaderCellRules =
 // Puts the flowing view's style and script before the page division at
 // `division`, and the facsimile's rules into the page's style element,
 // those of header cells when the page has any.
-void add_flowing_view(std::string& page_html, size_t division, double page_width,
+void add_flowing_view(ConvertedPage& page, size_t division, double page_width,
                       bool header_cells) {
   const std::string folder = std::string(kFontFolder) + "/";
-  page_html.insert(division, "<link rel=\"stylesheet\" href=\"" + folder + kFlowStyleFile +
-                                 "\">\n<script src=\"" + folder + kFlowScriptFile +
-                                 "\" data-width=\"" + std::to_string(std::lround(page_width)) +
-                                 "\"></script>\n");
-  size_t rules_end = page_html.rfind("-->", division);
-  const size_t style_end = page_html.rfind("</style>", division);
+  page.rewrites.push_back({division, division,
+                           "<link rel=\"stylesheet\" href=\"" + folder + kFlowStyleFile +
+                               "\">\n<script src=\"" + folder + kFlowScriptFile +
+                               "\" data-width=\"" + std::to_string(std::lround(page_width)) +
+                               "\"></script>\n"});
+  std::string& head = page.head;
+  size_t rules_end = head.rfind("-->");
+  const size_t style_end = head.rfind("</style>");
   if (rules_end == std::string::npos || style_end == std::string::npos || rules_end > style_end) {
     rules_end = style_end;
   }
   if (rules_end == std::string::npos) return;
-  page_html.insert(rules_end, kFacsimileRules);
-  if (header_cells) page_html.insert(rules_end + kFacsimileRules.size(), kFacsimileHeaderCellRules);
+  head.insert(rules_end, kFacsimileRules);
+  if (header_cells) head.insert(rules_end + kFacsimileRules.size(), kFacsimileHeaderCellRules);
 }
 
 // The fragments of the page division between `start` and `end`; false when
 // anything but line ends stands between them.
-bool read_division_fragments(std::string_view page_html, size_t start, size_t end,
+bool read_division_fragments(const ConvertedPage& page, size_t start, size_t end,
                              const std::map<std::string, ClassType>& types,
                              std::vector<Fragment>& fragments) {
-  size_t at = page_html.find(kFragmentStart, start);
+  const std::string_view body(page.body);
+  size_t source = 0;
+  while (source < page.fragments.size() &&
+         (page.fragments[source].begin < start ||
+          !body.substr(page.fragments[source].begin).starts_with(kFragmentStart))) {
+    ++source;
+  }
+  // A placed fragment without its end ends what can be read.
+  size_t at = source < page.fragments.size() ? page.fragments[source].begin
+                                             : body.find(kFragmentStart, start);
   while (at < end) {
-    Fragment fragment;
-    if (!read_fragment(page_html, at, types, &fragment) || fragment.end > end) return false;
-    fragments.push_back(std::move(fragment));
+    if (source >= page.fragments.size() || page.fragments[source].begin != at) return false;
+    fragments.push_back(read_fragment(page, source, types));
+    if (fragments.back().end > end) return false;
     size_t next = fragments.back().end;
-    while (next < page_html.size() && (page_html[next] == '\n' || page_html[next] == '\r')) ++next;
+    while (next < body.size() && (body[next] == '\n' || body[next] == '\r')) ++next;
     if (next >= end) break;
-    if (page_html.compare(next, kFragmentStart.size(), kFragmentStart) != 0) return false;
+    if (body.compare(next, kFragmentStart.size(), kFragmentStart) != 0) return false;
     at = next;
+    ++source;
   }
   return true;
 }
 
 // In a tagged PDF each fragment placed by its top finds its element by the
 // run that starts it.
-void find_elements(std::string_view page_html, const PageFacts& facts, const PageTags& tags,
+void find_elements(const ConvertedPage& page, const PageFacts& facts, const PageTags& tags,
                    std::vector<Fragment>& fragments) {
   size_t placed = 0;
   for (Fragment& fragment : fragments) {
-    if (page_html.compare(fragment.begin, kPlacedByTop.size(), kPlacedByTop) != 0) continue;
+    if (!page.fragments[fragment.source].placed_by_top) continue;
     const size_t ordinal = placed++;
     if (ordinal >= facts.fragment_runs.size() || facts.fragment_runs[ordinal] < 0) continue;
     const MarkedPiece piece = piece_at(tags.page(), facts.fragment_runs[ordinal], 0);
@@ -970,32 +976,32 @@ std::string matching_key(std::string_view text) {
   return key;
 }
 
-void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
-  const size_t division = page_html.find("<div id=\"page");
-  const size_t division_start =
-      division == std::string::npos ? division : page_html.find('>', division);
+void PageStructure::structure(ConvertedPage& page, const PageFacts& facts) {
+  const std::string& body = page.body;
+  const size_t division = body.find("<div id=\"page");
+  const size_t division_start = division == std::string::npos ? division : body.find('>', division);
   if (division_start == std::string::npos) return;
-  const std::string_view division_tag(page_html.data() + division, division_start - division);
+  const std::string_view division_tag(body.data() + division, division_start - division);
   PageLayout layout;
   layout.width = number_after(division_tag, "width:");
   layout.height = number_after(division_tag, "height:");
 
   // The fragments, when nothing else stands between them.
-  const size_t division_end = page_html.find("</div>", division_start);
+  const size_t division_end = body.find("</div>", division_start);
   const bool whole = division_end != std::string::npos &&
-                     read_division_fragments(page_html, division_start, division_end,
-                                             class_types(page_html), layout.fragments);
+                     read_division_fragments(page, division_start, division_end,
+                                             class_types(page.head), layout.fragments);
   std::vector<Fragment>& fragments = layout.fragments;
   if (!whole || fragments.empty()) {
     // It flows line by line, under its heading.
     const size_t first = fragments.empty() ? division_end : fragments.front().begin;
-    if (first != std::string::npos) page_html.insert(first, title_heading(facts));
-    add_flowing_view(page_html, division, layout.width, false);
+    if (first != std::string::npos) page.rewrites.push_back({first, first, title_heading(facts)});
+    add_flowing_view(page, division, layout.width, false);
     return;
   }
 
   const PageTags tags(facts.tags);
-  if (tags.tagged()) find_elements(page_html, facts, tags, fragments);
+  if (tags.tagged()) find_elements(page, facts, tags, fragments);
   layout.rows = rows_of(fragments);
   layout.blocks = blocks_of(layout.rows, layout.height);
   const double body_size = body_size_of(fragments);
@@ -1017,14 +1023,13 @@ void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
   // The division anew: what stood before the fragments, the page's title
   // heading, the blocks, and what stood after.
   std::string division_text;
-  division_text.reserve(page_html.size() - fragments.front().begin + layout.blocks.size() * 48 +
-                        256);
-  division_text.append(page_html, division_start + 1, fragments.front().begin - division_start - 1);
+  division_text.reserve(body.size() - fragments.front().begin + layout.blocks.size() * 48 + 256);
+  division_text.append(body, division_start + 1, fragments.front().begin - division_start - 1);
   if (!has_top_heading) division_text += title_heading(facts);
-  append_layout_markup(page_html, layout, facts.background_image, division_text);
+  append_layout_markup(page, layout, facts.background_image, division_text);
   size_t after = fragments.back().end;
-  while (after < division_end && (page_html[after] == '\n' || page_html[after] == '\r')) ++after;
-  page_html.replace(division_start + 1, after - division_start - 1, division_text);
+  while (after < division_end && (body[after] == '\n' || body[after] == '\r')) ++after;
+  page.rewrites.push_back({division_start + 1, after, std::move(division_text)});
   const bool header_cells =
       std::any_of(layout.blocks.begin(), layout.blocks.end(), [](const Block& block) {
         return std::any_of(block.table_rows.begin(), block.table_rows.end(),
@@ -1033,7 +1038,7 @@ void PageStructure::structure(std::string& page_html, const PageFacts& facts) {
                                                 [](const TableCell& cell) { return cell.header; });
                            });
       });
-  add_flowing_view(page_html, division, layout.width, header_cells);
+  add_flowing_view(page, division, layout.width, header_cells);
 }
 
 }  // namespace lexiweb

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "common/drawn_structure.h"
+#include "typeset/converted_page.h"
 
 namespace lexiweb {
 
@@ -59,13 +60,13 @@ inline constexpr char kFollowsHyphenated[] = "h";
 
 class PageStructure {
  public:
-  // Rewrites the page division of `page_html` (a converted page as the
+  // Rewrites the page division of `page` (a converted page as the
   // typesetting left it): its fragments in reading order, wrapped by
   // blocks, with one level-1 heading. A page whose division holds anything
   // else between its fragments keeps its order and gets its heading only.
   // Pages come in ascending order: the running header and footer are
   // recognised by the pages before.
-  void structure(std::string& page_html, const PageFacts& facts);
+  void structure(ConvertedPage& page, const PageFacts& facts);
 
  private:
   // The texts at the top and the bottom of the last pages, digits left out.

@@ -58,6 +58,13 @@ std::string outline_of(const std::string& page) {
   return shown;
 }
 
+// Structures `page` and writes it anew.
+void structure_page(PageStructure& structure, std::string& page, const PageFacts& facts) {
+  ConvertedPage converted = read_converted_page(page);
+  structure.structure(converted, facts);
+  page = written_page(converted);
+}
+
 PageFacts facts_of(std::vector<OutlineHeading> headings = {}, int levels = 0) {
   PageFacts facts;
   facts.page = 3;
@@ -76,7 +83,7 @@ TEST(PageStructureTest, OutlineEntriesAreHeadingsAtTheirDepthAndTheTypeRanksTheR
       {240, 135, "ft0", "They are cold."},
   });
   PageStructure structure;
-  structure.structure(page, facts_of({{"Rivers", 0}, {"Mountain streams", 2}}, 3));
+  structure_page(structure, page, facts_of({{"Rivers", 0}, {"Mountain streams", 2}}, 3));
   EXPECT_EQ(outline_of(page),
             "<div class=\"lw-h\" role=\"heading\" aria-level=\"1\">\n  2 Rivers\n"
             "<div class=\"lw-p\">\n  Water runs down to the sea.\n"
@@ -86,7 +93,7 @@ TEST(PageStructureTest, OutlineEntriesAreHeadingsAtTheirDepthAndTheTypeRanksTheR
   // Without the outline the larger face is a heading at the top level, and
   // the page gets no other level-1 heading.
   std::string plain = page_of({{100, 135, "ft1", "2 Rivers"}, {160, 135, "ft0", "Water runs."}});
-  structure.structure(plain, facts_of());
+  structure_page(structure, plain, facts_of());
   EXPECT_NE(plain.find("aria-level=\"1\">\n<p"), std::string::npos) << plain;
   EXPECT_EQ(plain.find("lw-title"), std::string::npos) << plain;
 }
@@ -126,19 +133,19 @@ TEST(PageStructureTest, HeadingLevelsCloseUpWhereThePageSkipsOne) {
   };
   PageStructure structure;
   std::string page = page_of(lines);
-  structure.structure(page, facts_of({}, 2));
+  structure_page(structure, page, facts_of({}, 2));
   EXPECT_EQ(headings_of(page), "1 (title)\n2 Rivers\n3 Mountain streams\n2 Lakes\n");
 
   // Among the outline's own headings too: the entry at the outline's top,
   // a heading of the type below the outline's four levels, an entry of the
   // third level and one of the fourth under it.
   page = page_of(lines);
-  structure.structure(page, facts_of({{"Rivers", 0}, {"Lakes", 2}, {"Deep pools", 3}}, 4));
+  structure_page(structure, page, facts_of({{"Rivers", 0}, {"Lakes", 2}, {"Deep pools", 3}}, 4));
   EXPECT_EQ(headings_of(page), "1 Rivers\n2 Mountain streams\n2 Lakes\n3 Deep pools\n");
 
   // Headings before the page's own level-1 heading stand under the document's.
   page = page_of(lines);
-  structure.structure(page, facts_of({{"Mountain streams", 3}, {"Lakes", 0}}, 4));
+  structure_page(structure, page, facts_of({{"Mountain streams", 3}, {"Lakes", 0}}, 4));
   EXPECT_EQ(headings_of(page), "2 Rivers\n2 Mountain streams\n1 Lakes\n");
 }
 
@@ -156,7 +163,7 @@ TEST(PageStructureTest, PartsSetWithoutANumberAreHeadingsByTheirTitlesAlone) {
       {420, 135, "ft2", "index"},
   });
   PageStructure structure;
-  structure.structure(page, facts_of());
+  structure_page(structure, page, facts_of());
   // The small abstract's title comes under the document's, beside the appendix.
   EXPECT_EQ(headings_of(page), "1 Rivers and their lakes\n2 Abstract\n2 Appendix B: Tables\n");
   EXPECT_NE(outline_of(page).find("<div class=\"lw-p\">\n  The rivers and their lengths are "
@@ -167,14 +174,14 @@ TEST(PageStructureTest, PartsSetWithoutANumberAreHeadingsByTheirTitlesAlone) {
 TEST(PageStructureTest, PageWithoutAHeadingOfItsOwnGetsTheTitleWithItsNumber) {
   std::string page = page_of({{160, 135, "ft0", "Water runs down to the sea."}});
   PageStructure structure;
-  structure.structure(page, facts_of());
+  structure_page(structure, page, facts_of());
   EXPECT_NE(page.find("<div class=\"lw-title\" role=\"heading\" aria-level=\"1\" "
                       "aria-label=\"Rivers &amp; Lakes, page 3\"></div>"),
             std::string::npos)
       << page;
   // Two entries of the outline's top on one page: one level-1 heading.
   std::string two = page_of({{100, 135, "ft1", "Rivers"}, {300, 135, "ft1", "Lakes"}});
-  structure.structure(two, facts_of({{"Rivers", 0}, {"Lakes", 0}}, 1));
+  structure_page(structure, two, facts_of({{"Rivers", 0}, {"Lakes", 0}}, 1));
   EXPECT_NE(two.find("aria-level=\"1\">\n<p"), std::string::npos);
   EXPECT_NE(two.find("aria-level=\"2\">\n<p"), std::string::npos);
   EXPECT_EQ(two.find("lw-title"), std::string::npos);
@@ -194,7 +201,7 @@ TEST(PageStructureTest, ListsCodeAndLinesOfAParagraph) {
       {360, 135, "ft0", "ken at the line's end."},
   });
   PageStructure structure;
-  structure.structure(page, facts_of());
+  structure_page(structure, page, facts_of());
   EXPECT_EQ(outline_of(page),
             "<div class=\"lw-title\" role=\"heading\" aria-level=\"1\" aria-label=\"Rivers &amp; "
             "Lakes, page 3\">\n"
@@ -215,13 +222,13 @@ TEST(PageStructureTest, RunningHeadersRepeatFromPageToPageAndGoFirst) {
   PageStructure structure;
   const std::vector<std::string> headers = {"Chapter 2. Rivers", "Chapter 2. Rivers"};
   std::string first = page_of({{40, 135, "ft0", "Chapter 2. Rivers"}, {160, 135, "ft0", "Water."}});
-  structure.structure(first, facts_of());
+  structure_page(structure, first, facts_of());
   // Once is no running header: it might be the page's own first line.
   EXPECT_EQ(first.find("lw-running"), std::string::npos);
   std::string second = page_of({{160, 135, "ft0", "Streams."},
                                 {40, 135, "ft0", "Chapter 2. Rivers"},
                                 {1140, 450, "ft0", "17"}});
-  structure.structure(second, facts_of());
+  structure_page(structure, second, facts_of());
   EXPECT_EQ(outline_of(second),
             "<div class=\"lw-title\" role=\"heading\" aria-level=\"1\" aria-label=\"Rivers &amp; "
             "Lakes, page 3\">\n"
@@ -239,7 +246,7 @@ TEST(PageStructureTest, TablesAndFiguresOfAColumn) {
       {600, 135, "ft0", "Figure 1: The delta."},
   });
   PageStructure structure;
-  structure.structure(page, facts_of());
+  structure_page(structure, page, facts_of());
   const std::string shown = outline_of(page);
   EXPECT_NE(shown.find("<div class=\"lw-table\">\n<table>\n<tr>\n<td>\n  Rivers\n<td>\n  Length\n"
                        "<tr>\n<td>\n  Amber\n<td>\n  120 km\n<figure"),
@@ -256,7 +263,7 @@ TEST(PageStructureTest, DivisionWithOtherMarkupKeepsItsOrderAndGetsItsHeading) {
   page.insert(page.find("<p style=\"position:absolute;top:200px"), "<hr/>\n");
   const std::string before = page;
   PageStructure structure;
-  structure.structure(page, facts_of());
+  structure_page(structure, page, facts_of());
   // Only the heading and the flowing view's style and script come in.
   const size_t first = before.find("<p style");
   EXPECT_EQ(page.substr(page.find("<div id=\"page3-div\"")),

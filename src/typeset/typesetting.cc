@@ -47,15 +47,15 @@ const std::vector<DrawnRun>& Typesetting::drawn_runs(int page) {
   return runs_;
 }
 
-void Typesetting::set_page(std::string& page_html, int page) {
+void Typesetting::set_page(ConvertedPage& converted, int page) {
   drawn_runs(page);
   std::vector<FragmentBaseline> baselines;
-  const bool measured = runs_whole_ && add_fragment_widths(page_html, runs_, &baselines) > 0;
+  const bool measured = runs_whole_ && add_fragment_widths(converted, runs_, &baselines) > 0;
   fragment_runs_.clear();
   if (runs_whole_) {
     for (const FragmentBaseline& baseline : baselines) fragment_runs_.push_back(baseline.first_run);
   }
-  const std::map<std::string, FontFace> leading_faces = set_page_fonts(page_html, fonts_, shelf_);
+  const std::map<std::string, FontFace> leading_faces = set_page_fonts(converted, fonts_, shelf_);
   // A class stands upright where most of its fragments were found drawn
   // from left to right; a few of a turned class may meet text beside them.
   std::map<std::string, int> votes;
@@ -66,19 +66,20 @@ void Typesetting::set_page(std::string& page_html, int page) {
   for (const auto& [class_name, vote] : votes) {
     if (vote > 0) upright.insert(class_name);
   }
-  remove_fragment_widths(page_html, add_page_turn(page_html, runs_whole_ ? rotation_ : 0, upright));
+  std::string& head = converted.head;
+  remove_fragment_widths(converted, add_page_turn(head, runs_whole_ ? rotation_ : 0, upright));
   std::map<std::string, LineMetrics> metrics;
   for (const auto& [class_name, face] : leading_faces) {
     metrics[class_name] = shelf_.line_metrics(face);
   }
-  place_class_lines(page_html, metrics, baselines);
+  place_class_lines(head, metrics, baselines);
   if (!measured) return;
   // The script element right after the style element, where the body starts.
-  const size_t style_end = page_html.find("</style>");
+  const size_t style_end = head.find("</style>");
   if (style_end == std::string::npos) return;
   size_t at = style_end + 8;
-  if (at < page_html.size() && page_html[at] == '\n') ++at;
-  page_html.insert(at, font_folder_script(kFitScriptFile));
+  if (at < head.size() && head[at] == '\n') ++at;
+  head.insert(at, font_folder_script(kFitScriptFile));
   script_used_ = true;
 }
 

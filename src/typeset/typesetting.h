@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/drawn_text.h"
+#include "typeset/converted_page.h"
 #include "typeset/drawn_text_reader.h"
 #include "typeset/font_table.h"
 #include "typeset/fragment_widths.h"
@@ -31,8 +32,8 @@ class Typesetting {
   // ascending order, each before it is set.
   const std::vector<DrawnRun>& drawn_runs(int page);
 
-  // Sets page `page`, as reshape_page left it.
-  void set_page(std::string& page_html, int page);
+  // Sets page `page`, as reshape_page left it and read_converted_page read it.
+  void set_page(ConvertedPage& converted, int page);
 
   // The drawn run that starts each fragment of the page set last, in the
   // page's order (-1 where none was found); empty when its runs were not
