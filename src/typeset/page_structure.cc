@@ -442,8 +442,7 @@ constexpr std::string_view kFacsimileHeaderCellRules =
 // Puts the flowing view's style and script before the page division at
 // `division`, and the facsimile's rules into the page's style element,
 // those of header cells when the page has any.
-void add_flowing_view(ConvertedPage& page, size_t division, double page_width,
-                      bool header_cells) {
+void add_flowing_view(ConvertedPage& page, size_t division, double page_width, bool header_cells) {
   const std::string folder = std::string(kFontFolder) + "/";
   page.rewrites.push_back({division, division,
                            "<link rel=\"stylesheet\" href=\"" + folder + kFlowStyleFile +
