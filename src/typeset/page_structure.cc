@@ -778,13 +778,27 @@ void fill_tree_table(const PageTags& tags, const PageLayout& layout, Block& bloc
     cell.columns = std::max(1L, element.columns);
     cell.rows = std::max(1L, element.rows);
   }
+  // Text of no cell (a piece that the converter drew over several cells,
+  // whose element was not found) stays with the cell before it; only the
+  // table's caption and what comes before any cell go into the caption.
+  TableCell* last_cell = nullptr;
+  // The tree's order of each fragment, where a stray one takes the order
+  // of the fragment it follows.
+  std::map<size_t, long> orders;
   for (size_t r : block.rows) {
     for (size_t i = layout.rows[r].first; i <= layout.rows[r].last; ++i) {
-      const auto place = places.find(cell_place(tags, layout.fragments[i].element).cell);
-      if (place == places.end()) {
-        block.table_caption.push_back(i);
+      const long element = layout.fragments[i].element;
+      const auto place = places.find(cell_place(tags, element).cell);
+      const DrawnElement* owner = tags.element(element);
+      orders[i] = layout.fragments[i].order;
+      if (place != places.end()) {
+        last_cell = &block.table_rows[place->second.first].cells[place->second.second];
+        last_cell->fragments.push_back(i);
+      } else if (last_cell != nullptr && (owner == nullptr || owner->role != "Caption")) {
+        orders[i] = orders[last_cell->fragments.back()];
+        last_cell->fragments.push_back(i);
       } else {
-        block.table_rows[place->second.first].cells[place->second.second].fragments.push_back(i);
+        block.table_caption.push_back(i);
       }
     }
   }
@@ -793,9 +807,8 @@ void fill_tree_table(const PageTags& tags, const PageLayout& layout, Block& bloc
       // A header of no text names nothing: its text went with a cell
       // beside it, drawn in one piece with it.
       if (cell.fragments.empty()) cell.header = false;
-      std::stable_sort(cell.fragments.begin(), cell.fragments.end(), [&](size_t a, size_t b) {
-        return layout.fragments[a].order < layout.fragments[b].order;
-      });
+      std::stable_sort(cell.fragments.begin(), cell.fragments.end(),
+                       [&](size_t a, size_t b) { return orders[a] < orders[b]; });
     }
   }
 }
@@ -1017,7 +1030,8 @@ void PageStructure::structure(ConvertedPage& page, const PageFacts& facts) {
   } else if (!facts.background_image.empty()) {
     layout.figures = column_band_figures(layout, body_size);
   }
-  close_heading_gaps(!has_top_heading, layout.blocks);
+  // A tagged page keeps the levels its author gave its headings.
+  if (!tags.tagged()) close_heading_gaps(!has_top_heading, layout.blocks);
 
   // The division anew: what stood before the fragments, the page's title
   // heading, the blocks, and what stood after.
