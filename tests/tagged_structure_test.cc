@@ -50,7 +50,15 @@ TEST(TaggedStructureTest, HeadingsFiguresLanguagesAndOrderComeFromTheTree) {
        PdfStructElement{"P", 1, {{"Rivers carry water to the sea.", 72, 660}}},
        // A heading of the tree set in the paragraphs' size.
        PdfStructElement{"Heading2", 1, {{"Slow rivers", 72, 620}}}, german, figure,
-       PdfStructElement{"P", 1, {{"Lakes lie still below the hills.", 72, 250}}}}}};
+       PdfStructElement{"P", 1, {{"Lakes lie still below the hills.", 72, 250}}},
+       // Code in a line of a paragraph is a word of the paragraph.
+       PdfStructElement{"P",
+                        1,
+                        {},
+                        "",
+                        {PdfStructElement{"Code", 1, {{"flow", 72, 200}}}},
+                        {{"runs when the water is high, and the paragraph", 100, 200},
+                         {"reads on to its second line.", 110, 186}}}}}};
   fs::create_directories("pdf_in");
   write_tagged_pdf("pdf_in/doc.pdf", document);
   const ProgramRun run = run_lexiweb(kCompleteRunInput);
@@ -68,8 +76,12 @@ TEST(TaggedStructureTest, HeadingsFiguresLanguagesAndOrderComeFromTheTree) {
                                "<figure class=\"lw-figure\" role=\"img\" "
                                "aria-label=\"A grey &quot;square&quot; lake\"");
   const size_t lakes = place_of(page, "Lakes lie still");
+  const size_t code = place_of(page, ">flow</p>");
+  const size_t runs = place_of(page, "runs when");
+  const size_t second_line = place_of(page, "reads on to its second line");
   EXPECT_TRUE(h1 < great && great < carry && carry < h2 && h2 < slow && slow < german_block &&
-              german_block < fluss && fluss < lake && lake < lakes)
+              german_block < fluss && fluss < lake && lake < lakes && lakes < code && code < runs &&
+              runs < second_line)
       << page;
   // The header, marked as such by the PDF, comes first and is passed over.
   EXPECT_LT(place_of(page, "<div class=\"lw-running\" aria-hidden=\"true\">\n<p"), h1);

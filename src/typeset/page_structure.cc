@@ -57,15 +57,31 @@ class PageTags {
   long block_of(long id) const {
     for (const DrawnElement* e = element(id); e != nullptr; e = element(e->parent)) {
       static const std::set<std::string_view> kInline = {
-          "Span", "Link", "Quote", "Note", "Reference", "Annot", "Lbl", "LBody",    "Formula",
-          "Ruby", "RB",   "RT",    "RP",   "Warichu",   "WT",    "WP",  "BibEntry", "-"};
-      if (!kInline.contains(e->role)) return e->id;
+          "Span",  "Link",     "Quote", "Note",   "Reference", "Annot",   "Lbl",
+          "LBody", "Ruby",     "RB",    "RT",     "RP",        "Warichu", "WT",
+          "WP",    "BibEntry", "Em",    "Strong", "Sub",       "Formula", "-"};
+      if (kInline.contains(e->role)) continue;
+      // Code within a line of text is a word of it; a listing stands on
+      // its own, under a section.
+      if (e->role == "Code" && in_line(e->parent)) continue;
+      return e->id;
     }
     return id;
   }
   const DrawnStructurePage& page() const { return *page_; }
 
  private:
+  // Whether element `id` holds lines of text: a paragraph, a heading, a
+  // cell, a caption, or a part of one.
+  bool in_line(long id) const {
+    const DrawnElement* e = element(id);
+    if (e == nullptr) return false;
+    static const std::set<std::string_view> kLines = {
+        "P",       "H",   "H1",    "H2",   "H3",   "H4",    "H5",   "H6",        "TH", "TD",
+        "Caption", "Lbl", "LBody", "Span", "Link", "Quote", "Note", "Reference", "Em", "Strong"};
+    return kLines.contains(e->role);
+  }
+
   const DrawnStructurePage* page_;
   std::map<long, size_t> index_;
 };
@@ -298,9 +314,14 @@ std::vector<Row> rows_of(const std::vector<Fragment>& fragments) {
       Row& row = rows.back();
       const Fragment& before = fragments[row.last];
       const double size = std::max(before.size, fragment.size);
+      // Right of the one before, or kerned into it and ending past it (the
+      // raised A of the LaTeX logo).
+      const bool after = fragment.left >= before.left + before.width / 2 ||
+                         (fragment.left >= before.left &&
+                          fragment.left + fragment.width > before.left + before.width);
       if (before.lines == 1 && fragment.lines == 1 &&
           std::abs(fragment.top + fragment.size - before.top - before.size) <= 0.6 * size &&
-          fragment.left >= before.left + before.width / 2) {
+          after) {
         row.last = i;
         row.right = std::max(row.right, fragment.left + fragment.width);
         row.bottom = std::max(row.bottom, fragment.top + fragment.height);
@@ -381,8 +402,11 @@ bool continues(const Block& block, const std::vector<Row>& rows, const Row& row,
   if (row.left > last.right || row.right < last.left) return false;
   if (first.marked) return std::abs(row.left - first.text_left) <= 0.8 * size;
   if (block.rows.size() == 1) {
-    // A first line may stand indented, the next at the margin.
-    return row.left >= first.left - 3 * size && row.left <= first.left + 0.8 * size;
+    // A first line may stand indented, the next at the margin. One that
+    // ends well before the next is a line of its own, such as a heading in
+    // the body's face, unless the two are centred.
+    const bool short_first = first.right < row.right - 3 * size && row.left >= first.left - size;
+    return row.left >= first.left - 3 * size && row.left <= first.left + 0.8 * size && !short_first;
   }
   if (std::abs(row.left - last.left) > 0.8 * size) return false;
   // A short line before ends its paragraph.
@@ -415,11 +439,21 @@ bool is_page_number(std::string_view text) {
   return digits || roman;
 }
 
+std::string without_blanks(std::string_view text) {
+  std::string joined;
+  for (char c : text) {
+    if (c != ' ') joined += c;
+  }
+  return joined;
+}
+
 // Whether block text `key` is the heading an outline entry of `entry` names:
 // the same text, perhaps after its number.
 bool names_entry(const std::string& key, const std::string& entry) {
   if (entry.empty() || key.empty()) return false;
   if (key == entry) return true;
+  // Scripts written without blanks join the pieces a line is drawn in.
+  if (without_blanks(key) == without_blanks(entry)) return true;
   if (key.size() > entry.size() && key.ends_with(entry) &&
       key[key.size() - entry.size() - 1] == ' ' && key.size() - entry.size() <= 12) {
     return true;
@@ -721,16 +755,12 @@ void rank_type_headings(const std::vector<Row>& rows, const std::set<long>& head
   }
 }
 
-// One level-1 heading a page: the first stays, the others go a level down.
-// Whether the page has one.
-bool keep_one_top_heading(std::vector<Block>& blocks) {
-  bool has_top_heading = false;
-  for (Block& block : blocks) {
-    if (block.kind != BlockKind::kHeading || block.level != 1) continue;
-    if (has_top_heading) block.level = 2;
-    has_top_heading = true;
-  }
-  return has_top_heading;
+// Whether the page shows a level-1 heading of its own. It may show several:
+// each entry of the outline's top, each H1 of the tree.
+bool has_top_heading(const std::vector<Block>& blocks) {
+  return std::any_of(blocks.begin(), blocks.end(), [](const Block& block) {
+    return block.kind == BlockKind::kHeading && block.level == 1;
+  });
 }
 
 // Where element `id` stands in a table of the tree: the cell (TH or TD) it
@@ -883,20 +913,40 @@ void close_heading_gaps(bool has_title_heading, std::vector<Block>& blocks) {
   }
 }
 
-// A tagged PDF's tree is its author's reading order; text of no element
-// stays after the block before it.
-void order_by_tree(std::vector<Block>& blocks) {
-  std::vector<std::pair<long, size_t>> keys;
-  long key = 0;
-  for (size_t b = 0; b < blocks.size(); ++b) {
-    if (blocks[b].element != 0) key = blocks[b].element;
-    keys.emplace_back(key, b);
+// A tagged PDF's tree is its author's reading order: the blocks go in the
+// order of their elements, and the blocks of one element (lines that the
+// converter wrote apart) in the order of their text's marked content. Text
+// of no element stays after the block before it.
+void order_by_tree(PageLayout& layout) {
+  struct Key {
+    long element;
+    long order;
+    size_t block;
+  };
+  std::vector<Key> keys;
+  long element = 0;
+  long order = 0;
+  for (size_t b = 0; b < layout.blocks.size(); ++b) {
+    const Block& block = layout.blocks[b];
+    if (block.element != 0) element = block.element;
+    long first_order = 0;
+    for (size_t r : block.rows) {
+      for (size_t f = layout.rows[r].first; f <= layout.rows[r].last; ++f) {
+        const long fragment_order = layout.fragments[f].order;
+        if (fragment_order > 0 && (first_order == 0 || fragment_order < first_order)) {
+          first_order = fragment_order;
+        }
+      }
+    }
+    if (block.element != 0 && first_order != 0) order = first_order;
+    keys.push_back({element, order, b});
   }
-  std::stable_sort(keys.begin(), keys.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::stable_sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) {
+    return a.element != b.element ? a.element < b.element : a.order < b.order;
+  });
   std::vector<Block> ordered;
-  for (const auto& [order, b] : keys) ordered.push_back(std::move(blocks[b]));
-  blocks = std::move(ordered);
+  for (const Key& key : keys) ordered.push_back(std::move(layout.blocks[key.block]));
+  layout.blocks = std::move(ordered);
 }
 
 // A tagged figure says where it is drawn, and what it shows; it goes before
@@ -1021,24 +1071,23 @@ void PageStructure::structure(ConvertedPage& page, const PageFacts& facts) {
   if (tags.tagged()) tree_tables(tags, layout);
   join_code_listings(layout.rows, layout.blocks);
   rank_type_headings(layout.rows, found.heading_sizes, facts.outline_levels, layout.blocks);
-  const bool has_top_heading = keep_one_top_heading(layout.blocks);
   recent_margins_.insert(recent_margins_.end(), found.margins.begin(), found.margins.end());
   while (recent_margins_.size() > kMarginPages * 4) recent_margins_.pop_front();
   if (tags.tagged()) {
-    order_by_tree(layout.blocks);
+    order_by_tree(layout);
     layout.figures = tagged_figures(tags, layout.blocks);
   } else if (!facts.background_image.empty()) {
     layout.figures = column_band_figures(layout, body_size);
   }
   // A tagged page keeps the levels its author gave its headings.
-  if (!tags.tagged()) close_heading_gaps(!has_top_heading, layout.blocks);
+  if (!tags.tagged()) close_heading_gaps(!has_top_heading(layout.blocks), layout.blocks);
 
   // The division anew: what stood before the fragments, the page's title
   // heading, the blocks, and what stood after.
   std::string division_text;
   division_text.reserve(body.size() - fragments.front().begin + layout.blocks.size() * 48 + 256);
   division_text.append(body, division_start + 1, fragments.front().begin - division_start - 1);
-  if (!has_top_heading) division_text += title_heading(facts);
+  if (!has_top_heading(layout.blocks)) division_text += title_heading(facts);
   append_layout_markup(page, layout, facts.background_image, division_text);
   size_t after = fragments.back().end;
   while (after < division_end && (body[after] == '\n' || body[after] == '\r')) ++after;

@@ -62,7 +62,7 @@ class PageStructure {
  public:
   // Rewrites the page division of `page` (a converted page as the
   // typesetting left it): its fragments in reading order, wrapped by
-  // blocks, with one level-1 heading. A page whose division holds anything
+  // blocks, with a level-1 heading. A page whose division holds anything
   // else between its fragments keeps its order and gets its heading only.
   // Pages come in ascending order: the running header and footer are
   // recognised by the pages before.
