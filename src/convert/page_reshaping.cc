@@ -19,6 +19,7 @@
 #include "convert/wordless_page.h"
 #include "platform/console.h"
 #include "shell/file_ops.h"
+#include "typeset/blank_links.h"
 #include "typeset/flow_view.h"
 #include "typeset/font_folder.h"
 #include "typeset/page_structure.h"
@@ -129,6 +130,7 @@ ReshapedPages reshape_pages(const Conversion& conversion, const std::vector<Page
     // structure work on; written once.
     ConvertedPage converted = read_converted_page(std::move(page_html));
     typesetting.set_page(converted, page);
+    unlink_blank_links(converted);
     facts.page = page;
     facts.outline_headings = std::move(headings[page]);
     facts.background_image = file_exists(conversion.path(background_image_file(page)))
