@@ -572,21 +572,31 @@ std::vector<Block> blocks_of(const std::vector<Row>& rows, double page_height) {
   return blocks;
 }
 
-// The size of the body text: the size most letters are set in.
-double body_size_of(const std::vector<Fragment>& fragments) {
-  std::map<long, size_t> letters_by_size;
-  for (const Fragment& fragment : fragments) {
-    letters_by_size[std::lround(fragment.size * 2)] += fragment.letters;
-  }
-  double body_size = 0;
+// The size most letters are set in, in half pixels; 0 for none.
+long most_used_size(const std::map<long, size_t>& letters_by_size) {
+  long most_used = 0;
   size_t most = 0;
   for (const auto& [size, letters] : letters_by_size) {
     if (letters > most) {
       most = letters;
-      body_size = size / 2.0;
+      most_used = size;
     }
   }
-  return body_size;
+  return most_used;
+}
+
+// The size of the body text: the size most letters of the page are set
+// in, or of the document so far (`document_letters`, which the page's are
+// added to) when that is larger. A page of references or notes is mostly
+// smaller, and its text in the body's size is no heading.
+double body_size_of(const std::vector<Fragment>& fragments,
+                    std::map<long, size_t>& document_letters) {
+  std::map<long, size_t> letters_by_size;
+  for (const Fragment& fragment : fragments) {
+    letters_by_size[std::lround(fragment.size * 2)] += fragment.letters;
+  }
+  for (const auto& [size, letters] : letters_by_size) document_letters[size] += letters;
+  return std::max(most_used_size(letters_by_size), most_used_size(document_letters)) / 2.0;
 }
 
 // What the classification of a page's blocks leaves: the texts at its top
@@ -1066,7 +1076,7 @@ void PageStructure::structure(ConvertedPage& page, const PageFacts& facts) {
   if (tags.tagged()) find_elements(page, facts, tags, fragments);
   layout.rows = rows_of(fragments);
   layout.blocks = blocks_of(layout.rows, layout.height);
-  const double body_size = body_size_of(fragments);
+  const double body_size = body_size_of(fragments, document_letters_);
   const Classification found = classify_blocks(facts, tags, recent_margins_, body_size, layout);
   if (tags.tagged()) tree_tables(tags, layout);
   join_code_listings(layout.rows, layout.blocks);

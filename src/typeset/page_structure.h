@@ -14,6 +14,7 @@
 #define LEXIWEB_TYPESET_PAGE_STRUCTURE_H_
 
 #include <deque>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -71,6 +72,9 @@ class PageStructure {
  private:
   // The texts at the top and the bottom of the last pages, digits left out.
   std::deque<std::string> recent_margins_;
+  // The letters of the pages so far by the size they are set in, in half
+  // pixels.
+  std::map<long, size_t> document_letters_;
 };
 
 // Text as outline entries and headings are matched: letters and digits

@@ -235,6 +235,24 @@ TEST(PageStructureTest, ListsCodeAndLinesOfAParagraph) {
   EXPECT_NE(page.find("<p data-f=\"s\" style=\"position:absolute;top:204px"), std::string::npos);
 }
 
+TEST(PageStructureTest, TextInTheBodysSizeOnAPageOfSmallerNotesIsNoHeading) {
+  PageStructure structure;
+  std::vector<Line> lines;
+  for (int top = 100; top < 300; top += 20) {
+    lines.push_back({top, 135, "ft0", "Rivers run down from the hills to the sea and carry"});
+  }
+  std::string body = page_of(lines);
+  structure_page(structure, body, facts_of());
+  std::string notes = page_of({
+      {100, 135, "ft0", "The lakes"},
+      {160, 135, "ft4", "[1] A. Author, Lakes of the north, and of the south, 1990."},
+      {180, 135, "ft4", "[2] B. Author, Rivers of the west, and of the east, 1991."},
+      {200, 135, "ft4", "[3] C. Author, Streams of the plains and of the hills, 1992."},
+  });
+  structure_page(structure, notes, facts_of());
+  EXPECT_EQ(headings_of(notes), "1 (title)\n") << notes;
+}
+
 TEST(PageStructureTest, RunningHeadersRepeatFromPageToPageAndGoFirst) {
   PageStructure structure;
   const std::vector<std::string> headers = {"Chapter 2. Rivers", "Chapter 2. Rivers"};
