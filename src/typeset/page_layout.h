@@ -23,7 +23,8 @@ struct Fragment {
   size_t end = 0;     // past its end tag
   double top = 0;
   double left = 0;
-  double width = 0;
+  double width = 0;       // of its widest line
+  double last_width = 0;  // of its last line
   double height = 0;
   double size = 16;
   int lines = 1;

@@ -17,7 +17,7 @@ namespace {
 std::string_view follows(const Fragment& before, const Fragment& fragment, bool same_line,
                          BlockKind kind) {
   if (same_line) {
-    const double gap = fragment.left - before.left - before.width;
+    const double gap = fragment.left - before.left - before.last_width;
     return gap > 0.12 * fragment.size || before.width == 0 ? kFollowsWithBlank : "";
   }
   if (ends_hyphenated(before.last_line) && starts_lower_case(fragment.first_line)) {

@@ -30,6 +30,9 @@ constexpr size_t kMarginPages = 6;
 // The share of the page's height at its top and bottom where running
 // headers, footers and page numbers stand.
 constexpr double kMarginBand = 0.1;
+// The distance of a fragment's lines, by its size: an estimate, since the
+// converter tells a fragment's top alone.
+constexpr double kLinePitch = 1.2;
 
 // What a class rule tells of its fragments' type.
 struct ClassType {
@@ -147,6 +150,7 @@ Fragment read_fragment(const ConvertedPage& page, size_t source,
   fragment->link = inner.find("<a href") != std::string_view::npos;
   fragment->bold = fragment->bold || inner.starts_with("<b>");
   double longest = 0;
+  double last = 0;
   size_t line_start = 0;
   fragment->lines = 0;
   while (true) {
@@ -156,8 +160,8 @@ Fragment read_fragment(const ConvertedPage& page, size_t source,
     fragment->last_line = line;
     if (!fragment->text.empty()) fragment->text += ' ';
     fragment->text += line;
-    longest = std::max(longest, static_cast<double>(letter_count(line) +
-                                                    std::count(line.begin(), line.end(), ' ')));
+    last = static_cast<double>(letter_count(line) + std::count(line.begin(), line.end(), ' '));
+    longest = std::max(longest, last);
     ++fragment->lines;
     if (line_end == std::string_view::npos) break;
     line_start = line_end + kLineBreak.size();
@@ -165,19 +169,22 @@ Fragment read_fragment(const ConvertedPage& page, size_t source,
   fragment->letters = letter_count(fragment->text);
   // The widths the renderer measured, else an estimate of half an em a character.
   fragment->width = longest * fragment->size * 0.5;
+  fragment->last_width = last * fragment->size * 0.5;
   if (!read.widths.empty()) {
     std::string_view list = read.widths;
     double widest = 0;
     while (!list.empty()) {
-      widest = std::max(widest,
-                        std::strtod(std::string(list.substr(0, list.find(','))).c_str(), nullptr));
+      const double line_width =
+          std::strtod(std::string(list.substr(0, list.find(','))).c_str(), nullptr);
+      widest = std::max(widest, line_width);
+      fragment->last_width = line_width;
       const size_t comma = list.find(',');
       if (comma == std::string_view::npos) break;
       list.remove_prefix(comma + 1);
     }
     fragment->width = widest;
   }
-  fragment->height = fragment->lines * fragment->size * 1.2;
+  fragment->height = fragment->lines * fragment->size * kLinePitch;
   return made;
 }
 
@@ -314,14 +321,19 @@ std::vector<Row> rows_of(const std::vector<Fragment>& fragments) {
       Row& row = rows.back();
       const Fragment& before = fragments[row.last];
       const double size = std::max(before.size, fragment.size);
+      // On the line of the one before, or of its last line when it has
+      // several (a paragraph's last words in another face).
+      const double line_top = before.top + (before.lines - 1) * before.size * kLinePitch;
+      const bool same_line =
+          std::abs(fragment.top + fragment.size - line_top - before.size) <= 0.6 * size;
       // Right of the one before, or kerned into it and ending past it (the
       // raised A of the LaTeX logo).
-      const bool after = fragment.left >= before.left + before.width / 2 ||
-                         (fragment.left >= before.left &&
-                          fragment.left + fragment.width > before.left + before.width);
-      if (before.lines == 1 && fragment.lines == 1 &&
-          std::abs(fragment.top + fragment.size - before.top - before.size) <= 0.6 * size &&
-          after) {
+      const bool after = before.lines == 1
+                             ? fragment.left >= before.left + before.width / 2 ||
+                                   (fragment.left >= before.left &&
+                                    fragment.left + fragment.width > before.left + before.width)
+                             : fragment.left >= before.left + before.last_width - size;
+      if (fragment.lines == 1 && same_line && after) {
         row.last = i;
         row.right = std::max(row.right, fragment.left + fragment.width);
         row.bottom = std::max(row.bottom, fragment.top + fragment.height);

@@ -214,6 +214,11 @@ TEST(PageStructureTest, ListsCodeAndLinesOfAParagraph) {
       {400, 303, "ft4", "A"},
       {400, 309, "ft0", "TEX way,"},
       {420, 135, "ft0", "its lines stay one paragraph."},
+      // A fragment of three lines, its last words in another face.
+      {460, 135, "ft0", "Three lines<br/>of a paragraph<br/>end with"},
+      {498, 248, "ft3", "bold"},
+      {498, 296, "ft0", "words,"},
+      {518, 135, "ft0", "and it goes on."},
   });
   PageStructure structure;
   structure_page(structure, page, facts_of());
@@ -228,7 +233,9 @@ TEST(PageStructureTest, ListsCodeAndLinesOfAParagraph) {
             "<div class=\"lw-p\">\n  A paragraph of two lines, the second with a word bro-\n"
             "  ken at the line's end.\n"
             "<div class=\"lw-p\">\n  Set in the\n  L\n  A\n  TEX way,\n"
-            "  its lines stay one paragraph.\n");
+            "  its lines stay one paragraph.\n"
+            "<div class=\"lw-p\">\n  Three lines<br/>of a paragraph<br/>end with\n  bold\n"
+            "  words,\n  and it goes on.\n");
   // How each fragment follows the one before in the flowing text.
   EXPECT_NE(page.find("<p data-f=\"h\" style=\"position:absolute;top:360px"), std::string::npos);
   EXPECT_NE(page.find("<p data-f=\"n\" style=\"position:absolute;top:300px"), std::string::npos);
