@@ -52,6 +52,10 @@ struct Row {
   double left = 0;
   double right = 0;
   double text_left = 0;  // where its text starts after a list mark
+  // Where its last line ends: it starts with a fragment of several lines
+  // when the converter joined a paragraph's lines.
+  double last_right = 0;
+  int lines = 1;
   double size = 0;
   bool bold = false;
   bool fixed_pitch = false;

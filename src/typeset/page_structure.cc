@@ -336,6 +336,7 @@ std::vector<Row> rows_of(const std::vector<Fragment>& fragments) {
       if (fragment.lines == 1 && same_line && after) {
         row.last = i;
         row.right = std::max(row.right, fragment.left + fragment.width);
+        row.last_right = std::max(row.last_right, fragment.left + fragment.width);
         row.bottom = std::max(row.bottom, fragment.top + fragment.height);
         continue;
       }
@@ -346,6 +347,8 @@ std::vector<Row> rows_of(const std::vector<Fragment>& fragments) {
     row.bottom = fragment.top + fragment.height;
     row.left = fragment.left;
     row.right = fragment.left + fragment.width;
+    row.last_right = fragment.left + fragment.last_width;
+    row.lines = fragment.lines;
     rows.push_back(row);
   }
   for (Row& row : rows) {
@@ -413,7 +416,7 @@ bool continues(const Block& block, const std::vector<Row>& rows, const Row& row,
   }
   if (row.left > last.right || row.right < last.left) return false;
   if (first.marked) return std::abs(row.left - first.text_left) <= 0.8 * size;
-  if (block.rows.size() == 1) {
+  if (block.rows.size() == 1 && first.lines == 1) {
     // A first line may stand indented, the next at the margin. One that
     // ends well before the next is a line of its own, such as a heading in
     // the body's face, unless the two are centred.
@@ -422,7 +425,7 @@ bool continues(const Block& block, const std::vector<Row>& rows, const Row& row,
   }
   if (std::abs(row.left - last.left) > 0.8 * size) return false;
   // A short line before ends its paragraph.
-  return last.right >= block.right - 3 * size;
+  return last.last_right >= block.right - 3 * size;
 }
 
 // The running headers and footers are told from the pages before by their

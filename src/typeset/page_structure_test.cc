@@ -219,23 +219,31 @@ TEST(PageStructureTest, ListsCodeAndLinesOfAParagraph) {
       {498, 248, "ft3", "bold"},
       {498, 296, "ft0", "words,"},
       {518, 135, "ft0", "and it goes on."},
+      // A fragment of two lines whose last is short ends its paragraph.
+      {560, 135, "ft0",
+       "Two lines, the first of them as full as a line can be<br/>and the last short."},
+      {600, 135, "ft0", "The next paragraph starts at the margin."},
   });
   PageStructure structure;
   structure_page(structure, page, facts_of());
-  EXPECT_EQ(outline_of(page),
-            "<div class=\"lw-title\" role=\"heading\" aria-level=\"1\" aria-label=\"Rivers &amp; "
-            "Lakes, page 3\">\n"
-            "<div class=\"lw-p\">\n  The rivers are:\n"
-            "<ul class=\"lw-list\">\n<li>\n  \xE2\x80\xA2\n  the Amber, long and slow;\n"
-            "  it floods in spring.\n"
-            "<li>\n  \xE2\x80\xA2\n  the Birch.\n"
-            "<div class=\"lw-code\">\n  flow = depth * speed\n  return flow\n"
-            "<div class=\"lw-p\">\n  A paragraph of two lines, the second with a word bro-\n"
-            "  ken at the line's end.\n"
-            "<div class=\"lw-p\">\n  Set in the\n  L\n  A\n  TEX way,\n"
-            "  its lines stay one paragraph.\n"
-            "<div class=\"lw-p\">\n  Three lines<br/>of a paragraph<br/>end with\n  bold\n"
-            "  words,\n  and it goes on.\n");
+  EXPECT_EQ(
+      outline_of(page),
+      "<div class=\"lw-title\" role=\"heading\" aria-level=\"1\" aria-label=\"Rivers &amp; "
+      "Lakes, page 3\">\n"
+      "<div class=\"lw-p\">\n  The rivers are:\n"
+      "<ul class=\"lw-list\">\n<li>\n  \xE2\x80\xA2\n  the Amber, long and slow;\n"
+      "  it floods in spring.\n"
+      "<li>\n  \xE2\x80\xA2\n  the Birch.\n"
+      "<div class=\"lw-code\">\n  flow = depth * speed\n  return flow\n"
+      "<div class=\"lw-p\">\n  A paragraph of two lines, the second with a word bro-\n"
+      "  ken at the line's end.\n"
+      "<div class=\"lw-p\">\n  Set in the\n  L\n  A\n  TEX way,\n"
+      "  its lines stay one paragraph.\n"
+      "<div class=\"lw-p\">\n  Three lines<br/>of a paragraph<br/>end with\n  bold\n"
+      "  words,\n  and it goes on.\n"
+      "<div class=\"lw-p\">\n  Two lines, the first of them as full as a line can be<br/>and the "
+      "last short.\n"
+      "<div class=\"lw-p\">\n  The next paragraph starts at the margin.\n");
   // How each fragment follows the one before in the flowing text.
   EXPECT_NE(page.find("<p data-f=\"h\" style=\"position:absolute;top:360px"), std::string::npos);
   EXPECT_NE(page.find("<p data-f=\"n\" style=\"position:absolute;top:300px"), std::string::npos);
