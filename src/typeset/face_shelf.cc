@@ -29,6 +29,7 @@ constexpr const char* kFontDirectories[] = {
     "/usr/share/fonts/truetype/vlgothic",
     "/usr/share/fonts/opentype/noto",
     "/usr/share/fonts/truetype/cmu",
+    "/usr/share/fonts/truetype/tlwg",
     "/usr/share/texmf/fonts/opentype/public/lm",
     "/usr/share/texmf/fonts/opentype/public/lm-math",
     "/usr/share/texmf/fonts/opentype/public/tex-gyre",

@@ -110,6 +110,19 @@ constexpr Family kNotoSansCJK = {
 constexpr Family kNotoSerifCJK = {
     "NotoSerifCJK", Kind::kSerif, {"NotoSerifCJK-Regular.ttc", "NotoSerifCJK-Bold.ttc", "", ""}};
 
+// Thai: the faces of the Thai Linux working group, Norasi the free
+// Thai face most PDFs made on free systems use.
+constexpr Family kNorasi = {
+    "Norasi",
+    Kind::kSerif,
+    {"Norasi.ttf", "Norasi-Bold.ttf", "Norasi-Italic.ttf", "Norasi-BoldItalic.ttf"}};
+constexpr Family kLoma = {
+    "Loma", Kind::kSans, {"Loma.ttf", "Loma-Bold.ttf", "Loma-Oblique.ttf", "Loma-BoldOblique.ttf"}};
+constexpr Family kTlwgMono = {
+    "TlwgMono",
+    Kind::kMono,
+    {"TlwgMono.ttf", "TlwgMono-Bold.ttf", "TlwgMono-Oblique.ttf", "TlwgMono-BoldOblique.ttf"}};
+
 // Mathematical symbols: TeX's symbol and extension fonts, and what the
 // other faces lack.
 constexpr Family kLatinModernMath = {
@@ -124,6 +137,12 @@ struct NamedFamily {
 
 constexpr NamedFamily kNamedFamilies[] = {
     {"liberationserif", &kLiberationSerif},
+    {"norasi", &kNorasi},
+    {"kinnari", &kNorasi},
+    {"loma", &kLoma},
+    {"garuda", &kLoma},
+    {"tlwgmono", &kTlwgMono},
+    {"tlwgtypewriter", &kTlwgMono},
     {"liberationsansnarrow", &kLiberationSansNarrow},
     {"liberationsans", &kLiberationSans},
     {"liberationmono", &kLiberationMono},
@@ -246,12 +265,13 @@ constexpr const char* kTexMathFonts[] = {"cmsy",          "cmbsy",
 
 // What draws the characters that a face lacks, by the kind of face: DejaVu
 // for most scripts and signs, Latin Modern Math for the rest of the
-// mathematical ones, Noto CJK for Chinese, Japanese and Korean.
+// mathematical ones, the Thai faces for Thai, Noto CJK for Chinese,
+// Japanese and Korean.
 constexpr const Family* kSerifFallbacks[] = {&kDejaVuSerif, &kDejaVuSans, &kLatinModernMath,
-                                             &kNotoSerifCJK};
-constexpr const Family* kSansFallbacks[] = {&kDejaVuSans, &kLatinModernMath, &kNotoSansCJK};
+                                             &kNorasi, &kNotoSerifCJK};
+constexpr const Family* kSansFallbacks[] = {&kDejaVuSans, &kLatinModernMath, &kLoma, &kNotoSansCJK};
 constexpr const Family* kMonoFallbacks[] = {&kDejaVuSansMono, &kDejaVuSans, &kLatinModernMath,
-                                            &kNotoSansCJK};
+                                            &kTlwgMono, &kNotoSansCJK};
 
 // The faces of Latin Modern as fonts-lmodern installs them: file stem,
 // design size, face.

@@ -94,6 +94,8 @@ const Mapping kMappings[] = {
     {named("ABCDEF+Batang"), "NotoSerifCJK/NotoSerifCJK-Regular.ttc"},
     {named("XYZABC+CMSY10"), "LatinModernMath/latinmodern-math.otf"},
     {named("CMEX10"), "LatinModernMath/latinmodern-math.otf"},
+    {named("PFOBKL+Norasi-Identity-H"), "Norasi/Norasi.ttf"},
+    {named("Loma-BoldOblique"), "Loma/Loma-BoldOblique.ttf+b+i"},
     {named("SymbolMT"), "DejaVuSerif/DejaVuSerif.ttf"},
     {named("ZapfDingbats"), "DejaVuSans/DejaVuSans.ttf"},
     // Unknown fonts: a generic family from the flags, weight and slant kept.
@@ -128,6 +130,25 @@ TEST(FontTable, ComputerModernFallsBackToItsUnicodeFaces) {
             "DejaVuSans/DejaVuSans.ttf");
   EXPECT_EQ(described(fallback_faces(free_face(named("Times-Roman"))).front()),
             "DejaVuSerif/DejaVuSerif.ttf");
+}
+
+// DejaVu has no Thai: a face of the kind draws it, before the CJK faces
+// (which have a little Thai of their own but no shaping for it).
+TEST(FontTable, ThaiFallsBackToAThaiFaceOfTheKind) {
+  const auto thai_faces = [](const char* name) {
+    std::string shown;
+    for (const FontFace& face : fallback_faces(free_face(named(name)))) {
+      if (face.family == "Norasi" || face.family == "Loma" || face.family == "TlwgMono" ||
+          face.family.starts_with("Noto")) {
+        shown += described(face) + " ";
+      }
+    }
+    return shown;
+  };
+  EXPECT_EQ(thai_faces("Times-Bold"),
+            "Norasi/Norasi-Bold.ttf+b NotoSerifCJK/NotoSerifCJK-Bold.ttc+b ");
+  EXPECT_EQ(thai_faces("Helvetica"), "Loma/Loma.ttf NotoSansCJK/NotoSansCJK-Regular.ttc ");
+  EXPECT_EQ(thai_faces("Courier"), "TlwgMono/TlwgMono.ttf NotoSansCJK/NotoSansCJK-Regular.ttc ");
 }
 
 TEST(FontTable, SubsetPrefixIsSixCapitalsAndPlus) {
