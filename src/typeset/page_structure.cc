@@ -415,7 +415,13 @@ bool continues(const Block& block, const std::vector<Row>& rows, const Row& row,
     return false;
   }
   if (row.left > last.right || row.right < last.left) return false;
-  if (first.marked) return std::abs(row.left - first.text_left) <= 0.8 * size;
+  if (first.marked) {
+    // Under the text after the mark; where the mark starts the fragment,
+    // its text's start is not told: up to three ems in.
+    return std::abs(row.left - first.text_left) <= 0.8 * size ||
+           (first.text_left == first.left && row.left > first.left &&
+            row.left <= first.left + 3 * size);
+  }
   if (block.rows.size() == 1 && first.lines == 1) {
     // A first line may stand indented, the next at the margin. One that
     // ends well before the next is a line of its own, such as a heading in
@@ -697,9 +703,10 @@ void classify_by_type(const PageFacts& facts, const std::deque<std::string>& rec
       block.text.ends_with(".") && std::count(block.text.begin(), block.text.end(), ' ') >= 6;
   const bool larger =
       first.size >= body_size * 1.15 && letters > 0 && letters <= 200 && lines <= 3 && !sentence;
-  const bool bold_line = first.bold && block.rows.size() == 1 && letters >= 2 && letters <= 80 &&
+  // A bold line, or two, perhaps numbered as a section is.
+  const bool bold_line = first.bold && block.rows.size() <= 2 && letters >= 2 && letters <= 80 &&
                          first.size >= body_size * 0.95 && !block.text.ends_with(".") &&
-                         !block.text.ends_with(",") && !first.marked &&
+                         !block.text.ends_with(",") && (!first.marked || first.numbered) &&
                          (std::isupper(static_cast<unsigned char>(trimmed(block.text)[0])) ||
                           std::isdigit(static_cast<unsigned char>(trimmed(block.text)[0])));
   // A part's title that stands alone on its line, whatever its face; in

@@ -26,6 +26,7 @@ std::string page_of(const std::vector<Line>& lines) {
       "\t.ft2{font-size:16px;font-family:\"Inconsolata\",monospace;}\n"
       "\t.ft3{font-size:20px;font-family:serif;font-weight:bold;}\n"
       "\t.ft4{font-size:13px;font-family:serif;}\n"
+      "\t.ft5{font-size:16px;font-family:serif;font-weight:bold;}\n"
       "-->\n</style>\n"
       "<div id=\"page3-div\" style=\"position:relative;width:918px;height:1188px;\">\n"
       "<img width=\"918\" height=\"1188\" src=\"page003.png\" alt=\"background image\"/>\n";
@@ -180,6 +181,24 @@ TEST(PageStructureTest, PartsSetWithoutANumberAreHeadingsByTheirTitlesAlone) {
   EXPECT_NE(outline_of(page).find("<div class=\"lw-p\">\n  The rivers and their lengths are "
                                   "listed in the\n  Index\n"),
             std::string::npos);
+}
+
+TEST(PageStructureTest, BoldNumberedSectionTitleOnTwoLinesIsAHeadingANumberedListStaysAList) {
+  std::string page = page_of({
+      {300, 135, "ft5", "2. Evanescent and conventional coupling of"},
+      {320, 157, "ft5", "light and matter"},  // under the title's text
+      {350, 135, "ft0", "Body text follows as a paragraph of the page."},
+      {390, 135, "ft0", "1. the first item of a list"},
+      {410, 135, "ft0", "2. the second item"},
+  });
+  PageStructure structure;
+  structure_page(structure, page, facts_of());
+  EXPECT_EQ(outline_of(page),
+            "<div class=\"lw-h\" role=\"heading\" aria-level=\"1\">\n"
+            "  2. Evanescent and conventional coupling of\n  light and matter\n"
+            "<div class=\"lw-p\">\n  Body text follows as a paragraph of the page.\n"
+            "<ol class=\"lw-list\">\n<li>\n  1. the first item of a list\n"
+            "<li>\n  2. the second item\n");
 }
 
 TEST(PageStructureTest, PageWithoutAHeadingOfItsOwnGetsTheTitleWithItsNumber) {
