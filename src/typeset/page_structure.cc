@@ -447,6 +447,14 @@ std::string margin_key(std::string_view text) {
 bool is_page_number(std::string_view text) {
   text = trimmed(text);
   if (text.empty() || text.size() > 12) return false;
+  // Digits on both sides of a stop or a comma: a section's number, an amount.
+  for (size_t i = 1; i + 1 < text.size(); ++i) {
+    if ((text[i] == '.' || text[i] == ',') &&
+        std::isdigit(static_cast<unsigned char>(text[i - 1])) &&
+        std::isdigit(static_cast<unsigned char>(text[i + 1]))) {
+      return false;
+    }
+  }
   std::string key = matching_key(text);
   for (std::string_view word : {"page ", "seite ", "p "}) {
     if (key.starts_with(word)) key = key.substr(word.size());

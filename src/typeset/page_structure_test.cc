@@ -304,6 +304,10 @@ TEST(PageStructureTest, RunningHeadersRepeatFromPageToPageAndGoFirst) {
             "<div class=\"lw-running\" aria-hidden=\"true\">\n  Chapter 2. Rivers\n"
             "<div class=\"lw-p\">\n  Streams.\n"
             "<div class=\"lw-running\" aria-hidden=\"true\">\n  17\n");
+  // A section's number at the foot is no page number.
+  std::string third = page_of({{160, 135, "ft0", "Streams."}, {1140, 450, "ft0", "1.2.13,"}});
+  structure_page(structure, third, facts_of());
+  EXPECT_EQ(third.find("lw-running"), std::string::npos) << third;
 }
 
 TEST(PageStructureTest, TablesAndFiguresOfAColumn) {
