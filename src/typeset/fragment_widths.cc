@@ -70,19 +70,30 @@ class PageRuns {
 
   // The line with `key` whose first run stands at `top` and `left` (whole
   // pixels): its width in drawn units, or -1. `start` becomes its first run.
-  long first_line(long top, long left, std::string_view key, size_t* start) const {
+  // A line that starts with `blanks` blanks is placed where they start:
+  // its first run may stand up to an em a blank further right, and its
+  // width is taken from where the line is placed.
+  long first_line(long top, long left, std::string_view key, int blanks, size_t* start) const {
     std::vector<size_t> candidates;
-    for (size_t i : range(by_left_, &Run::left, kUnit * left - kPlace, kUnit * left + kPlace)) {
+    const long reach = blanks > 0 ? kMaxBlankEms * blanks * kUnit * kMaxSizePixels : kPlace;
+    for (size_t i : range(by_left_, &Run::left, kUnit * left - kPlace, kUnit * left + reach)) {
       const Run& run = runs_[i];
       if (std::abs(run.top - kUnit * top) <= std::max(2 * kPlace, run.height / 3) &&
+          run.left <= kUnit * left + std::max(kPlace, blanks * run.height) &&
           key.starts_with(run.key)) {
         candidates.push_back(i);
       }
     }
+    // Runs where the line is placed first, as they were before blanks
+    // were looked past.
+    const auto placed = [&](size_t i) { return runs_[i].left <= kUnit * left + kPlace; };
     std::sort(candidates.begin(), candidates.end(), [&](size_t a, size_t b) {
+      if (placed(a) != placed(b)) return placed(a);
       return std::abs(runs_[a].top - kUnit * top) < std::abs(runs_[b].top - kUnit * top);
     });
-    return first_that_fits(candidates, key, start);
+    const long width = first_that_fits(candidates, key, start);
+    if (width < 0 || placed(*start)) return width;
+    return width + runs_[*start].left - kUnit * left;
   }
 
   long base_of(size_t run) const { return runs_[run].base; }
@@ -118,6 +129,10 @@ class PageRuns {
   // How far a run may start from where pdftohtml placed its line: the
   // rounding to whole pixels and some.
   static constexpr long kPlace = 3 * kUnit / 2;
+  // The bounds of the search for a line after blanks: an em a blank, in
+  // type of at most this many pixels.
+  static constexpr long kMaxBlankEms = 1;
+  static constexpr long kMaxSizePixels = 100;
 
   // The runs of `index` (sorted by `field`) whose field lies in [low, high].
   std::vector<size_t> range(const std::vector<size_t>& index, long Run::*field, long low,
@@ -188,6 +203,22 @@ long number_after(std::string_view text, std::string_view key) {
   return negative ? -value : value;
 }
 
+// How many blanks (no-break spaces too) `text` starts with.
+int leading_blanks(std::string_view text) {
+  int blanks = 0;
+  while (!text.empty()) {
+    if (text.front() == ' ' || text.front() == '\t') {
+      text.remove_prefix(1);
+    } else if (text.starts_with("\xC2\xA0")) {
+      text.remove_prefix(2);
+    } else {
+      break;
+    }
+    ++blanks;
+  }
+  return blanks;
+}
+
 // The widths of the fragment's lines, "w1,w2,...", or empty when a line is
 // not found; `base` becomes its first line's baseline where that is found.
 std::string fragment_widths(const PageRuns& runs, long top, long left, std::string_view content,
@@ -197,10 +228,11 @@ std::string fragment_widths(const PageRuns& runs, long top, long left, std::stri
   long previous_width = 0;
   for (size_t line = 0;; ++line) {
     const size_t line_end = content.find(kLineBreak);
-    const std::string key = without_blanks(text_of_markup(content.substr(0, line_end)));
+    const std::string text = text_of_markup(content.substr(0, line_end));
+    const std::string key = without_blanks(text);
     if (key.empty()) return "";
     size_t start = 0;
-    const long width = line == 0 ? runs.first_line(top, left, key, &start)
+    const long width = line == 0 ? runs.first_line(top, left, key, leading_blanks(text), &start)
                                  : runs.next_line(previous, previous_width, left, key, &start);
     if (line == 0 && width >= 0) {
       *base = runs.base_of(start);

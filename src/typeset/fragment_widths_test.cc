@@ -81,6 +81,20 @@ TEST(FragmentWidths, LinesAreTheRunsThatSpellThemOnTheirBaseline) {
                       fragment(600, 50, "hidden") + fragment(700, 50, "u"));
 }
 
+// pdftohtml places a line that starts with blanks (a link's no-break
+// spaces) where the blanks start; its text is drawn further right.
+TEST(FragmentWidths, LineAfterBlanksIsMeasuredFromWhereItIsPlaced) {
+  std::string page = fragment(100, 50, " &#160; 1.2.13,") +  // three blanks
+                     fragment(200, 50, " far") +             // one blank, drawn too far off
+                     fragment(300, 50, "  two lines<br/>below");
+  const std::vector<DrawnRun> runs = {run(100, 62, 90, "1.2.13,"), run(200, 75, 90, "far"),
+                                      run(300, 58, 80, "two lines"), run(314, 50, 70, "below")};
+  std::vector<FragmentBaseline> baselines;
+  EXPECT_EQ(add_widths(page, runs, &baselines), 2);
+  EXPECT_EQ(page, fragment(100, 50, " &#160; 1.2.13,", "40") + fragment(200, 50, " far") +
+                      fragment(300, 50, "  two lines<br/>below", "30,20"));
+}
+
 // `visual`, markup as pdftohtml writes it, as the converter passes it on:
 // each stretch of right-to-left text between tags in the order it is read.
 std::string as_converted(std::string_view visual) {
