@@ -17,6 +17,7 @@ namespace {
 std::string_view follows(const Fragment& before, const Fragment& fragment, bool same_line,
                          BlockKind kind) {
   if (same_line) {
+    if (fragment.first_line.starts_with(' ')) return kFollowsWithOwnBlank;
     const double gap = fragment.left - before.left - before.last_width;
     return gap > 0.12 * fragment.size || before.width == 0 ? kFollowsWithBlank : "";
   }

@@ -55,8 +55,11 @@ struct PageFacts {
 
 // The attribute value that marks how a fragment follows the one before it
 // in its block when the text flows: nothing (it goes on the same word), a
-// blank, or a line-end hyphen that the flowing view hides.
+// blank, the blank its own text starts with (which the markup's line end
+// before it would otherwise swallow), or a line-end hyphen that the
+// flowing view hides.
 inline constexpr char kFollowsWithBlank[] = "s";
+inline constexpr char kFollowsWithOwnBlank[] = "b";
 inline constexpr char kFollowsHyphenated[] = "h";
 
 class PageStructure {

@@ -237,7 +237,9 @@ TEST(PageStructureTest, ListsCodeAndLinesOfAParagraph) {
       {460, 135, "ft0", "Three lines<br/>of a paragraph<br/>end with"},
       {498, 248, "ft3", "bold"},
       {498, 296, "ft0", "words,"},
-      {518, 135, "ft0", "and it goes on."},
+      {518, 135, "ft0", "and it goes"},
+      {518, 223, "ft2", "on"},
+      {518, 239, "ft0", " too."},  // its blank its own
       // A fragment of two lines whose last is short ends its paragraph.
       {560, 135, "ft0",
        "Two lines, the first of them as full as a line can be<br/>and the last short."},
@@ -259,7 +261,7 @@ TEST(PageStructureTest, ListsCodeAndLinesOfAParagraph) {
       "<div class=\"lw-p\">\n  Set in the\n  L\n  A\n  TEX way,\n"
       "  its lines stay one paragraph.\n"
       "<div class=\"lw-p\">\n  Three lines<br/>of a paragraph<br/>end with\n  bold\n"
-      "  words,\n  and it goes on.\n"
+      "  words,\n  and it goes\n  on\n   too.\n"
       "<div class=\"lw-p\">\n  Two lines, the first of them as full as a line can be<br/>and the "
       "last short.\n"
       "<div class=\"lw-p\">\n  The next paragraph starts at the margin.\n");
@@ -267,6 +269,8 @@ TEST(PageStructureTest, ListsCodeAndLinesOfAParagraph) {
   EXPECT_NE(page.find("<p data-f=\"h\" style=\"position:absolute;top:360px"), std::string::npos);
   EXPECT_NE(page.find("<p data-f=\"n\" style=\"position:absolute;top:300px"), std::string::npos);
   EXPECT_NE(page.find("<p data-f=\"s\" style=\"position:absolute;top:204px"), std::string::npos);
+  EXPECT_NE(page.find("<p data-f=\"b\" style=\"position:absolute;top:518px;left:239px"),
+            std::string::npos);
 }
 
 TEST(PageStructureTest, TextInTheBodysSizeOnAPageOfSmallerNotesIsNoHeading) {
