@@ -9,19 +9,6 @@ namespace {
 constexpr std::string_view kLinkStart = "<a ";
 constexpr std::string_view kLinkEnd = "</a>";
 
-bool is_blank(std::string_view text) {
-  while (!text.empty()) {
-    if (text.front() == ' ') {
-      text.remove_prefix(1);
-    } else if (text.starts_with("\xC2\xA0")) {  // a no-break space
-      text.remove_prefix(2);
-    } else {
-      return false;
-    }
-  }
-  return true;
-}
-
 }  // namespace
 
 bool without_blank_links(std::string_view content, std::string& out) {
@@ -36,7 +23,8 @@ bool without_blank_links(std::string_view content, std::string& out) {
     const size_t end = content.find(kLinkEnd, tag_end);
     if (end == std::string_view::npos) break;
     const std::string_view text = content.substr(tag_end + 1, end - tag_end - 1);
-    if (text.find('<') != std::string_view::npos || !is_blank(text_of_markup(text))) continue;
+    if (text.find('<') != std::string_view::npos || !without_blanks(text_of_markup(text)).empty())
+      continue;
     written.append(content, copied, start - copied);
     written.append(text);
     copied = end + kLinkEnd.size();

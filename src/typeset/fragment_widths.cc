@@ -21,21 +21,6 @@ namespace {
 
 constexpr long kUnit = kDrawnUnitsPerPixel;
 constexpr std::string_view kLineBreak = "<br/>";
-constexpr std::string_view kClassKey = "class=\"";
-
-std::string without_blanks(std::string_view text) {
-  std::string kept;
-  kept.reserve(text.size());
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == ' ' || text[i] == '\t') continue;
-    if (text.substr(i, 2) == "\xC2\xA0") {  // a no-break space
-      ++i;
-      continue;
-    }
-    kept += text[i];
-  }
-  return kept;
-}
 
 struct Run {
   size_t drawn;  // its index among the page's drawn runs
@@ -59,6 +44,7 @@ class PageRuns {
       if (key.empty()) continue;
       runs_.push_back({i, run.top, run.base, run.left, run.right, std::max(1L, run.base - run.top),
                        std::move(key)});
+      tallest_ = std::max(tallest_, runs_.back().height);
     }
     for (size_t i = 0; i < runs_.size(); ++i) by_left_.push_back(i);
     by_base_ = by_left_;
@@ -75,7 +61,7 @@ class PageRuns {
   // width is taken from where the line is placed.
   long first_line(long top, long left, std::string_view key, int blanks, size_t* start) const {
     std::vector<size_t> candidates;
-    const long reach = blanks > 0 ? kMaxBlankEms * blanks * kUnit * kMaxSizePixels : kPlace;
+    const long reach = std::max(kPlace, blanks * tallest_);
     for (size_t i : range(by_left_, &Run::left, kUnit * left - kPlace, kUnit * left + reach)) {
       const Run& run = runs_[i];
       if (std::abs(run.top - kUnit * top) <= std::max(2 * kPlace, run.height / 3) &&
@@ -129,10 +115,6 @@ class PageRuns {
   // How far a run may start from where pdftohtml placed its line: the
   // rounding to whole pixels and some.
   static constexpr long kPlace = 3 * kUnit / 2;
-  // The bounds of the search for a line after blanks: an em a blank, in
-  // type of at most this many pixels.
-  static constexpr long kMaxBlankEms = 1;
-  static constexpr long kMaxSizePixels = 100;
 
   // The runs of `index` (sorted by `field`) whose field lies in [low, high].
   std::vector<size_t> range(const std::vector<size_t>& index, long Run::*field, long low,
@@ -187,6 +169,7 @@ class PageRuns {
   }
 
   std::vector<Run> runs_;
+  long tallest_ = 0;  // the greatest height of a run, the widest em
   std::vector<size_t> by_left_;
   std::vector<size_t> by_base_;
 };
@@ -276,7 +259,7 @@ int add_fragment_widths(ConvertedPage& page, const std::vector<DrawnRun>& drawn,
                                           ? content
                                           : in_drawn_order(content, direction),
                                       &base, &first_run);
-    if (baselines != nullptr && tag.find(kClassKey) != std::string_view::npos) {
+    if (baselines != nullptr && !fragment.class_name.empty()) {
       baselines->push_back({fragment.class_name, !fragment.widths.empty(), base.has_value(),
                             base.value_or(0) - kUnit * top, first_run});
     }

@@ -92,4 +92,18 @@ void add_styled_characters(std::string_view markup, std::u32string (&by_style)[4
   }
 }
 
+std::string without_blanks(std::string_view text) {
+  std::string kept;
+  kept.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == ' ' || text[i] == '\t') continue;
+    if (text.substr(i, 2) == "\xC2\xA0") {  // a no-break space
+      ++i;
+      continue;
+    }
+    kept += text[i];
+  }
+  return kept;
+}
+
 }  // namespace lexiweb

@@ -19,6 +19,9 @@ std::string text_of_markup(std::string_view markup);
 // [3] inside both.
 void add_styled_characters(std::string_view markup, std::u32string (&by_style)[4]);
 
+// `text` (UTF-8) without its blanks: spaces, tabs and no-break spaces.
+std::string without_blanks(std::string_view text);
+
 }  // namespace lexiweb
 
 #endif  // LEXIWEB_TYPESET_MARKUP_TEXT_H_

@@ -131,45 +131,44 @@ Fragment read_fragment(const ConvertedPage& page, size_t source,
   const PageFragment& read = page.fragments[source];
   const std::string_view tag = start_tag(page, read);
   const std::string_view inner = content_of(page, read);
-  Fragment made;
-  Fragment* fragment = &made;
-  fragment->source = source;
-  fragment->begin = read.begin;
-  fragment->end = read.end;
-  fragment->top = number_after(tag, "top:");
-  fragment->left = number_after(tag, "left:");
+  Fragment fragment;
+  fragment.source = source;
+  fragment.begin = read.begin;
+  fragment.end = read.end;
+  fragment.top = number_after(tag, "top:");
+  fragment.left = number_after(tag, "left:");
   if (!read.class_name.empty()) {
     if (const auto found = types.find(read.class_name); found != types.end()) {
-      if (found->second.size > 0) fragment->size = found->second.size;
-      fragment->bold = found->second.bold;
-      fragment->fixed_pitch = found->second.fixed_pitch;
+      if (found->second.size > 0) fragment.size = found->second.size;
+      fragment.bold = found->second.bold;
+      fragment.fixed_pitch = found->second.fixed_pitch;
     }
   }
   // A fragment of recognised text carries its size itself.
-  if (const double size = number_after(tag, "font-size:"); size > 0) fragment->size = size;
-  fragment->link = inner.find("<a href") != std::string_view::npos;
-  fragment->bold = fragment->bold || inner.starts_with("<b>");
+  if (const double size = number_after(tag, "font-size:"); size > 0) fragment.size = size;
+  fragment.link = inner.find("<a href") != std::string_view::npos;
+  fragment.bold = fragment.bold || inner.starts_with("<b>");
   double longest = 0;
   double last = 0;
   size_t line_start = 0;
-  fragment->lines = 0;
+  fragment.lines = 0;
   while (true) {
     const size_t line_end = inner.find(kLineBreak, line_start);
     const std::string line = text_of_markup(inner.substr(line_start, line_end - line_start));
-    if (fragment->lines == 0) fragment->first_line = line;
-    fragment->last_line = line;
-    if (!fragment->text.empty()) fragment->text += ' ';
-    fragment->text += line;
+    if (fragment.lines == 0) fragment.first_line = line;
+    fragment.last_line = line;
+    if (!fragment.text.empty()) fragment.text += ' ';
+    fragment.text += line;
     last = static_cast<double>(letter_count(line) + std::count(line.begin(), line.end(), ' '));
     longest = std::max(longest, last);
-    ++fragment->lines;
+    ++fragment.lines;
     if (line_end == std::string_view::npos) break;
     line_start = line_end + kLineBreak.size();
   }
-  fragment->letters = letter_count(fragment->text);
+  fragment.letters = letter_count(fragment.text);
   // The widths the renderer measured, else an estimate of half an em a character.
-  fragment->width = longest * fragment->size * 0.5;
-  fragment->last_width = last * fragment->size * 0.5;
+  fragment.width = longest * fragment.size * 0.5;
+  fragment.last_width = last * fragment.size * 0.5;
   if (!read.widths.empty()) {
     std::string_view list = read.widths;
     double widest = 0;
@@ -177,15 +176,15 @@ Fragment read_fragment(const ConvertedPage& page, size_t source,
       const double line_width =
           std::strtod(std::string(list.substr(0, list.find(','))).c_str(), nullptr);
       widest = std::max(widest, line_width);
-      fragment->last_width = line_width;
+      fragment.last_width = line_width;
       const size_t comma = list.find(',');
       if (comma == std::string_view::npos) break;
       list.remove_prefix(comma + 1);
     }
-    fragment->width = widest;
+    fragment.width = widest;
   }
-  fragment->height = fragment->lines * fragment->size * kLinePitch;
-  return made;
+  fragment.height = fragment.lines * fragment.size * kLinePitch;
+  return fragment;
 }
 
 bool is_bullet(std::string_view mark) {
@@ -466,14 +465,6 @@ bool is_page_number(std::string_view text) {
     return c == 'i' || c == 'v' || c == 'x' || c == 'l' || c == 'c';
   });
   return digits || roman;
-}
-
-std::string without_blanks(std::string_view text) {
-  std::string joined;
-  for (char c : text) {
-    if (c != ' ') joined += c;
-  }
-  return joined;
 }
 
 // Whether block text `key` is the heading an outline entry of `entry` names:
